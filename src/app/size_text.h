@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kuvano {
+
+// Bytes in the DisplayUnit `tani` (0 bytes, 1 KB, 2 MB, 3 GB, 1,024-based),
+// truncated toward zero; a number outside 0..3 counts in bytes. Integer
+// division gives exactly what extended-precision division and truncation give,
+// since every 64-bit count and every power-of-two quotient is exact there.
+int64_t BytesInUnit(int64_t bytes, int32_t tani);
+
+// "#,##0": digits grouped by threes with the locale's thousands separator.
+std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator);
+
+// "000,000": as FormatGrouped, with at least six digits.
+std::u16string FormatGroupedSixDigits(int64_t value, std::u16string_view thousandsSeparator);
+
+}  // namespace kuvano

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+
+namespace kuvano {
+
+// Base of every window class: registers the class once, keeps `this` with the
+// window from WM_NCCREATE on and sends each message to Derived::HandleMessage.
+// Derived provides `static const wchar_t* ClassName()` and
+// `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`.
+template <typename Derived>
+class BaseWindow {
+public:
+    BaseWindow() = default;
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+    virtual ~BaseWindow() {
+        if (hwnd_) DestroyWindow(hwnd_);
+    }
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    bool CreateHidden(DWORD exStyle, DWORD style, const wchar_t* title) {
+        RegisterOnce();
+        return CreateWindowExW(exStyle, Derived::ClassName(), title, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
+                               this) != nullptr;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+private:
+    static void RegisterOnce() {
+        static const ATOM atom = [] {
+            WNDCLASSEXW windowClass{};
+            windowClass.cbSize = sizeof(windowClass);
+            windowClass.lpfnWndProc = &BaseWindow::WindowProc;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            windowClass.lpszClassName = Derived::ClassName();
+            return RegisterClassExW(&windowClass);
+        }();
+        (void)atom;
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+        const LRESULT result = static_cast<Derived*>(self)->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            // No message may reach the object once its window is gone.
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace kuvano

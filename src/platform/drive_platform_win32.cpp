@@ -1,0 +1,33 @@
+#include "platform/drive_platform_win32.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/wide_text_win32.h"
+
+namespace kuvano {
+
+DriveKind DrivePlatformWin32::Kind(const std::u16string& root) const {
+    return static_cast<DriveKind>(GetDriveTypeW(Wide(root)));
+}
+
+DriveSpace DrivePlatformWin32::Space(const std::u16string& root) const {
+    // A removable drive without media must not ask the user to insert a disk.
+    // The thread's own mode is set and put back as it was.
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
+    ULARGE_INTEGER freeToCaller{};
+    ULARGE_INTEGER total{};
+    const BOOL ok = GetDiskFreeSpaceExW(Wide(root), &freeToCaller, &total, nullptr);
+    SetThreadErrorMode(previousMode, nullptr);
+    if (!ok) return {};
+    return {static_cast<int64_t>(freeToCaller.QuadPart), static_cast<int64_t>(total.QuadPart)};
+}
+
+std::u16string DrivePlatformWin32::DisplayName(const std::u16string& root) const {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(Wide(root), 0, &info, sizeof(info), SHGFI_DISPLAYNAME)) return {};
+    return FromWide(info.szDisplayName);
+}
+
+}  // namespace kuvano

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/file_store.h"
+
+namespace kuvano {
+
+// Saves through a temporary file in the same folder, renamed over the old
+// file in one step, so that an interrupted or failed save never leaves a
+// half-written file behind.
+class FileStoreWin32 final : public FileStore {
+public:
+    ReadResult ReadWhole(const std::u16string& path) const override;
+    bool ReplaceWhole(const std::u16string& path, std::string_view bytes) const override;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace kuvano {
+
+// Owns one system handle and closes it exactly once. Move-only.
+template <typename T, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(T handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    T get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::Invalid(); }
+
+    T release() { return std::exchange(handle_, Traits::Invalid()); }
+    void reset(T handle = Traits::Invalid()) {
+        const T old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) Traits::Close(old);
+    }
+
+private:
+    T handle_ = Traits::Invalid();
+};
+
+struct FileHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+
+template <typename T, auto CloseFunction>
+struct NullInvalidTraits {
+    static T Invalid() { return nullptr; }
+    static void Close(T handle) { CloseFunction(handle); }
+};
+
+using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueWindow = UniqueHandle<HWND, NullInvalidTraits<HWND, DestroyWindow>>;
+using UniqueIcon = UniqueHandle<HICON, NullInvalidTraits<HICON, DestroyIcon>>;
+using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
+
+}  // namespace kuvano

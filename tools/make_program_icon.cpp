@@ -1,0 +1,17 @@
+// Writes the program icon, drawn as pixel art in the source, as an .ico file
+// for the resource compiler.
+#include <fstream>
+#include <iostream>
+
+#include "app/ico_file.h"
+#include "app/program_icon.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_program_icon OUTPUT.ico\n";
+        return 2;
+    }
+    std::ofstream out(argv[1], std::ios::binary);
+    out << kuvano::IcoFileBytes({kuvano::ProgramIcon32(), kuvano::ProgramIcon16()});
+    return out.good() ? 0 : 1;
+}
