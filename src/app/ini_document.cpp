@@ -31,14 +31,15 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-// "[name]" up to the last "]" of the line; text after it is ignored. A line
-// that starts with "[" but has no "]" is read as a key line.
+// "[name]" up to the last "]" of the line, blanks inside the brackets
+// trimmed; text after it is ignored. A line that starts with "[" but has no
+// "]" is read as a key line.
 std::optional<std::string_view> SectionHeaderName(std::string_view line) {
     const std::string_view text = Trim(line);
     if (!text.starts_with('[')) return std::nullopt;
     const size_t close = text.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return UpToNul(text.substr(1, close - 1));
+    return UpToNul(Trim(text.substr(1, close - 1)));
 }
 
 struct KeyLine {
@@ -64,27 +65,35 @@ std::string_view WithoutOuterQuotes(std::string_view value) {
 
 bool IsBlank(std::string_view line) { return Trim(line).empty(); }
 
+std::string KeyLineText(std::string_view name, std::string_view value) {
+    std::string text;
+    text.reserve(name.size() + 1 + value.size());
+    text.append(name).append("=").append(value);
+    return text;
+}
+
 }  // namespace
 
+// A line ends at CR LF, at LF, or at a CR on its own, as the profile
+// functions read it.
 IniDocument IniDocument::Parse(std::string_view fileBytes) {
     IniDocument document;
     DecodedIniText decoded = DecodeIniText(fileBytes);
     document.encoding_ = decoded.encoding;
     const std::string_view text = decoded.text;
-
-    const size_t firstNewline = text.find('\n');
-    if (firstNewline != std::string_view::npos && (firstNewline == 0 || text[firstNewline - 1] != '\r')) {
-        document.usesCrLf_ = false;
-    }
     size_t start = 0;
     while (start < text.size()) {
-        const size_t newline = text.find('\n', start);
-        if (newline == std::string_view::npos) {
-            document.lines_.push_back({std::string(text.substr(start)), false});
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            document.lines_.push_back({std::string(text.substr(start)), ""});
             break;
         }
-        document.lines_.push_back({std::string(text.substr(start, newline - start)), true});
-        start = newline + 1;
+        const size_t endingLength = text.substr(end).starts_with("\r\n") ? 2 : 1;
+        document.lines_.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, endingLength))});
+        start = end + endingLength;
+    }
+    if (!document.lines_.empty() && !document.lines_.front().lineEnding.empty()) {
+        document.newLineEnding_ = document.lines_.front().lineEnding;
     }
     return document;
 }
@@ -122,29 +131,25 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
 
 // New lines take the line ending the file already uses.
 void IniDocument::InsertLine(size_t index, std::string text) {
-    if (index > 0 && !lines_[index - 1].endsWithNewline) {
-        Line& previous = lines_[index - 1];
-        previous.endsWithNewline = true;
-        if (usesCrLf_ && !previous.text.ends_with('\r')) previous.text += '\r';
-    }
-    if (usesCrLf_) text += '\r';
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), true});
+    if (index > 0 && lines_[index - 1].lineEnding.empty()) lines_[index - 1].lineEnding = newLineEnding_;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), newLineEnding_});
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string keyLine = std::string(key) + "=" + std::string(value);
+    std::string keyLine = KeyLineText(key, value);
     const auto range = FindSection(section);
     if (!range) {
-        InsertLine(lines_.size(), "[" + std::string(section) + "]");
-        InsertLine(lines_.size(), keyLine);
+        std::string header;
+        header.append("[").append(section).append("]");
+        InsertLine(lines_.size(), std::move(header));
+        InsertLine(lines_.size(), std::move(keyLine));
         return;
     }
     if (const auto index = FindKey(*range, key)) {
         Line& line = lines_[*index];
         const KeyLine existing = *ParseKeyLine(line.text);
         if (existing.rawValue && UpToNul(*existing.rawValue) == value) return;  // no change needed
-        const bool endsWithCr = line.text.ends_with('\r');
-        line.text = std::string(existing.name) + "=" + std::string(value) + (endsWithCr ? "\r" : "");
+        line.text = KeyLineText(existing.name, value);
         return;
     }
     // After the section's last non-blank line, so blank lines that part it
@@ -153,14 +158,14 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     for (size_t i = range->begin; i < range->end; ++i) {
         if (!IsBlank(lines_[i].text)) insertAt = i + 1;
     }
-    InsertLine(insertAt, keyLine);
+    InsertLine(insertAt, std::move(keyLine));
 }
 
 std::string IniDocument::Serialize() const {
     std::string text;
     for (const Line& line : lines_) {
         text += line.text;
-        if (line.endsWithNewline) text += '\n';
+        text += line.lineEnding;
     }
     return EncodeIniText(encoding_, text);
 }

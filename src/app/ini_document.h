@@ -30,8 +30,8 @@ public:
 
 private:
     struct Line {
-        std::string text;  // without the '\n'; a CR before it stays part of the text
-        bool endsWithNewline = true;
+        std::string text;        // without its line ending
+        std::string lineEnding;  // "\r\n", "\n", "\r", or empty at the end of the file
     };
     struct Range {
         size_t begin;
@@ -43,7 +43,7 @@ private:
     void InsertLine(size_t index, std::string text);
 
     IniEncoding encoding_ = IniEncoding::Bytes;
-    bool usesCrLf_ = true;  // what new lines end with
+    std::string newLineEnding_ = "\r\n";  // the file's own, for lines we add
     std::vector<Line> lines_;
 };
 

@@ -49,10 +49,11 @@ TEST(IniDocumentValue, FindsKeysAsTheProfileFunctionsDo) {
         {"[setei]\r\ntani\r\n", std::nullopt},                  // no "=": the default applies
         {"tani=2\r\n[setei]\r\n", std::nullopt},                // before any section
         {"[setei\r\ntani=2\r\n", std::nullopt},                 // no "]": not a section
-        {"[ setei ]\r\ntani=2\r\n", std::nullopt},              // blanks inside brackets are part of the name
+        {"[ setei ]\r\ntani=2\r\n", "2"},                       // blanks inside brackets are trimmed
         {"[setei]]\r\ntani=2\r\n", std::nullopt},               // up to the last "]"
         {"[setei]\r\ntani=2\x1A\r\n", "2"},                     // ^Z is a blank
-        {"[setei]\r\ntani=2\rsyurui=1\r\n", "2\rsyurui=1"},     // a lone CR does not end a line
+        {"[setei]\rtani=2\rsyurui=1\r", "2"},                  // a lone CR ends a line too
+        {"[setei]\n\rtani=2\r\r\n", "2"},
         {"[setei]\r\ntani=2\0junk\r\n"s, "2"},                  // a NUL ends the value
         {"[setei]\r\ntani\0junk=2\r\n"s, "2"},                  // and the name
         {"[setei\0x]\r\ntani=2\r\n"s, "2"},                 // a section name ends at a NUL too
@@ -144,7 +145,8 @@ TEST(IniDocumentSetValue, AppendsAMissingSectionAtTheEnd) {
         {"[other]\r\nx=1", "[other]\r\nx=1\r\n[setei]\r\ntani=5\r\n"},
         {"[other]\nx=1\n", "[other]\nx=1\n[setei]\ntani=5\n"},
         {"; only a comment", "; only a comment\r\n[setei]\r\ntani=5\r\n"},
-        {"[ setei ]\r\n", "[ setei ]\r\n[setei]\r\ntani=5\r\n"},
+        {"[ setei ]\r\n", "[ setei ]\r\ntani=5\r\n"},
+        {"[other]\rx=1", "[other]\rx=1\r[setei]\rtani=5\r"},      // old Mac line endings stay
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AfterSet(c.before, "setei", "tani", "5"), c.after) << c.before;

@@ -1,0 +1,39 @@
+#!/bin/sh
+# Runs a test program with real folders that refuse writes or run out of
+# space, and a drive letter of exactly known size, all small tmpfs mounts
+# (root writes through permission bits, under Wine too). Needs root.
+#   with-scratch-mounts.sh SCRATCH_DIR COMMAND...
+# The test finds them through KUVANO_SCRATCH (a Windows path):
+#   readonly\Kuvano.ini  an old settings file on a read-only mount
+#   full\                a 64 KiB mount for the test to fill
+#   T:                   a 16 MiB drive holding one 1 MiB file
+set -eu
+scratch=$1
+shift
+: "${WINEPREFIX:?WINEPREFIX must name the build's Wine prefix}"
+
+unmount_all() {
+    for dir in readonly full exact; do
+        if mountpoint -q "$scratch/$dir"; then umount "$scratch/$dir"; fi
+    done
+    rm -f "$WINEPREFIX/dosdevices/t:"
+}
+trap unmount_all EXIT
+mkdir -p "$scratch/readonly" "$scratch/full" "$scratch/exact"
+unmount_all
+
+mount -t tmpfs -o size=1m tmpfs "$scratch/readonly"
+printf '[setei]\r\ntani=1\r\n' > "$scratch/readonly/Kuvano.ini"
+mount -o remount,ro "$scratch/readonly"
+
+mount -t tmpfs -o size=64k tmpfs "$scratch/full"
+
+mount -t tmpfs -o size=16m tmpfs "$scratch/exact"
+head -c 1048576 /dev/zero > "$scratch/exact/one-mebibyte"
+ln -s "$scratch/exact" "$WINEPREFIX/dosdevices/t:"
+
+KUVANO_SCRATCH="Z:$(printf '%s' "$scratch" | tr / '\\')"
+export KUVANO_SCRATCH
+status=0
+"$@" || status=$?
+exit $status
