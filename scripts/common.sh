@@ -1,0 +1,33 @@
+# Shared by start.sh and test.sh: where things live and how Wine and the
+# display are set up.
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build="$repo/build"
+export WINEPREFIX="$build/windows/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Starts a virtual X display when none is set; stop_display ends it.
+xvfb_pid=""
+ensure_display() {
+    if [ -n "${DISPLAY:-}" ]; then return; fi
+    display_number=99
+    while [ -e "/tmp/.X$display_number-lock" ]; do display_number=$((display_number + 1)); done
+    Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display_number"
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        if xdpyinfo >/dev/null 2>&1; then return; fi
+        sleep 0.5
+    done
+    echo "Xvfb did not start" >&2
+    exit 1
+}
+
+stop_display() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+
+build_preset() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
