@@ -48,10 +48,6 @@ TEST(EncodeIniText, RoundTripsEveryUtf16File) {
     }
 }
 
-TEST(EncodeIniText, BytesStayAsTheyAre) {
-    EXPECT_EQ(EncodeIniText(IniEncoding::Bytes, "\xFF\0x"s), "\xFF\0x"s);
-}
-
 TEST(EncodeIniText, MalformedUtf8WrittenIntoAUtf16FileKeepsEveryByte) {
     // Only our own edits could put such bytes there; each becomes one unit.
     EXPECT_EQ(EncodeIniText(IniEncoding::Utf16Le, "\xC3"), "\xFF\xFE\xC3\x00"s);

@@ -14,12 +14,5 @@ TEST(DriveRoot, AppendsColonAndBackslashToTheWholeName) {
     EXPECT_EQ(DriveRoot("\xE3\x81\x82"), u"\uFFFD\uFFFD\uFFFD:\\");
 }
 
-TEST(IsWatchedDriveKind, OnlyRemovableAndFixedDrives) {
-    for (uint32_t code = 0; code <= 7; ++code) {
-        const auto kind = static_cast<DriveKind>(code);
-        EXPECT_EQ(IsWatchedDriveKind(kind), code == 2 || code == 3) << code;
-    }
-}
-
 }  // namespace
 }  // namespace kuvano

@@ -138,15 +138,5 @@ TEST(DoTenmetu, ReadsTheDigitsAfreshOnEveryCall) {
     EXPECT_EQ(flag, 1);  // kept from the last warning call
 }
 
-TEST(DoTenmetu, EachFlagBlinksOnItsOwn) {
-    DigitControls controls;
-    controls.digits = {0, 0, 0, 0, 0, 1};
-    const LowSpaceWarning warning(controls);
-    BlinkFlag tray = 0;
-    BlinkFlag sidebar = 1;
-    EXPECT_EQ(Calls(warning, tray, 0, 1)[0].level, 14);
-    EXPECT_EQ(Calls(warning, sidebar, 0, 1)[0].level, 5);
-}
-
 }  // namespace
 }  // namespace kuvano
