@@ -2,19 +2,39 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/drive_monitor.h"
 #include "app/main_window_win32.h"
-#include "app/settings_file.h"
+#include "folder_size/folder_size_window_win32.h"
+#include "help/about_box_win32.h"
+#include "help/help_window_win32.h"
+#include "platform/drive_platform_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
+#include "settings_panel/settings_window_win32.h"
+#include "sidebar/sidebar_window_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
     const kuvano::FileStoreWin32 store;
+    const kuvano::DrivePlatformWin32 drives;
     kuvano::Settings settings;
-    kuvano::TForm1 form1(settings, store, kuvano::SettingsFileName(kuvano::ProgramPath()));
-    if (!form1.Create()) return 1;
+
+    // The main window comes first: creating it loads the settings that the
+    // others read when they are created.
+    kuvano::TForm1 form1(settings, store, kuvano::ProgramPath());
+    kuvano::TForm3 form3;
+    kuvano::TForm4 form4;
+    kuvano::TForm5 form5;
+    kuvano::TForm2 form2(settings);
+    kuvano::TFormInfo formInfo;
+    if (!form1.Create() || !form3.Create() || !form4.Create() || !form5.Create() || !form2.Create() ||
+        !formInfo.Create()) {
+        return 1;
+    }
+    kuvano::DriveMonitor monitor(settings, drives, form2.Warning());
+    form1.Link(monitor, formInfo);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

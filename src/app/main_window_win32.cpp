@@ -1,25 +1,47 @@
 #include "app/main_window_win32.h"
 
+#include "app/home_drive.h"
 #include "app/settings_file.h"
+#include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
+#include "resource_ids.h"
 
 namespace kuvano {
 
-TForm1::TForm1(Settings& settings, const FileStore& store, std::u16string settingsPath)
-    : settings_(settings), store_(store), settingsPath_(std::move(settingsPath)) {}
+TForm1::TForm1(Settings& settings, const FileStore& store, std::u16string programPath)
+    : settings_(settings), store_(store), programPath_(std::move(programPath)) {}
 
-bool TForm1::Create() { return CreateHidden(WS_EX_TOOLWINDOW, WS_OVERLAPPEDWINDOW, L"Kuvano"); }
+bool TForm1::Create() {
+    // A tool window never gets a taskbar button.
+    return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"});
+}
+
+void TForm1::Link(DriveMonitor& monitor, TFormInfo& about) {
+    monitor_ = &monitor;
+    about_ = &about;
+}
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage() && taskTrayMini1_) {
+        taskTrayMini1_->TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             FormCreate();
             return 0;
+        case WM_TIMER:
+            if (wParam == kTimer1) Timer1Timer();
+            return 0;
         case WM_CLOSE:
             return OnClose();
         case WM_QUERYENDSESSION:
-            return OnQueryEndSession();
+            return FormCloseQuery() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) DestroyWindow(Handle());
+            return 0;
         case WM_DESTROY:
+            FormDestroy();
             PostQuitMessage(0);
             return 0;
         default:
@@ -27,15 +49,25 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TForm1::FormCreate() { settings_ = LoadSettings(store_, settingsPath_); }
+void TForm1::FormCreate() {
+    settings_ = LoadSettings(store_, SettingsFileName(programPath_));
+    settings_.HomeDrive = HomeDriveFromProgramPath(programPath_);
+
+    mainIcon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    trayIconObject_ = mainIcon_.get();
+    taskTrayMini1_.emplace(Handle());
+    taskTrayMini1_->OnMouseUp = [this](const TrayMouseEvent& event) { TaskTrayMini1MouseUp(event); };
+    taskTrayMini1_->SetIcon(TTaskTrayMini::kAdd, trayIconObject_, trayTip_);
+    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
+}
 
 // Writes the settings file. A failed write is shown and keeps the program
 // running, so that the user can make the folder writable and quit again.
 bool TForm1::FormCloseQuery() {
-    const auto error = SaveSettings(settings_, store_, settingsPath_);
+    const auto error = SaveSettings(settings_, store_, SettingsFileName(programPath_));
     if (!error) return true;
-    const std::u16string message = error->Message();
-    MessageBoxW(Handle(), Wide(message), L"Kuvano", MB_OK | MB_ICONERROR);
+    MessageBoxW(Handle(), Wide(error->Message()), L"Kuvano", MB_OK | MB_ICONERROR);
     return false;
 }
 
@@ -44,6 +76,28 @@ LRESULT TForm1::OnClose() {
     return 0;
 }
 
-LRESULT TForm1::OnQueryEndSession() { return FormCloseQuery() ? TRUE : FALSE; }
+void TForm1::FormDestroy() {
+    KillTimer(Handle(), kTimer1);
+    if (taskTrayMini1_) {
+        taskTrayMini1_->SetIcon(TTaskTrayMini::kDelete, trayIconObject_, u"Kuvano");
+        taskTrayMini1_.reset();
+    }
+}
+
+// A failed tick is dropped without a word; the next one starts afresh.
+void TForm1::Timer1Timer() {
+    if (!monitor_ || !taskTrayMini1_) return;
+    try {
+        const TrayUpdate update = monitor_->myGetDriveFree(UserThousandsSeparator());
+        if (update.picture) trayIconObject_ = imageLists_.Picture(update.picture->kind, update.picture->index);
+        trayTip_ = update.tip;
+        taskTrayMini1_->SetIcon(TTaskTrayMini::kModify, trayIconObject_, trayTip_);
+    } catch (...) {
+    }
+}
+
+void TForm1::TaskTrayMini1MouseUp(const TrayMouseEvent& event) {
+    if (event.button == TrayMouseButton::Left && about_) about_->ShowModal();
+}
 
 }  // namespace kuvano

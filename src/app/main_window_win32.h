@@ -2,20 +2,32 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
+#include "app/drive_monitor.h"
 #include "app/settings.h"
+#include "app/tray_image_lists_win32.h"
+#include "help/about_box_win32.h"
 #include "platform/base_window_win32.h"
 #include "platform/file_store.h"
+#include "platform/unique_handle_win32.h"
+#include "tray/task_tray_mini_win32.h"
 
 namespace kuvano {
 
-// TForm1: the hidden main window. It loads the settings when it is created
-// and writes them back in its close query; closing it ends the program.
+// TForm1: the hidden main window. It loads the settings when it is created,
+// owns the tray icon and its 500 ms monitor, and writes the settings back in
+// its close query; closing it ends the program.
 class TForm1 final : public BaseWindow<TForm1> {
 public:
-    TForm1(Settings& settings, const FileStore& store, std::u16string settingsPath);
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT kTimer1Interval = 500;
+
+    TForm1(Settings& settings, const FileStore& store, std::u16string programPath);
     bool Create();
+    // Made once the other windows exist, before the message loop starts.
+    void Link(DriveMonitor& monitor, TFormInfo& about);
 
     static const wchar_t* ClassName() { return L"TForm1"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -23,12 +35,21 @@ public:
 private:
     void FormCreate();
     bool FormCloseQuery();
+    void FormDestroy();
+    void Timer1Timer();
+    void TaskTrayMini1MouseUp(const TrayMouseEvent& event);
     LRESULT OnClose();
-    LRESULT OnQueryEndSession();
 
     Settings& settings_;
     const FileStore& store_;
-    std::u16string settingsPath_;
+    std::u16string programPath_;
+    UniqueIcon mainIcon_;
+    TrayImageLists imageLists_;
+    HICON trayIconObject_ = nullptr;  // the picture shown now; owned by mainIcon_ or imageLists_
+    std::u16string trayTip_ = u"Kuvano";
+    std::optional<TTaskTrayMini> taskTrayMini1_;
+    DriveMonitor* monitor_ = nullptr;
+    TFormInfo* about_ = nullptr;
 };
 
 }  // namespace kuvano

@@ -21,11 +21,21 @@ public:
     HWND Handle() const { return hwnd_; }
 
 protected:
-    bool CreateHidden(DWORD exStyle, DWORD style, const wchar_t* title) {
+    struct WindowSpec {
+        DWORD exStyle = 0;
+        DWORD style = 0;
+        const wchar_t* title = L"";
+        HWND parent = nullptr;
+        int x = CW_USEDEFAULT;
+        int y = CW_USEDEFAULT;
+        int width = CW_USEDEFAULT;
+        int height = CW_USEDEFAULT;
+    };
+
+    bool CreateFromSpec(const WindowSpec& spec) {
         RegisterOnce();
-        return CreateWindowExW(exStyle, Derived::ClassName(), title, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-                               this) != nullptr;
+        return CreateWindowExW(spec.exStyle, Derived::ClassName(), spec.title, spec.style, spec.x, spec.y, spec.width,
+                               spec.height, spec.parent, nullptr, GetModuleHandleW(nullptr), this) != nullptr;
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,6 +50,7 @@ private:
             windowClass.lpfnWndProc = &BaseWindow::WindowProc;
             windowClass.hInstance = GetModuleHandleW(nullptr);
             windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
             windowClass.lpszClassName = Derived::ClassName();
             return RegisterClassExW(&windowClass);
         }();

@@ -28,6 +28,9 @@ struct DriveSpace {
 // Only removable and fixed drives are ever watched.
 inline bool IsWatchedDriveKind(DriveKind kind) { return kind == DriveKind::Removable || kind == DriveKind::Fixed; }
 
+// A drive name (the drivenam setting) as text.
+std::u16string DriveNameText(std::string_view drivenam);
+
 // "C" -> "C:\". The first character names the drive; any text is passed on
 // as it is, so that an unusable name fails the drive query.
 std::u16string DriveRoot(std::string_view drivenam);

@@ -49,5 +49,8 @@ using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 using UniqueWindow = UniqueHandle<HWND, NullInvalidTraits<HWND, DestroyWindow>>;
 using UniqueIcon = UniqueHandle<HICON, NullInvalidTraits<HICON, DestroyIcon>>;
 using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, NullInvalidTraits<HBITMAP, DeleteObject>>;
+using UniqueFont = UniqueHandle<HFONT, NullInvalidTraits<HFONT, DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, NullInvalidTraits<HBRUSH, DeleteObject>>;
 
 }  // namespace kuvano

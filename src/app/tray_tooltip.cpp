@@ -1,0 +1,31 @@
+#include "app/tray_tooltip.h"
+
+#include "app/size_text.h"
+#include "platform/drive_platform.h"
+
+namespace kuvano {
+namespace {
+
+std::u16string_view UnitWord(int32_t tani) {
+    switch (tani) {
+        case 1: return u"キロバイト";
+        case 2: return u"メガバイト";
+        case 3: return u"ギガバイト";
+        default: return u"バイト";
+    }
+}
+
+bool IsRoundedUnit(int32_t tani) { return tani >= 1 && tani <= 3; }
+
+}  // namespace
+
+std::u16string TrayTooltip(std::string_view drivenam, int32_t tani, int64_t freeBytes,
+                           std::u16string_view thousandsSeparator) {
+    std::u16string tip = DriveNameText(drivenam);
+    tip += IsRoundedUnit(tani) ? u"ドライブ空き=約" : u"ドライブ空き=";
+    tip += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
+    tip += UnitWord(tani);
+    return tip;
+}
+
+}  // namespace kuvano

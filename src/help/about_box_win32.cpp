@@ -1,0 +1,82 @@
+#include "help/about_box_win32.h"
+
+#include "platform/form_helpers_win32.h"
+#include "resource_ids.h"
+
+namespace kuvano {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+
+HWND AddStatic(HWND parent, const wchar_t* text, DWORD style, int x, int y, int width, int height, HFONT font) {
+    const HWND control = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                         nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+}  // namespace
+
+bool TFormInfo::Create() {
+    const RECT frame = CenteredWindowRect(267, 99, kStyle, kExStyle);
+    return CreateFromSpec({.exStyle = kExStyle, .style = kStyle, .title = kCaption, .x = frame.left, .y = frame.top,
+                           .width = frame.right - frame.left, .height = frame.bottom - frame.top});
+}
+
+LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            FormCreate();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnLabelColour(reinterpret_cast<HDC>(wParam));
+        case WM_CLOSE:
+            ShowWindow(Handle(), SW_HIDE);
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TFormInfo::FormCreate() {
+    formFont_ = FormFont(12);
+    nameFont_ = FormFont(19, true);
+    noticeFont_ = FormFont(16, true);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
+    icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, 32, 32, 0)));
+    const HWND image1 = AddStatic(Handle(), L"", SS_ICON | SS_CENTERIMAGE, 8, 8, 33, 33, formFont_.get());
+    SendMessageW(image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+    AddStatic(Handle(), L"Kuvano", 0, 56, 16, 200, 24, nameFont_.get());
+    AddStatic(Handle(), kRightsNotice, SS_LEFT | SS_NOPREFIX, 16, 56, 183, 16, noticeFont_.get());
+}
+
+LRESULT TFormInfo::OnLabelColour(HDC dc) {
+    SetTextColor(dc, kNavy);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TFormInfo::ShowModal() {
+    if (inModalLoop_) {
+        BringToFront(Handle());
+        return;
+    }
+    inModalLoop_ = true;
+    ShowWindow(Handle(), SW_SHOW);
+    BringToFront(Handle());
+    MSG message{};
+    while (IsWindowVisible(Handle())) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // the main loop must see it too
+            ShowWindow(Handle(), SW_HIDE);
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    inModalLoop_ = false;
+}
+
+}  // namespace kuvano

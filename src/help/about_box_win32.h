@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/base_window_win32.h"
+#include "platform/unique_handle_win32.h"
+
+namespace kuvano {
+
+// TFormInfo: the about box with the program's icon, its name and the rights
+// notice. Shown modally from the tray icon; closing only hides it.
+class TFormInfo final : public BaseWindow<TFormInfo> {
+public:
+    static constexpr wchar_t kCaption[] = L"Kuvanoについて";
+    static constexpr wchar_t kRightsNotice[] = L"(C) 2024 Kuvano";  // also a line of the help text
+
+    bool Create();
+    // Runs its own message loop until the box is closed. While the box is
+    // open, a further call only brings it to the front.
+    void ShowModal();
+
+    static const wchar_t* ClassName() { return L"TFormInfo"; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void FormCreate();
+    LRESULT OnLabelColour(HDC dc);
+
+    UniqueFont formFont_;
+    UniqueFont nameFont_;
+    UniqueFont noticeFont_;
+    UniqueIcon icon_;
+    bool inModalLoop_ = false;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,81 @@
+#include "help/help_window_win32.h"
+
+#include <string>
+
+#include "help/help_text.h"
+#include "platform/form_helpers_win32.h"
+#include "resource_ids.h"
+
+namespace kuvano {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kClientWidth = 557;
+constexpr int kClientHeight = 558;
+
+std::string_view HelpTextResource() {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(IDR_HELP_TEXT), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!resource) return {};
+    return {static_cast<const char*>(LockResource(LoadResource(module, resource))), SizeofResource(module, resource)};
+}
+
+std::wstring Utf8ToWide(std::string_view text) {
+    if (text.empty()) return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+// The edit control shows lines separated by CR LF.
+std::wstring MemoText() {
+    std::wstring text;
+    for (const std::string& line : HelpTextLines(HelpTextResource())) {
+        if (!text.empty()) text += L"\r\n";
+        text += Utf8ToWide(line);
+    }
+    return text;
+}
+
+}  // namespace
+
+bool TForm3::Create() {
+    const RECT frame = CenteredWindowRect(kClientWidth, kClientHeight, kStyle, kExStyle);
+    return CreateFromSpec({.exStyle = kExStyle, .style = kStyle, .title = kCaption, .x = frame.left, .y = frame.top,
+                           .width = frame.right - frame.left, .height = frame.bottom - frame.top});
+}
+
+LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            FormCreate();
+            return 0;
+        case WM_CLOSE:
+            ShowWindow(Handle(), SW_HIDE);
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TForm3::FormCreate() {
+    formFont_ = FormFont(12);
+    memoFont_ = FormFont(13);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
+    memo_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                                ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+                            0, 0, kClientWidth, kClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+    SetWindowTextW(memo_, MemoText().c_str());
+}
+
+void TForm3::ShowHelp() {
+    if (IsWindowVisible(Handle())) return;
+    ShowWindow(Handle(), SW_SHOW);
+    BringToFront(Handle());
+}
+
+}  // namespace kuvano

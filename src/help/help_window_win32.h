@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/base_window_win32.h"
+#include "platform/unique_handle_win32.h"
+
+namespace kuvano {
+
+// TForm3: the version and help window with the fixed help text, read-only,
+// scrolled both ways and never wrapped. Closing only hides it.
+class TForm3 final : public BaseWindow<TForm3> {
+public:
+    static constexpr wchar_t kCaption[] = L"Kuvano バージョン＆ヘルプ";
+
+    bool Create();
+    // Shows the window unless it is already visible, without a modal loop.
+    void ShowHelp();
+    HWND Memo1() const { return memo_; }
+
+    static const wchar_t* ClassName() { return L"TForm3"; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void FormCreate();
+
+    UniqueFont formFont_;
+    UniqueFont memoFont_;
+    HWND memo_ = nullptr;
+};
+
+}  // namespace kuvano

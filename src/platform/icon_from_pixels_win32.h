@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/pixel_image.h"
+#include "platform/unique_handle_win32.h"
+
+namespace kuvano {
+
+// An icon with the picture's colours and its transparent pixels masked out.
+UniqueIcon IconFromPixels(const PixelImage& image);
+
+}  // namespace kuvano

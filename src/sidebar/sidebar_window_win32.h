@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/base_window_win32.h"
+
+namespace kuvano {
+
+// TForm4: the sidebar. Created hidden at start; its gauges, docking and the
+// shared popup menu are yet to come.
+class TForm4 final : public BaseWindow<TForm4> {
+public:
+    bool Create() { return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .title = L"Kuvano"}); }
+
+    static const wchar_t* ClassName() { return L"TForm4"; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CLOSE) {
+            ShowWindow(Handle(), SW_HIDE);
+            return 0;
+        }
+        return DefaultHandling(message, wParam, lParam);
+    }
+};
+
+}  // namespace kuvano

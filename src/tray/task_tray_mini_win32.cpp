@@ -1,0 +1,128 @@
+#include "tray/task_tray_mini_win32.h"
+
+#include <algorithm>
+
+#include "platform/base_window_win32.h"
+#include "tray/tray_registry.h"
+#include "tray/tray_tip.h"
+
+namespace kuvano {
+namespace {
+
+// TMyCallback: the one hidden child window that receives the shell's
+// notifications for every tray component of the process.
+class TMyCallback final : public BaseWindow<TMyCallback> {
+public:
+    static const wchar_t* ClassName() { return L"TMyCallback"; }
+
+    HWND EnsureCreated(HWND parent) {
+        if (!Handle()) CreateChild(parent);
+        return Handle();
+    }
+
+    TrayRegistry<TTaskTrayMini> TrayRegistry;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != kTrayCallbackMessage) return DefaultHandling(message, wParam, lParam);
+        if (TTaskTrayMini* CurrentTray = TrayRegistry.Find(wParam)) CurrentTray->Dispatch(static_cast<UINT>(lParam));
+        return 0;
+    }
+
+private:
+    // An invisible child of zero size.
+    void CreateChild(HWND parent) { CreateFromSpec({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0}); }
+};
+
+TMyCallback& CallbackWindow() {
+    static TMyCallback window;
+    return window;
+}
+
+// Handles every message already waiting, as a pending-message pump does.
+void ProcessPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+TTaskTrayMini::TTaskTrayMini(HWND owner) : owner_(owner) {
+    CallbackWindow().EnsureCreated(owner);
+    identifier_ = CallbackWindow().TrayRegistry.Register(this);
+    record_.cbSize = sizeof(record_);
+    record_.uCallbackMessage = kTrayCallbackMessage;
+    record_.uID = static_cast<UINT>(identifier_);
+}
+
+TTaskTrayMini::~TTaskTrayMini() {
+    CallbackWindow().TrayRegistry.Unregister(this);
+    if (shown_) Shell_NotifyIconW(NIM_DELETE, &record_);
+}
+
+void TTaskTrayMini::SetIcon(uint8_t mode, HICON icon, std::u16string_view tip) {
+    record_.hWnd = CallbackWindow().EnsureCreated(owner_);
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record_.hIcon = icon;
+    const std::u16string text = TrayTipText(tip);
+    std::fill(std::begin(record_.szTip), std::end(record_.szTip), L'\0');
+    std::copy(text.begin(), text.end(), record_.szTip);
+    switch (mode) {
+        case kAdd:
+            Shell_NotifyIconW(NIM_ADD, &record_);
+            shown_ = true;
+            break;
+        case kModify:
+            Shell_NotifyIconW(NIM_MODIFY, &record_);
+            break;
+        case kDelete:
+            Shell_NotifyIconW(NIM_DELETE, &record_);
+            shown_ = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void TTaskTrayMini::TaskbarCreated() {
+    if (shown_) Shell_NotifyIconW(NIM_ADD, &record_);
+}
+
+void TTaskTrayMini::Dispatch(UINT mouseMessage) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const TrayWiring wiring{static_cast<bool>(OnMouseUp), static_cast<bool>(OnMouseDown), static_cast<bool>(OnMMouseUp),
+                            static_cast<bool>(OnMMouseDown), PopupMenuR.menu != nullptr, EnableMouseUp,
+                            EnableMouseDown, EnableMMouseUp, EnableMMouseDown};
+    const TrayAction action = TrayActionFor(mouseMessage, wiring);
+    if (action == TrayAction::None) return;
+
+    SetForegroundWindow(owner_);
+    switch (action) {
+        case TrayAction::MouseDown: OnMouseDown({TrayMouseButton::Left, cursor}); break;
+        case TrayAction::MouseUp: OnMouseUp({TrayMouseButton::Left, cursor}); break;
+        case TrayAction::MiddleDown: OnMMouseDown({TrayMouseButton::Middle, cursor}); break;
+        case TrayAction::MiddleUp: OnMMouseUp({TrayMouseButton::Middle, cursor}); break;
+        case TrayAction::Popup: {
+            const UINT command = static_cast<UINT>(TrackPopupMenuEx(PopupMenuR.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                                    cursor.x, cursor.y, owner_, nullptr));
+            if (command != 0) SendMessageW(PopupMenuR.commandWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+            break;
+        }
+        case TrayAction::None: break;
+    }
+    ProcessPendingMessages();
+}
+
+}  // namespace kuvano

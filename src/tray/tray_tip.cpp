@@ -1,0 +1,21 @@
+#include "tray/tray_tip.h"
+
+namespace kuvano {
+namespace {
+
+bool StartsSurrogatePair(std::u16string_view text, size_t at) {
+    return at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF && text[at + 1] >= 0xDC00 &&
+           text[at + 1] <= 0xDFFF;
+}
+
+}  // namespace
+
+std::u16string TrayTipText(std::u16string_view tip) {
+    size_t end = 0;
+    for (size_t characters = 0; end < tip.size() && characters < kMaxTrayTipCharacters; ++characters) {
+        end += StartsSurrogatePair(tip, end) ? 2 : 1;
+    }
+    return std::u16string(tip.substr(0, end));
+}
+
+}  // namespace kuvano
