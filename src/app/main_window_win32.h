@@ -29,6 +29,9 @@ public:
     // Made once the other windows exist, before the message loop starts.
     void Link(DriveMonitor& monitor, TFormInfo& about);
 
+    // The picture the tray shows now.
+    HICON TrayIconObject() const { return trayIconObject_; }
+
     static const wchar_t* ClassName() { return L"TForm1"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

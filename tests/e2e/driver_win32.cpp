@@ -1,9 +1,13 @@
 #include "e2e/driver_win32.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 #include <vector>
+
+#include "tray/task_tray_mini_win32.h"
 
 namespace kuvano::e2e {
 namespace {
@@ -78,14 +82,18 @@ void Driver::Start(const std::wstring& program) {
     CloseHandle(process.hProcess);
 }
 
+std::vector<HWND> Driver::WindowsOf(const std::wstring& program, const wchar_t* className) {
+    Search search{Canonical(program), className, {}};
+    EnumDesktopsW(GetProcessWindowStation(), SearchDesktop, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::optional<HWND> Driver::FindWindowOf(const std::wstring& program, const wchar_t* className,
                                          std::chrono::milliseconds patience) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    Search search{Canonical(program), className, {}};
     do {
-        search.found.clear();
-        EnumDesktopsW(GetProcessWindowStation(), SearchDesktop, reinterpret_cast<LPARAM>(&search));
-        if (!search.found.empty()) return search.found.front();
+        const std::vector<HWND> found = WindowsOf(program, className);
+        if (!found.empty()) return found.front();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     } while (std::chrono::steady_clock::now() < deadline);
     return std::nullopt;
@@ -99,6 +107,47 @@ bool Driver::WaitForExit(HWND window, std::chrono::milliseconds patience) {
     const DWORD result = WaitForSingleObject(process, static_cast<DWORD>(patience.count()));
     CloseHandle(process);
     return result == WAIT_OBJECT_0;
+}
+
+void Driver::NotifyTray(HWND mainWindow, UINT mouseMessage) {
+    const HWND callback = FindWindowExW(mainWindow, nullptr, L"TMyCallback", nullptr);
+    if (!callback) throw std::runtime_error("the tray's callback window is missing");
+    PostMessageW(callback, kTrayCallbackMessage, 1, mouseMessage);
+}
+
+// ImageMagick's import, a Linux program that Wine starts like any other,
+// writes the pixels as raw RGB; its process cannot be waited for, so the
+// file is awaited instead.
+std::vector<Driver::Rgb> Driver::Screenshot(int x, int y, int width, int height) {
+    static int count = 0;
+    const std::string name = "/tmp/kuvano-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count) + ".rgb";
+    const std::wstring wideName(name.begin(), name.end());
+    std::wstring command = L"Z:\\usr\\bin\\import -window root -depth 8 -crop " + std::to_wstring(width) + L"x" +
+                           std::to_wstring(height) + L"+" + std::to_wstring(x) + L"+" + std::to_wstring(y) + L" rgb:" +
+                           wideName;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        throw std::runtime_error("cannot start import");
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const size_t expected = static_cast<size_t>(width * height * 3);
+    const std::wstring windowsName = L"Z:" + wideName;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::ifstream file(windowsName.c_str(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        if (bytes.size() != expected) continue;
+        DeleteFileW(windowsName.c_str());
+        std::vector<Rgb> pixels;
+        for (size_t i = 0; i < bytes.size(); i += 3) {
+            pixels.push_back({static_cast<uint8_t>(bytes[i]), static_cast<uint8_t>(bytes[i + 1]), static_cast<uint8_t>(bytes[i + 2])});
+        }
+        return pixels;
+    }
+    throw std::runtime_error("no screenshot arrived");
 }
 
 bool Driver::HasVisibleStyle(HWND window) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kuvano::e2e {
 
@@ -31,6 +32,23 @@ public:
     // Visibility as the window's own style bits say (IsWindowVisible does not
     // work across desktops).
     static bool HasVisibleStyle(HWND window);
+
+    // Every top-level window of class `className` of the program.
+    static std::vector<HWND> WindowsOf(const std::wstring& program, const wchar_t* className);
+
+    // Sends the tray icon's notification, as the shell does for a mouse action.
+    static void NotifyTray(HWND mainWindow, UINT mouseMessage);
+
+    struct Rgb {
+        uint8_t r, g, b;
+        bool operator==(const Rgb&) const = default;
+    };
+    // The screen's pixels, row by row, as the X server shows them.
+    static std::vector<Rgb> Screenshot(int x, int y, int width, int height);
+
+    // Where the notification area shows the first icon of a 1280 x 800 desktop.
+    static constexpr int kTrayIconX = 1262;
+    static constexpr int kTrayIconY = 782;
 };
 
 }  // namespace kuvano::e2e

@@ -14,14 +14,15 @@ TEST(DrivePlatformWin32, AnswersTheDriveType) {
     const DrivePlatformWin32 drives;
     EXPECT_EQ(drives.Kind(u"C:\\"), DriveKind::Fixed);
     EXPECT_EQ(drives.Kind(u"T:\\"), DriveKind::Fixed);
-    EXPECT_EQ(drives.Kind(u"Q:\\"), DriveKind::NoRootDirectory);
+    EXPECT_EQ(drives.Kind(u"Q:\\"), DriveKind::CdRom);  // set up so in the test prefix
+    EXPECT_EQ(drives.Kind(u"P:\\"), DriveKind::NoRootDirectory);
     EXPECT_EQ(drives.Kind(u"\\:\\"), DriveKind::NoRootDirectory);
 }
 
 TEST(DrivePlatformWin32, MeasuresFreeAndTotalBytesExactly) {
     const DrivePlatformWin32 drives;
     EXPECT_EQ(drives.Space(u"T:\\"), (DriveSpace{15 * kMiB, 16 * kMiB}));
-    EXPECT_EQ(drives.Space(u"Q:\\"), DriveSpace{});  // no such drive: 0 of 0
+    EXPECT_EQ(drives.Space(u"P:\\"), DriveSpace{});  // no such drive: 0 of 0
     EXPECT_EQ(drives.Space(u"\\:\\"), DriveSpace{});
     const DriveSpace c = drives.Space(u"C:\\");
     EXPECT_GT(c.totalBytes, 0);
@@ -32,7 +33,7 @@ TEST(DrivePlatformWin32, PutsTheThreadErrorModeBack) {
     const DrivePlatformWin32 drives;
     ASSERT_TRUE(SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, nullptr));
     drives.Space(u"T:\\");
-    drives.Space(u"Q:\\");
+    drives.Space(u"P:\\");
     EXPECT_EQ(GetThreadErrorMode(), static_cast<DWORD>(SEM_NOGPFAULTERRORBOX));
     SetThreadErrorMode(0, nullptr);
 }

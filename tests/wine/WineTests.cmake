@@ -24,9 +24,11 @@ add_test(NAME win32_tests
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_tests>)
 
-add_test(NAME e2e_tests COMMAND e2e_tests)
+add_test(NAME e2e_tests
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
+          ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_tests>)
 
 set_tests_properties(core_tests_under_wine win32_tests e2e_tests PROPERTIES
   FIXTURES_REQUIRED wine
-  ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT};${KUVANO_EXE_UNDER_TEST}"
-  TIMEOUT 300)
+  ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT};${KUVANO_EXE_UNDER_TEST};KUVANO_EXE_UNIX=$<TARGET_FILE:Kuvano>"
+  TIMEOUT 600)

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Creates the build's 64-bit Wine prefix once; later runs reuse it. Wine's
-# own dialog font has no Japanese glyphs, so the prefix draws its captions
-# with the IPA font instead.
+# Creates the build's 64-bit Wine prefix once; later runs reuse it.
+#  - Wine's own dialog font has no Japanese glyphs: captions use the IPA font.
+#  - Q: is a CD drive, which Kuvano must never watch.
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the build's Wine prefix}"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -10,6 +10,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1
     done
+    mkdir -p "$WINEPREFIX/cdrom"
+    ln -sfn "$WINEPREFIX/cdrom" "$WINEPREFIX/dosdevices/q:"
+    wine reg add 'HKLM\Software\Wine\Drives' /v 'q:' /d cdrom /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
 fi
 wineserver -w
 test -f "$WINEPREFIX/system.reg"

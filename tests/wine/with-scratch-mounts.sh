@@ -4,7 +4,8 @@
 # (root writes through permission bits, under Wine too). Needs root.
 #   with-scratch-mounts.sh SCRATCH_DIR COMMAND...
 # The test finds them through KUVANO_SCRATCH (a Windows path):
-#   readonly\Kuvano.ini  an old settings file on a read-only mount
+#   readonly\Kuvano.ini  an old settings file on a read-only mount, beside a
+#                        copy of the program named by KUVANO_EXE_UNIX, if set
 #   full\                a 64 KiB mount for the test to fill
 #   T:                   a 16 MiB drive holding one 1 MiB file
 set -eu
@@ -24,6 +25,7 @@ unmount_all
 
 mount -t tmpfs -o size=1m tmpfs "$scratch/readonly"
 printf '[setei]\r\ntani=1\r\n' > "$scratch/readonly/Kuvano.ini"
+if [ -n "${KUVANO_EXE_UNIX:-}" ]; then cp "$KUVANO_EXE_UNIX" "$scratch/readonly/Kuvano.exe"; fi
 mount -o remount,ro "$scratch/readonly"
 
 mount -t tmpfs -o size=64k tmpfs "$scratch/full"

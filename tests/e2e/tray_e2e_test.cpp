@@ -1,0 +1,142 @@
+// The real Kuvano.exe in a Wine desktop with a taskbar: its tray icon, the
+// about box, the fallback of the tray drive and a save that cannot write.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "app/free_level.h"
+#include "app/tray_pictures.h"
+#include "e2e/driver_win32.h"
+#include "platform/drive_platform_win32.h"
+#include "support/scratch_folder_win32.h"
+
+namespace kuvano {
+namespace {
+
+using e2e::Driver;
+using testing::ScratchFolder;
+
+std::wstring StartCopy(const ScratchFolder& folder) {
+    const std::wstring program = folder.File(L"Kuvano.exe");
+    EXPECT_TRUE(CopyFileW(Driver::ProgramUnderTest().c_str(), program.c_str(), FALSE));
+    Driver::Start(program);
+    return program;
+}
+
+// How many opaque pixels of the picture the screen shows at the tray icon.
+int MatchingPixels(const PixelImage& picture) {
+    const auto screen = Driver::Screenshot(Driver::kTrayIconX, Driver::kTrayIconY, 16, 16);
+    int matching = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const Rgba expected = picture.At(x, y);
+            const Driver::Rgb shown = screen[static_cast<size_t>(y * 16 + x)];
+            matching += expected.a != 0 && shown == Driver::Rgb{expected.r, expected.g, expected.b};
+        }
+    }
+    return matching;
+}
+
+int OpaquePixels(const PixelImage& picture) {
+    int count = 0;
+    for (const Rgba& p : picture.pixels) count += p.a != 0;
+    return count;
+}
+
+PixelImage StarOfDriveC() {
+    const DriveSpace space = DrivePlatformWin32().Space(u"C:\\");
+    return TrayPictures(TrayIconKind::Star).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
+}
+
+TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
+    ScratchFolder folder(L"e2e-tray");
+    const std::wstring program = StartCopy(folder);
+    const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
+    ASSERT_TRUE(mainWindow.has_value());
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // two ticks
+    const PixelImage star = StarOfDriveC();
+    EXPECT_EQ(MatchingPixels(star), OpaquePixels(star)) << "the tray shows the star of drive C's level";
+
+    Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    auto boxes = Driver::WindowsOf(program, L"TFormInfo");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(Driver::HasVisibleStyle(boxes[0])) << "a left-button release opens the about box";
+    Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);  // the second release of a double click
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    boxes = Driver::WindowsOf(program, L"TFormInfo");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(Driver::HasVisibleStyle(boxes[0]));
+    PostMessageW(boxes[0], WM_CLOSE, 0, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(Driver::HasVisibleStyle(boxes[0]));
+
+    PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LT(MatchingPixels(star), OpaquePixels(star) / 2) << "the icon is gone after the close";
+    EXPECT_TRUE(testing::FileExists(folder.File(L"Kuvano.ini")));
+}
+
+TEST(TrayEndToEnd, ACdDriveAsTrayDriveIsReplacedByTheProgramsDrive) {
+    ScratchFolder folder(L"e2e-cdrom");
+    testing::WriteFileBytes(folder.File(L"Kuvano.ini"), "[setei]\r\ndrivenam=Q\r\n");  // Q: is a CD drive
+    ASSERT_EQ(GetDriveTypeW(L"Q:\\"), static_cast<UINT>(DRIVE_CDROM));
+    const std::wstring program = StartCopy(folder);
+    const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
+    ASSERT_TRUE(mainWindow.has_value());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
+    const std::string saved = testing::ReadFileBytes(folder.File(L"Kuvano.ini"));
+    EXPECT_NE(saved.find("drivenam=C\r\n"), std::string::npos) << saved;  // the scratch folder is on C:
+}
+
+std::wstring ControlTexts(HWND dialog) {
+    std::wstring texts;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[512]{};
+        GetWindowTextW(child, text, 512);
+        texts += text;
+        texts += L"\n";
+    }
+    return texts;
+}
+
+TEST(TrayEndToEnd, AFolderThatRefusesTheSaveShowsTheErrorAndKeepsKuvanoRunning) {
+    const char* scratch = std::getenv("KUVANO_SCRATCH");
+    ASSERT_NE(scratch, nullptr) << "run through with-scratch-mounts.sh";
+    const std::string folder = std::string(scratch) + "\\readonly";
+    const std::wstring wideFolder(folder.begin(), folder.end());
+    const std::wstring program = wideFolder + L"\\Kuvano.exe";
+    ASSERT_TRUE(testing::FileExists(program));
+    Driver::Start(program);
+    const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
+    ASSERT_TRUE(mainWindow.has_value());
+
+    PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
+    const auto errorBox = Driver::FindWindowOf(program, L"#32770");
+    ASSERT_TRUE(errorBox.has_value()) << "no error box";
+    EXPECT_NE(ControlTexts(*errorBox).find(wideFolder + L"\\Kuvano.ini に書き込めません"), std::wstring::npos)
+        << "the message names the file";
+    EXPECT_TRUE(IsWindow(*mainWindow)) << "Kuvano keeps running";
+    EXPECT_EQ(testing::ReadFileBytes(wideFolder + L"\\Kuvano.ini"), "[setei]\r\ntani=1\r\n");
+
+    PostMessageW(*errorBox, WM_COMMAND, IDOK, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(IsWindow(*mainWindow));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(*mainWindow, &processId);
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+    ASSERT_NE(process, nullptr);
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+}
+
+}  // namespace
+}  // namespace kuvano
