@@ -9,7 +9,8 @@ namespace kuvano {
 // The quotient and product are taken in 80-bit extended precision, so that
 // every 64-bit byte count is exact and ties land where the levels were
 // designed; other precisions move the boundaries.
-static_assert(std::numeric_limits<long double>::digits >= 64, "FreeLevel needs 80-bit long double (GCC or Clang on x86)");
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "FreeLevel needs 80-bit long double (GCC or Clang on x86)");
 
 int32_t FreeLevel(int64_t freeBytes, int64_t totalBytes) {
     if (totalBytes == 0) return 0;

@@ -15,7 +15,9 @@ void Put32(std::string& out, uint32_t value) {
     Put16(out, value >> 16);
 }
 
-size_t MaskRowBytes(int width) { return static_cast<size_t>((width + 31) / 32 * 4); }
+size_t MaskRowBytes(int width) {
+    return static_cast<size_t>((width + 31) / 32 * 4);
+}
 
 // A DIB as icons store it: header with doubled height, colour rows bottom-up,
 // then the AND mask (1 = transparent), also bottom-up.

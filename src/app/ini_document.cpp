@@ -20,12 +20,18 @@ std::string_view TrimRight(std::string_view text) {
     return text;
 }
 
-std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+std::string_view Trim(std::string_view text) {
+    return TrimRight(TrimLeft(text));
+}
 
 // Names and values are C strings to the profile functions: a NUL ends them.
-std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
@@ -63,7 +69,9 @@ std::string_view WithoutOuterQuotes(std::string_view value) {
     return value;
 }
 
-bool IsBlank(std::string_view line) { return Trim(line).empty(); }
+bool IsBlank(std::string_view line) {
+    return Trim(line).empty();
+}
 
 std::string KeyLineText(std::string_view name, std::string_view value) {
     std::string text;
@@ -89,7 +97,8 @@ IniDocument IniDocument::Parse(std::string_view fileBytes) {
             break;
         }
         const size_t endingLength = text.substr(end).starts_with("\r\n") ? 2 : 1;
-        document.lines_.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, endingLength))});
+        document.lines_.push_back(
+            {std::string(text.substr(start, end - start)), std::string(text.substr(end, endingLength))});
         start = end + endingLength;
     }
     if (!document.lines_.empty() && !document.lines_.front().lineEnding.empty()) {

@@ -29,8 +29,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kuvano::TForm5 form5;
     kuvano::TForm2 form2(settings);
     kuvano::TFormInfo formInfo;
-    if (!form1.Create() || !form3.Create() || !form4.Create() || !form5.Create() || !form2.Create() ||
-        !formInfo.Create()) {
+    if (!form1.Create() || !form3.Create(form1.Handle()) || !form4.Create(form1.Handle()) ||
+        !form5.Create(form1.Handle()) || !form2.Create(form1.Handle()) || !formInfo.Create(form1.Handle())) {
         return 1;
     }
     kuvano::DriveMonitor monitor(settings, drives, form2.Warning());

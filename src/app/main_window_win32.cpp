@@ -27,16 +27,12 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-        case WM_CREATE:
-            FormCreate();
-            return 0;
+        case WM_CREATE: FormCreate(); return 0;
         case WM_TIMER:
             if (wParam == kTimer1) Timer1Timer();
             return 0;
-        case WM_CLOSE:
-            return OnClose();
-        case WM_QUERYENDSESSION:
-            return FormCloseQuery() ? TRUE : FALSE;
+        case WM_CLOSE: return OnClose();
+        case WM_QUERYENDSESSION: return FormCloseQuery() ? TRUE : FALSE;
         case WM_ENDSESSION:
             if (wParam) DestroyWindow(Handle());
             return 0;
@@ -44,8 +40,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FormDestroy();
             PostQuitMessage(0);
             return 0;
-        default:
-            return DefaultHandling(message, wParam, lParam);
+        default: return DefaultHandling(message, wParam, lParam);
     }
 }
 

@@ -27,7 +27,8 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+')) text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
-    const int64_t limit = negative ? -int64_t{std::numeric_limits<int32_t>::min()} : std::numeric_limits<int32_t>::max();
+    const int64_t limit =
+        negative ? -int64_t{std::numeric_limits<int32_t>::min()} : std::numeric_limits<int32_t>::max();
     int64_t magnitude = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
@@ -60,8 +61,12 @@ bool ProfileBooleanOrDefault(const std::optional<std::string>& text, bool defaul
     return ProfileIntegerOrDefault(text, defaultValue ? 1 : 0) != 0;
 }
 
-std::string FormatProfileInteger(int32_t value) { return std::to_string(value); }
+std::string FormatProfileInteger(int32_t value) {
+    return std::to_string(value);
+}
 
-std::string FormatProfileBoolean(bool value) { return value ? "1" : "0"; }
+std::string FormatProfileBoolean(bool value) {
+    return value ? "1" : "0";
+}
 
 }  // namespace kuvano

@@ -8,6 +8,8 @@ constexpr Rgba kStarBlue{0, 0, 255, 255};
 
 }  // namespace
 
+// The rows are the picture: keep them one per line.
+// clang-format off
 // K outline, B blue, . transparent. The small star has the shape of the
 // tray's star pictures; the large one is the same star at twice the size.
 PixelImage ProgramIcon32() {
@@ -68,4 +70,5 @@ PixelImage ProgramIcon16() {
     }, {{'K', kOutline}, {'B', kStarBlue}});
 }
 
+// clang-format on
 }  // namespace kuvano

@@ -18,17 +18,19 @@ struct Settings {
     int32_t tenm3 = 0;
     int32_t tenm4 = 0;
     int32_t tenm5 = 0;
-    int32_t tenm6 = 0;           // ... down to the 1-mega place
-    int32_t aki = 0xC0C0C0;      // sidebar colour, 0x00BBGGRR
-    bool hidari = true;          // kept as read; nothing acts on it
-    int32_t iti = 3;             // SidebarEdge: 1 top, 2 bottom, 3 left, 4 right
-    bool enGrf = false;          // GraphStyle: false bars, true pies
+    int32_t tenm6 = 0;       // ... down to the 1-mega place
+    int32_t aki = 0xC0C0C0;  // sidebar colour, 0x00BBGGRR
+    bool hidari = true;      // kept as read; nothing acts on it
+    int32_t iti = 3;         // SidebarEdge: 1 top, 2 bottom, 3 left, 4 right
+    bool enGrf = false;      // GraphStyle: false bars, true pies
 
     // Run-time only, never written.
-    std::string HomeDrive;       // fallback tray drive, from the program's own path
-    int32_t GaugeWidth = 8;      // follows enGrf
+    std::string HomeDrive;   // fallback tray drive, from the program's own path
+    int32_t GaugeWidth = 8;  // follows enGrf
 };
 
-inline int32_t GaugeWidthFor(bool pies) { return pies ? 32 : 8; }
+inline int32_t GaugeWidthFor(bool pies) {
+    return pies ? 32 : 8;
+}
 
 }  // namespace kuvano

@@ -92,7 +92,9 @@ Settings LoadSettings(const FileStore& store, const std::u16string& path) {
     return settings;
 }
 
-std::u16string SettingsWriteError::Message() const { return path + u" に書き込めません"; }
+std::u16string SettingsWriteError::Message() const {
+    return path + u" に書き込めません";
+}
 
 std::optional<SettingsWriteError> SaveSettings(const Settings& settings, const FileStore& store,
                                                const std::u16string& path) {

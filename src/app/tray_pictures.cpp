@@ -16,26 +16,66 @@ constexpr int kSteps = kTrayPictureCount - 1;  // inside rows and sector steps, 
 // '#' opaque, '.' transparent; the outline is derived from the shape.
 using Mask = std::array<std::string_view, kSide>;
 
+// The rows are the pictures: keep them one per line.
+// clang-format off
 constexpr Mask kBarMask{
-    ".##############.", ".##############.", ".##############.", ".##############.",
-    ".##############.", ".##############.", ".##############.", ".##############.",
-    ".##############.", ".##############.", ".##############.", ".##############.",
-    ".##############.", ".##############.", ".##############.", ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
+    ".##############.",
 };
 
 constexpr Mask kPieMask{
-    "......####......", "....########....", "...##########...", "..############..",
-    ".##############.", ".##############.", "################", "################",
-    "################", "################", ".##############.", ".##############.",
-    "..############..", "...##########...", "....########....", "......####......",
+    "......####......",
+    "....########....",
+    "...##########...",
+    "..############..",
+    ".##############.",
+    ".##############.",
+    "################",
+    "################",
+    "################",
+    "################",
+    ".##############.",
+    ".##############.",
+    "..############..",
+    "...##########...",
+    "....########....",
+    "......####......",
 };
 
 constexpr Mask kStarMask{
-    ".......##.......", "......####......", "......####......", ".....######.....",
-    ".....######.....", "################", "################", ".##############.",
-    "...##########...", "....########....", "...##########...", "...##########...",
-    "...##########...", "..#####..#####..", "..###......###..", "..##........##..",
+    ".......##.......",
+    "......####......",
+    "......####......",
+    ".....######.....",
+    ".....######.....",
+    "################",
+    "################",
+    ".##############.",
+    "...##########...",
+    "....########....",
+    "...##########...",
+    "...##########...",
+    "...##########...",
+    "..#####..#####..",
+    "..###......###..",
+    "..##........##..",
 };
+
+// clang-format on
 
 constexpr Rgba kOutline{0, 0, 0, 255};
 constexpr Rgba kFree{255, 255, 255, 255};
@@ -75,7 +115,9 @@ bool IsOutline(const Mask& mask, int x, int y) {
 }
 
 // Bar and star empty from the top: at level k the inside rows 1..k are free.
-bool IsUsedRow(int /*x*/, int y, int level) { return y > level; }
+bool IsUsedRow(int /*x*/, int y, int level) {
+    return y > level;
+}
 
 // How many whole fourteenths of a turn the pixel's centre lies clockwise from
 // 12 o'clock, seen from the disc's centre (8, 8). No centre sits on a step
@@ -93,7 +135,9 @@ int SectorStep(int x, int y) {
 // At level k the used sector runs clockwise from 12 o'clock over (14 - k) / 14
 // of a turn. An inside pixel is in it when the angle of its centre is below
 // the sector's angle, i.e. when it lies fewer than 14 - k whole steps round.
-bool IsUsedSector(int x, int y, int level) { return SectorStep(x, y) < kSteps - level; }
+bool IsUsedSector(int x, int y, int level) {
+    return SectorStep(x, y) < kSteps - level;
+}
 
 using UsedTest = bool (*)(int x, int y, int level);
 

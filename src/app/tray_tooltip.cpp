@@ -15,7 +15,9 @@ std::u16string_view UnitWord(int32_t tani) {
     }
 }
 
-bool IsRoundedUnit(int32_t tani) { return tani >= 1 && tani <= 3; }
+bool IsRoundedUnit(int32_t tani) {
+    return tani >= 1 && tani <= 3;
+}
 
 }  // namespace
 

@@ -10,7 +10,11 @@ namespace kuvano {
 // to come.
 class TForm5 final : public BaseWindow<TForm5> {
 public:
-    bool Create() { return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"}); }
+    // Owned by the hidden main window, so that it never gets a taskbar button.
+    bool Create(HWND owner) {
+        return CreateFromSpec(
+            {.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano", .parent = owner});
+    }
 
     static const wchar_t* ClassName() { return L"TForm5"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

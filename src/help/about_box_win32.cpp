@@ -19,24 +19,24 @@ HWND AddStatic(HWND parent, const wchar_t* text, DWORD style, int x, int y, int 
 
 }  // namespace
 
-bool TFormInfo::Create() {
+bool TFormInfo::Create(HWND owner) {
     const RECT frame = CenteredWindowRect(267, 99, kStyle, kExStyle);
-    return CreateFromSpec({.exStyle = kExStyle, .style = kStyle, .title = kCaption, .x = frame.left, .y = frame.top,
-                           .width = frame.right - frame.left, .height = frame.bottom - frame.top});
+    return CreateFromSpec({.exStyle = kExStyle,
+                           .style = kStyle,
+                           .title = kCaption,
+                           .parent = owner,
+                           .x = frame.left,
+                           .y = frame.top,
+                           .width = frame.right - frame.left,
+                           .height = frame.bottom - frame.top});
 }
 
 LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            FormCreate();
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            return OnLabelColour(reinterpret_cast<HDC>(wParam));
-        case WM_CLOSE:
-            ShowWindow(Handle(), SW_HIDE);
-            return 0;
-        default:
-            return DefaultHandling(message, wParam, lParam);
+        case WM_CREATE: FormCreate(); return 0;
+        case WM_CTLCOLORSTATIC: return OnLabelColour(reinterpret_cast<HDC>(wParam));
+        case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
+        default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
@@ -45,7 +45,8 @@ void TFormInfo::FormCreate() {
     nameFont_ = FormFont(19, true);
     noticeFont_ = FormFont(16, true);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
-    icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, 32, 32, 0)));
+    icon_.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, 32, 32, 0)));
     const HWND image1 = AddStatic(Handle(), L"", SS_ICON | SS_CENTERIMAGE, 8, 8, 33, 33, formFont_.get());
     SendMessageW(image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
     AddStatic(Handle(), L"Kuvano", 0, 56, 16, 200, 24, nameFont_.get());

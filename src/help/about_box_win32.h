@@ -14,7 +14,8 @@ public:
     static constexpr wchar_t kCaption[] = L"Kuvanoについて";
     static constexpr wchar_t kRightsNotice[] = L"(C) 2024 Kuvano";  // also a line of the help text
 
-    bool Create();
+    // Owned by the hidden main window, so that it never gets a taskbar button.
+    bool Create(HWND owner);
     // Runs its own message loop until the box is closed. While the box is
     // open, a further call only brings it to the front.
     void ShowModal();

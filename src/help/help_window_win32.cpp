@@ -41,22 +41,23 @@ std::wstring MemoText() {
 
 }  // namespace
 
-bool TForm3::Create() {
+bool TForm3::Create(HWND owner) {
     const RECT frame = CenteredWindowRect(kClientWidth, kClientHeight, kStyle, kExStyle);
-    return CreateFromSpec({.exStyle = kExStyle, .style = kStyle, .title = kCaption, .x = frame.left, .y = frame.top,
-                           .width = frame.right - frame.left, .height = frame.bottom - frame.top});
+    return CreateFromSpec({.exStyle = kExStyle,
+                           .style = kStyle,
+                           .title = kCaption,
+                           .parent = owner,
+                           .x = frame.left,
+                           .y = frame.top,
+                           .width = frame.right - frame.left,
+                           .height = frame.bottom - frame.top});
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            FormCreate();
-            return 0;
-        case WM_CLOSE:
-            ShowWindow(Handle(), SW_HIDE);
-            return 0;
-        default:
-            return DefaultHandling(message, wParam, lParam);
+        case WM_CREATE: FormCreate(); return 0;
+        case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
+        default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
@@ -64,10 +65,10 @@ void TForm3::FormCreate() {
     formFont_ = FormFont(12);
     memoFont_ = FormFont(13);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
-    memo_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                            WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                            0, 0, kClientWidth, kClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    memo_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+        0, 0, kClientWidth, kClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
     SetWindowTextW(memo_, MemoText().c_str());
 }

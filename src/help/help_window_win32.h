@@ -13,7 +13,8 @@ class TForm3 final : public BaseWindow<TForm3> {
 public:
     static constexpr wchar_t kCaption[] = L"Kuvano バージョン＆ヘルプ";
 
-    bool Create();
+    // Owned by the hidden main window, so that it never gets a taskbar button.
+    bool Create(HWND owner);
     // Shows the window unless it is already visible, without a modal loop.
     void ShowHelp();
     HWND Memo1() const { return memo_; }

@@ -12,6 +12,8 @@ std::u16string DriveNameText(std::string_view drivenam) {
     return text;
 }
 
-std::u16string DriveRoot(std::string_view drivenam) { return DriveNameText(drivenam) + u":\\"; }
+std::u16string DriveRoot(std::string_view drivenam) {
+    return DriveNameText(drivenam) + u":\\";
+}
 
 }  // namespace kuvano

@@ -26,7 +26,9 @@ struct DriveSpace {
 };
 
 // Only removable and fixed drives are ever watched.
-inline bool IsWatchedDriveKind(DriveKind kind) { return kind == DriveKind::Removable || kind == DriveKind::Fixed; }
+inline bool IsWatchedDriveKind(DriveKind kind) {
+    return kind == DriveKind::Removable || kind == DriveKind::Fixed;
+}
 
 // A drive name (the drivenam setting) as text.
 std::u16string DriveNameText(std::string_view drivenam);

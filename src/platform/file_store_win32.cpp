@@ -25,8 +25,8 @@ std::pair<std::wstring, UniqueFile> CreateTemporaryBeside(const std::u16string& 
     const std::wstring base = std::wstring(Wide(path)) + L"." + std::to_wstring(GetCurrentProcessId());
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::wstring name = base + L"-" + std::to_wstring(attempt) + L".tmp";
-        UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file(
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return {std::move(name), std::move(file)};
         if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
     }

@@ -25,7 +25,8 @@ bool FontFamilyExists(const wchar_t* face) {
 // then the nearest Japanese face that is there, else the system's own.
 const std::wstring& FormFontFace() {
     static const std::wstring face = [] {
-        for (const wchar_t* candidate : {L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"IPAPGothic"}) {
+        for (const wchar_t* candidate :
+             {L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"IPAPGothic"}) {
             if (FontFamilyExists(candidate)) return std::wstring(candidate);
         }
         NONCLIENTMETRICSW metrics{};
@@ -39,9 +40,9 @@ const std::wstring& FormFontFace() {
 }  // namespace
 
 UniqueFont FormFont(int pixelHeight, bool bold) {
-    return UniqueFont(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  FormFontFace().c_str()));
+    return UniqueFont(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, FormFontFace().c_str()));
 }
 
 RECT CenteredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {

@@ -18,7 +18,8 @@ UniqueBitmap ColourBitmap(const PixelImage& image) {
     header.bV5BlueMask = 0x000000FF;
     header.bV5AlphaMask = 0xFF000000;
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) return bitmap;
     auto* pixels = static_cast<uint32_t*>(bits);
     for (const Rgba& p : image.pixels) {
@@ -33,7 +34,9 @@ UniqueBitmap MaskBitmap(const PixelImage& image) {
     std::vector<uint8_t> bits(rowBytes * static_cast<size_t>(image.height), 0);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
-            if (image.At(x, y).a == 0) bits[static_cast<size_t>(y) * rowBytes + static_cast<size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+            if (image.At(x, y).a == 0)
+                bits[static_cast<size_t>(y) * rowBytes + static_cast<size_t>(x / 8)] |=
+                    static_cast<uint8_t>(0x80 >> (x % 8));
         }
     }
     return UniqueBitmap(CreateBitmap(image.width, image.height, 1, 1, bits.data()));

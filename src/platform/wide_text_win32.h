@@ -9,7 +9,9 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide characters are 
 
 namespace kuvano {
 
-inline const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 inline std::u16string FromWide(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};

@@ -14,7 +14,11 @@ namespace kuvano {
 class TForm2 final : public BaseWindow<TForm2>, public WarningDigitSource {
 public:
     explicit TForm2(const Settings& settings) : settings_(settings) {}
-    bool Create() { return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"}); }
+    // Owned by the hidden main window, so that it never gets a taskbar button.
+    bool Create(HWND owner) {
+        return CreateFromSpec(
+            {.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano", .parent = owner});
+    }
 
     const LowSpaceWarning& Warning() const { return warning_; }
     WarningDigits CurrentWarningDigits() const override { return digits_; }
@@ -23,13 +27,11 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_CREATE:
-                digits_ = {settings_.tenm1, settings_.tenm2, settings_.tenm3, settings_.tenm4, settings_.tenm5, settings_.tenm6};
+                digits_ = {settings_.tenm1, settings_.tenm2, settings_.tenm3,
+                           settings_.tenm4, settings_.tenm5, settings_.tenm6};
                 return 0;
-            case WM_CLOSE:
-                ShowWindow(Handle(), SW_HIDE);
-                return 0;
-            default:
-                return DefaultHandling(message, wParam, lParam);
+            case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
+            default: return DefaultHandling(message, wParam, lParam);
         }
     }
 

@@ -10,7 +10,11 @@ namespace kuvano {
 // shared popup menu are yet to come.
 class TForm4 final : public BaseWindow<TForm4> {
 public:
-    bool Create() { return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .title = L"Kuvano"}); }
+    // Owned by the hidden main window, so that it never gets a taskbar button.
+    bool Create(HWND owner) {
+        return CreateFromSpec(
+            {.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .title = L"Kuvano", .parent = owner});
+    }
 
     static const wchar_t* ClassName() { return L"TForm4"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -30,7 +30,9 @@ public:
 
 private:
     // An invisible child of zero size.
-    void CreateChild(HWND parent) { CreateFromSpec({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0}); }
+    void CreateChild(HWND parent) {
+        CreateFromSpec({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0});
+    }
 };
 
 TMyCallback& CallbackWindow() {
@@ -83,15 +85,12 @@ void TTaskTrayMini::SetIcon(uint8_t mode, HICON icon, std::u16string_view tip) {
             Shell_NotifyIconW(NIM_ADD, &record_);
             shown_ = true;
             break;
-        case kModify:
-            Shell_NotifyIconW(NIM_MODIFY, &record_);
-            break;
+        case kModify: Shell_NotifyIconW(NIM_MODIFY, &record_); break;
         case kDelete:
             Shell_NotifyIconW(NIM_DELETE, &record_);
             shown_ = false;
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -102,9 +101,15 @@ void TTaskTrayMini::TaskbarCreated() {
 void TTaskTrayMini::Dispatch(UINT mouseMessage) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const TrayWiring wiring{static_cast<bool>(OnMouseUp), static_cast<bool>(OnMouseDown), static_cast<bool>(OnMMouseUp),
-                            static_cast<bool>(OnMMouseDown), PopupMenuR.menu != nullptr, EnableMouseUp,
-                            EnableMouseDown, EnableMMouseUp, EnableMMouseDown};
+    const TrayWiring wiring{static_cast<bool>(OnMouseUp),
+                            static_cast<bool>(OnMouseDown),
+                            static_cast<bool>(OnMMouseUp),
+                            static_cast<bool>(OnMMouseDown),
+                            PopupMenuR.menu != nullptr,
+                            EnableMouseUp,
+                            EnableMouseDown,
+                            EnableMMouseUp,
+                            EnableMMouseDown};
     const TrayAction action = TrayActionFor(mouseMessage, wiring);
     if (action == TrayAction::None) return;
 

@@ -9,7 +9,9 @@ constexpr uint32_t kRightButtonUp = 0x205;
 constexpr uint32_t kMiddleButtonDown = 0x207;
 constexpr uint32_t kMiddleButtonUp = 0x208;
 
-TrayAction When(bool wired, TrayAction action) { return wired ? action : TrayAction::None; }
+TrayAction When(bool wired, TrayAction action) {
+    return wired ? action : TrayAction::None;
+}
 
 }  // namespace
 

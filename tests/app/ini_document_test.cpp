@@ -25,43 +25,43 @@ TEST(IniDocumentValue, FindsKeysAsTheProfileFunctionsDo) {
     };
     const Case cases[] = {
         {"[setei]\r\ntani=2\r\n", "2"},
-        {"[SETEI]\r\nTANI=2\r\n", "2"},                         // case-insensitive names
-        {"[setei]\ntani=2\n", "2"},                             // LF only
-        {"[setei]\r\n  \t tani \t =  2 \t\r\n", "2"},           // blanks around name and value
-        {"  [setei]  \r\ntani=2", "2"},                         // indented header, no final newline
-        {"[setei] ; note\r\ntani=2\r\n", "2"},                  // text after "]" is ignored
-        {"[setei]\r\ntani=\"2\"\r\n", "2"},                     // one pair of quotes removed
+        {"[SETEI]\r\nTANI=2\r\n", "2"},                // case-insensitive names
+        {"[setei]\ntani=2\n", "2"},                    // LF only
+        {"[setei]\r\n  \t tani \t =  2 \t\r\n", "2"},  // blanks around name and value
+        {"  [setei]  \r\ntani=2", "2"},                // indented header, no final newline
+        {"[setei] ; note\r\ntani=2\r\n", "2"},         // text after "]" is ignored
+        {"[setei]\r\ntani=\"2\"\r\n", "2"},            // one pair of quotes removed
         {"[setei]\r\ntani='2'\r\n", "2"},
         {"[setei]\r\ntani=\"\"2\"\"\r\n", "\"2\""},
-        {"[setei]\r\ntani=\"2'\r\n", "\"2'"},                   // quotes must match
-        {"[setei]\r\ntani=\"\r\n", "\""},                       // a lone quote stays
+        {"[setei]\r\ntani=\"2'\r\n", "\"2'"},  // quotes must match
+        {"[setei]\r\ntani=\"\r\n", "\""},      // a lone quote stays
         {"[setei]\r\ntani=\"\"\r\n", ""},
         {"[setei]\r\ntani= \" 2 \" \r\n", " 2 "},
-        {"[setei]\r\ntani=\r\n", ""},                           // present but empty
-        {"[setei]\r\ntani=1=2\r\n", "1=2"},                     // the first "=" splits
-        {"[setei]\r\ntani=2 ; comment\r\n", "2 ; comment"},     // no comments after values
-        {"[setei]\r\ntani=2\r\ntani=3\r\n", "2"},               // the first duplicate key wins
+        {"[setei]\r\ntani=\r\n", ""},                               // present but empty
+        {"[setei]\r\ntani=1=2\r\n", "1=2"},                         // the first "=" splits
+        {"[setei]\r\ntani=2 ; comment\r\n", "2 ; comment"},         // no comments after values
+        {"[setei]\r\ntani=2\r\ntani=3\r\n", "2"},                   // the first duplicate key wins
         {"[setei]\r\nx=1\r\n[setei]\r\ntani=3\r\n", std::nullopt},  // only the first copy of a section counts
         {"[setei]\r\ntani=2\r\n[setei]\r\ntani=3\r\n", "2"},
-        {"[setei]\r\n;tani=2\r\n", std::nullopt},               // comment line
+        {"[setei]\r\n;tani=2\r\n", std::nullopt},  // comment line
         {"[setei]\r\n  ;tani=2\r\n", std::nullopt},
-        {"[setei]\r\n#tani=2\r\n", std::nullopt},               // "#" starts a key named "#tani"
-        {"[setei]\r\ntani\r\n", std::nullopt},                  // no "=": the default applies
-        {"tani=2\r\n[setei]\r\n", std::nullopt},                // before any section
-        {"[setei\r\ntani=2\r\n", std::nullopt},                 // no "]": not a section
-        {"[ setei ]\r\ntani=2\r\n", "2"},                       // blanks inside brackets are trimmed
-        {"[setei]]\r\ntani=2\r\n", std::nullopt},               // up to the last "]"
-        {"[setei]\r\ntani=2\x1A\r\n", "2"},                     // ^Z is a blank
-        {"[setei]\rtani=2\rsyurui=1\r", "2"},                  // a lone CR ends a line too
+        {"[setei]\r\n#tani=2\r\n", std::nullopt},  // "#" starts a key named "#tani"
+        {"[setei]\r\ntani\r\n", std::nullopt},     // no "=": the default applies
+        {"tani=2\r\n[setei]\r\n", std::nullopt},   // before any section
+        {"[setei\r\ntani=2\r\n", std::nullopt},    // no "]": not a section
+        {"[ setei ]\r\ntani=2\r\n", "2"},          // blanks inside brackets are trimmed
+        {"[setei]]\r\ntani=2\r\n", std::nullopt},  // up to the last "]"
+        {"[setei]\r\ntani=2\x1A\r\n", "2"},        // ^Z is a blank
+        {"[setei]\rtani=2\rsyurui=1\r", "2"},      // a lone CR ends a line too
         {"[setei]\n\rtani=2\r\r\n", "2"},
-        {"[setei]\r\ntani=2\0junk\r\n"s, "2"},                  // a NUL ends the value
-        {"[setei]\r\ntani\0junk=2\r\n"s, "2"},                  // and the name
-        {"[setei\0x]\r\ntani=2\r\n"s, "2"},                 // a section name ends at a NUL too
+        {"[setei]\r\ntani=2\0junk\r\n"s, "2"},  // a NUL ends the value
+        {"[setei]\r\ntani\0junk=2\r\n"s, "2"},  // and the name
+        {"[setei\0x]\r\ntani=2\r\n"s, "2"},     // a section name ends at a NUL too
         {"[set\0ei]\r\ntani=2\r\n"s, std::nullopt},
-        {"[setei]\r\ntani=\"2\0\"\r\n"s, "\"2"},                 // quotes are looked for up to the NUL
+        {"[setei]\r\ntani=\"2\0\"\r\n"s, "\"2"},  // quotes are looked for up to the NUL
         {"", std::nullopt},
         {"[setei]", std::nullopt},
-        {"\xEF\xBB\xBF[setei]\r\ntani=2\r\n", std::nullopt},    // a UTF-8 mark is text, so no header
+        {"\xEF\xBB\xBF[setei]\r\ntani=2\r\n", std::nullopt},  // a UTF-8 mark is text, so no header
     };
     for (const Case& c : cases) EXPECT_EQ(ValueIn(c.file, "setei", "tani"), c.expected) << c.file;
 }
@@ -101,7 +101,8 @@ TEST(IniDocumentSetValue, UpdatesInPlaceAndKeepsEverythingElse) {
         // a key line without "=" takes the value
         {"[setei]\r\ntani\r\n", "[setei]\r\ntani=5\r\n"},
         // the first of duplicate keys and the first copy of a section
-        {"[setei]\r\ntani=1\r\ntani=2\r\n[setei]\r\ntani=3\r\n", "[setei]\r\ntani=5\r\ntani=2\r\n[setei]\r\ntani=3\r\n"},
+        {"[setei]\r\ntani=1\r\ntani=2\r\n[setei]\r\ntani=3\r\n",
+         "[setei]\r\ntani=5\r\ntani=2\r\n[setei]\r\ntani=3\r\n"},
         // no final newline
         {"[setei]\r\ntani=2", "[setei]\r\ntani=5"},
         // text after a NUL in the value is dropped with the change
@@ -120,7 +121,8 @@ TEST(IniDocumentSetValue, AppendsAMissingKeyAtTheEndOfItsSection) {
     const Case cases[] = {
         {"[setei]\r\nx=1\r\n\r\n[other]\r\n", "[setei]\r\nx=1\r\ntani=5\r\n\r\n[other]\r\n"},
         {"[setei]\r\n\r\n[other]\r\n", "[setei]\r\ntani=5\r\n\r\n[other]\r\n"},
-        {"[setei]\r\nx=1\r\n; trailing note\r\n[other]\r\n", "[setei]\r\nx=1\r\n; trailing note\r\ntani=5\r\n[other]\r\n"},
+        {"[setei]\r\nx=1\r\n; trailing note\r\n[other]\r\n",
+         "[setei]\r\nx=1\r\n; trailing note\r\ntani=5\r\n[other]\r\n"},
         {"[setei]\r\nx=1", "[setei]\r\nx=1\r\ntani=5\r\n"},
         {"[setei]\nx=1", "[setei]\nx=1\ntani=5\n"},
         {"[setei]", "[setei]\r\ntani=5\r\n"},
@@ -146,7 +148,7 @@ TEST(IniDocumentSetValue, AppendsAMissingSectionAtTheEnd) {
         {"[other]\nx=1\n", "[other]\nx=1\n[setei]\ntani=5\n"},
         {"; only a comment", "; only a comment\r\n[setei]\r\ntani=5\r\n"},
         {"[ setei ]\r\n", "[ setei ]\r\ntani=5\r\n"},
-        {"[other]\rx=1", "[other]\rx=1\r[setei]\rtani=5\r"},      // old Mac line endings stay
+        {"[other]\rx=1", "[other]\rx=1\r[setei]\rtani=5\r"},  // old Mac line endings stay
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AfterSet(c.before, "setei", "tani", "5"), c.after) << c.before;

@@ -26,9 +26,10 @@ struct Query {
 
 std::vector<Query> Queries() {
     std::vector<Query> queries = {
-        {"setei", "drivenam"}, {"setei", "tani"},   {"setei", "syurui"},  {"setei", "barhyoj"},
-        {"keikoku", "tenm1"},  {"keikoku", "tenm3"}, {"keikoku", "tenm6"}, {"color", "aki"},
-        {"taskbar", "hidari"}, {"saidbar", "iti"},   {"saidbar", "enGrf"}, {"SETEI", "TANI"},
+        {"setei", "drivenam"}, {"setei", "tani"},    {"setei", "syurui"},
+        {"setei", "barhyoj"},  {"keikoku", "tenm1"}, {"keikoku", "tenm3"},
+        {"keikoku", "tenm6"},  {"color", "aki"},     {"taskbar", "hidari"},
+        {"saidbar", "iti"},    {"saidbar", "enGrf"}, {"SETEI", "TANI"},
         {"setei", "#tani"},    {"setei", ";tani"},   {"mine", std::string(3000, 'k')},
     };
     return queries;
@@ -52,8 +53,9 @@ std::wstring CoreValue(const IniCorpusFile& file, const Query& query) {
 
 std::wstring SystemValue(const std::wstring& path, const Query& query) {
     std::vector<wchar_t> buffer(kMaxProfileStringLength + 1);
-    const DWORD length = GetPrivateProfileStringW(Widen(query.section, CP_UTF8).c_str(), Widen(query.key, CP_UTF8).c_str(),
-                                                  kMissing, buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+    const DWORD length =
+        GetPrivateProfileStringW(Widen(query.section, CP_UTF8).c_str(), Widen(query.key, CP_UTF8).c_str(), kMissing,
+                                 buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
     return {buffer.data(), length};
 }
 
@@ -79,9 +81,9 @@ struct Update {
 
 // A save of changed settings, plus a key and a section the files lack.
 const std::vector<Update> kUpdates = {
-    {"setei", "drivenam", "E"}, {"setei", "tani", "0"},     {"setei", "syurui", "1"},   {"setei", "barhyoj", "1"},
-    {"keikoku", "tenm1", "0"},  {"keikoku", "tenm6", "7"},  {"color", "aki", "12632256"}, {"taskbar", "hidari", "1"},
-    {"saidbar", "iti", "2"},    {"saidbar", "enGrf", "0"},  {"added", "new", "1"},
+    {"setei", "drivenam", "E"}, {"setei", "tani", "0"},    {"setei", "syurui", "1"},     {"setei", "barhyoj", "1"},
+    {"keikoku", "tenm1", "0"},  {"keikoku", "tenm6", "7"}, {"color", "aki", "12632256"}, {"taskbar", "hidari", "1"},
+    {"saidbar", "iti", "2"},    {"saidbar", "enGrf", "0"}, {"added", "new", "1"},
 };
 
 TEST(IniOracle, CoreReadsWhatGetPrivateProfileStringReads) {
@@ -109,7 +111,8 @@ TEST(IniOracle, CoreUpdatesAsWritePrivateProfileStringUpdates) {
 
         testing::WriteFileBytes(theirs, files[i].bytes);
         for (const Update& update : kUpdates) {
-            ASSERT_TRUE(WritePrivateProfileStringW(Widen(update.section, CP_UTF8).c_str(), Widen(update.key, CP_UTF8).c_str(),
+            ASSERT_TRUE(WritePrivateProfileStringW(Widen(update.section, CP_UTF8).c_str(),
+                                                   Widen(update.key, CP_UTF8).c_str(),
                                                    Widen(update.value, CP_UTF8).c_str(), theirs.c_str()));
         }
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the system's cache

@@ -17,13 +17,13 @@ TEST(DecodeIniText, OnlyTheUtf16LittleEndianMarkIsRecognised) {
         {"", IniEncoding::Bytes, ""},
         {"[a]\r\n", IniEncoding::Bytes, "[a]\r\n"},
         {"\xEF\xBB\xBF[a]", IniEncoding::Bytes, "\xEF\xBB\xBF[a]"},  // the system does not read a UTF-8 mark
-        {"\xFE\xFF\0[\0a"s, IniEncoding::Bytes, "\xFE\xFF\0[\0a"s},   // nor a big-endian one
+        {"\xFE\xFF\0[\0a"s, IniEncoding::Bytes, "\xFE\xFF\0[\0a"s},  // nor a big-endian one
         {"\xFF\xFE", IniEncoding::Utf16Le, ""},
         {"\xFF\xFE[\0a\0]\0"s, IniEncoding::Utf16Le, "[a]"},
-        {"\xFF\xFE\x42\x30"s, IniEncoding::Utf16Le, "\xE3\x81\x82"},            // U+3042
+        {"\xFF\xFE\x42\x30"s, IniEncoding::Utf16Le, "\xE3\x81\x82"},              // U+3042
         {"\xFF\xFE\x3D\xD8\x00\xDE"s, IniEncoding::Utf16Le, "\xF0\x9F\x98\x80"},  // a surrogate pair
-        {"\xFF\xFE\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xA0\x80"},            // an unpaired surrogate survives
-        {"\xFF\xFEk\0\x01"s, IniEncoding::Utf16Le, "k"},                        // a trailing odd byte is dropped
+        {"\xFF\xFE\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xA0\x80"},              // an unpaired surrogate survives
+        {"\xFF\xFEk\0\x01"s, IniEncoding::Utf16Le, "k"},                          // a trailing odd byte is dropped
         {"\xFF\xFE\0\0"s, IniEncoding::Utf16Le, "\0"s},
     };
     for (const Case& c : cases) {
@@ -38,8 +38,8 @@ TEST(EncodeIniText, RoundTripsEveryUtf16File) {
         "\xFF\xFE"s,
         "\xFF\xFE[\0a\0]\0\r\0\n\0"s,
         "\xFF\xFE\x3D\xD8\x00\xDE"s,
-        "\xFF\xFE\x00\xDC\x00\xD8"s,          // reversed surrogates
-        "\xFF\xFE\x00\xD8\x41\x00"s,          // high surrogate before a letter
+        "\xFF\xFE\x00\xDC\x00\xD8"s,  // reversed surrogates
+        "\xFF\xFE\x00\xD8\x41\x00"s,  // high surrogate before a letter
         "\xFF\xFE\xFF\xFF\x00\x00\x80\x00"s,
     };
     for (const std::string& file : files) {

@@ -26,7 +26,7 @@ protected:
     MainWindowTest() {
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {50, 100}, u""};
         drives.drives[u"E:\\"] = {DriveKind::Removable, {0, 0}, u""};  // no media: warns
-        EXPECT_TRUE(about.Create());
+        EXPECT_TRUE(about.Create(nullptr));
         EXPECT_TRUE(form1.Create());
         form1.Link(monitor, about);
     }

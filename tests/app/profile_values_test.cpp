@@ -26,8 +26,8 @@ TEST(ParseProfileInteger, ReadsSignedDecimalAndHexadecimal) {
         {"0X1f", 31},
         {"0xC0C0C0", 0xC0C0C0},
         {"0x7FFFFFFF", std::numeric_limits<int32_t>::max()},
-        {"0xFFFFFFFF", -1},                // a 32-bit pattern
-        {"0x0000000000000001", 1},         // leading zeros are not range
+        {"0xFFFFFFFF", -1},         // a 32-bit pattern
+        {"0x0000000000000001", 1},  // leading zeros are not range
     };
     for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.expected) << c.text;
 }
@@ -46,15 +46,15 @@ TEST(ParseProfileInteger, RejectsWhatIsNotANumber) {
         "1 ",
         "--1",
         "+-1",
-        "0x",                    // only two characters: not hexadecimal, and not decimal either
+        "0x",  // only two characters: not hexadecimal, and not decimal either
         "0X",
         "0xg",
         "0x-1",
-        "-0x10",                 // a sign goes with decimal only
+        "-0x10",  // a sign goes with decimal only
         "$10",
         "1.5",
         "1e3",
-        "2147483648",            // outside 32 bits
+        "2147483648",  // outside 32 bits
         "-2147483649",
         "99999999999999999999999",
         "0x100000000",

@@ -45,8 +45,9 @@ TEST(ProgramIcon, IsABlueStarWithABlackOutline) {
 TEST(ProgramIcon, SmallStarHasTheShapeOfTheTrayStar) {
     // Opaque columns of each row of the tray's star pictures.
     const std::vector<std::vector<std::pair<int, int>>> rows = {
-        {{7, 8}}, {{6, 9}}, {{6, 9}}, {{5, 10}}, {{5, 10}}, {{0, 15}}, {{0, 15}}, {{1, 14}},
-        {{3, 12}}, {{4, 11}}, {{3, 12}}, {{3, 12}}, {{3, 12}}, {{2, 6}, {9, 13}}, {{2, 4}, {11, 13}}, {{2, 3}, {12, 13}},
+        {{7, 8}},  {{6, 9}},          {{6, 9}},           {{5, 10}},          {{5, 10}}, {{0, 15}},
+        {{0, 15}}, {{1, 14}},         {{3, 12}},          {{4, 11}},          {{3, 12}}, {{3, 12}},
+        {{3, 12}}, {{2, 6}, {9, 13}}, {{2, 4}, {11, 13}}, {{2, 3}, {12, 13}},
     };
     const PixelImage small = ProgramIcon16();
     for (int y = 0; y < 16; ++y) {

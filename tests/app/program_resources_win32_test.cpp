@@ -32,7 +32,8 @@ uint32_t Read32(const std::string& bytes, size_t at) {
 class ProgramResources : public ::testing::Test {
 protected:
     void SetUp() override {
-        module_ = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module_ =
+            LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module_, nullptr);
     }
     void TearDown() override {
@@ -45,8 +46,8 @@ TEST(ProgramImage, IsA64BitGuiProgramThatNeedsNoCompilerRuntime) {
     const std::string image = testing::ReadFileBytes(ProgramPath());
     const uint32_t pe = Read32(image, 0x3C);
     ASSERT_EQ(image.substr(pe, 4), std::string("PE\0\0", 4));
-    EXPECT_EQ(Read32(image, pe + 4) & 0xFFFF, 0x8664u);               // x64
-    EXPECT_EQ(Read32(image, pe + 24 + 68) & 0xFFFF, 2u);             // the GUI subsystem
+    EXPECT_EQ(Read32(image, pe + 4) & 0xFFFF, 0x8664u);   // x64
+    EXPECT_EQ(Read32(image, pe + 24 + 68) & 0xFFFF, 2u);  // the GUI subsystem
     std::string lower = image;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(tolower(c)); });
     for (const char* runtime : {"libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll"}) {
@@ -77,15 +78,18 @@ TEST_F(ProgramResources, CarriesVersion4Point3) {
     EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(3, 4));
     EXPECT_EQ(fixed->dwFileVersionLS, 0u);
     wchar_t* text = nullptr;
-    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\FileVersion", reinterpret_cast<void**>(&text), &length));
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\FileVersion", reinterpret_cast<void**>(&text),
+                               &length));
     EXPECT_STREQ(text, L"4.3");
-    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductName", reinterpret_cast<void**>(&text), &length));
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductName", reinterpret_cast<void**>(&text),
+                               &length));
     EXPECT_STREQ(text, L"Kuvano");
 }
 
 // The icon as the system loads it, pixel by pixel against the pixel art.
 void ExpectIconMatches(HMODULE module, const PixelImage& art) {
-    const auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, art.width, art.height, 0));
+    const auto icon =
+        static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, art.width, art.height, 0));
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -98,8 +102,11 @@ void ExpectIconMatches(HMODULE module, const PixelImage& art) {
     std::vector<uint32_t> colour(static_cast<size_t>(art.width * art.height));
     std::vector<uint32_t> mask(colour.size());
     const HDC screen = GetDC(nullptr);
-    ASSERT_EQ(GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(art.height), colour.data(), &format, DIB_RGB_COLORS), art.height);
-    ASSERT_EQ(GetDIBits(screen, info.hbmMask, 0, static_cast<UINT>(art.height), mask.data(), &format, DIB_RGB_COLORS), art.height);
+    ASSERT_EQ(
+        GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(art.height), colour.data(), &format, DIB_RGB_COLORS),
+        art.height);
+    ASSERT_EQ(GetDIBits(screen, info.hbmMask, 0, static_cast<UINT>(art.height), mask.data(), &format, DIB_RGB_COLORS),
+              art.height);
     ReleaseDC(nullptr, screen);
     for (int y = 0; y < art.height; ++y) {
         for (int x = 0; x < art.width; ++x) {
@@ -108,7 +115,8 @@ void ExpectIconMatches(HMODULE module, const PixelImage& art) {
             const bool transparent = (mask[i] & 0xFFFFFF) != 0;
             EXPECT_EQ(transparent, expected.a == 0) << x << "," << y;
             if (expected.a != 0) {
-                EXPECT_EQ(colour[i] & 0xFFFFFF, uint32_t{expected.r} << 16 | uint32_t{expected.g} << 8 | expected.b) << x << "," << y;
+                EXPECT_EQ(colour[i] & 0xFFFFFF, uint32_t{expected.r} << 16 | uint32_t{expected.g} << 8 | expected.b)
+                    << x << "," << y;
             }
         }
     }

@@ -22,9 +22,9 @@ TEST(BytesInUnit, DividesBy1024PowersAndTruncates) {
         {5'905'580'032, 3, 5},
         {1'073'741'823, 3, 0},
         {std::numeric_limits<int64_t>::max(), 3, 8'589'934'591},
-        {-1, 1, 0},            // toward zero, not down
+        {-1, 1, 0},  // toward zero, not down
         {-1025, 1, -1},
-        {777, 4, 777},         // unknown units count in bytes
+        {777, 4, 777},  // unknown units count in bytes
         {777, -1, 777},
         {777, 7, 777},
     };
@@ -60,12 +60,8 @@ TEST(FormatGroupedSixDigits, PadsToSixDigitsBeforeGrouping) {
         std::u16string_view expected;
     };
     const Case cases[] = {
-        {0, u"000,000"},
-        {7, u"000,007"},
-        {1234, u"001,234"},
-        {999'999, u"999,999"},
-        {1'000'000, u"1,000,000"},
-        {-1234, u"-001,234"},
+        {0, u"000,000"},       {7, u"000,007"},           {1234, u"001,234"},
+        {999'999, u"999,999"}, {1'000'000, u"1,000,000"}, {-1234, u"-001,234"},
     };
     for (const Case& c : cases) EXPECT_EQ(FormatGroupedSixDigits(c.value, u","), c.expected) << c.value;
 }

@@ -25,14 +25,45 @@ struct Shape {
 
 const std::vector<Shape> kShapes = {
     {TrayIconKind::Bar, std::vector<Spans>(16, Spans{{1, 14}})},
-    {TrayIconKind::Pie, {{{6, 9}}, {{4, 11}}, {{3, 12}}, {{2, 13}}, {{1, 14}}, {{1, 14}}, {{0, 15}}, {{0, 15}},
-                         {{0, 15}}, {{0, 15}}, {{1, 14}}, {{1, 14}}, {{2, 13}}, {{3, 12}}, {{4, 11}}, {{6, 9}}}},
-    {TrayIconKind::Star, {{{7, 8}}, {{6, 9}}, {{6, 9}}, {{5, 10}}, {{5, 10}}, {{0, 15}}, {{0, 15}}, {{1, 14}},
-                          {{3, 12}}, {{4, 11}}, {{3, 12}}, {{3, 12}}, {{3, 12}}, {{2, 6}, {9, 13}}, {{2, 4}, {11, 13}},
-                          {{2, 3}, {12, 13}}}},
+    {TrayIconKind::Pie,
+     {{{6, 9}},
+      {{4, 11}},
+      {{3, 12}},
+      {{2, 13}},
+      {{1, 14}},
+      {{1, 14}},
+      {{0, 15}},
+      {{0, 15}},
+      {{0, 15}},
+      {{0, 15}},
+      {{1, 14}},
+      {{1, 14}},
+      {{2, 13}},
+      {{3, 12}},
+      {{4, 11}},
+      {{6, 9}}}},
+    {TrayIconKind::Star,
+     {{{7, 8}},
+      {{6, 9}},
+      {{6, 9}},
+      {{5, 10}},
+      {{5, 10}},
+      {{0, 15}},
+      {{0, 15}},
+      {{1, 14}},
+      {{3, 12}},
+      {{4, 11}},
+      {{3, 12}},
+      {{3, 12}},
+      {{3, 12}},
+      {{2, 6}, {9, 13}},
+      {{2, 4}, {11, 13}},
+      {{2, 3}, {12, 13}}}},
 };
 
-const Shape& ShapeOf(TrayIconKind kind) { return *std::ranges::find(kShapes, kind, &Shape::kind); }
+const Shape& ShapeOf(TrayIconKind kind) {
+    return *std::ranges::find(kShapes, kind, &Shape::kind);
+}
 
 bool InShape(const Shape& shape, int x, int y) {
     if (y < 0 || y > 15) return false;
@@ -43,17 +74,30 @@ bool InShape(const Shape& shape, int x, int y) {
 }
 
 bool OnOutline(const Shape& shape, int x, int y) {
-    return InShape(shape, x, y) && !(InShape(shape, x - 1, y) && InShape(shape, x + 1, y) &&
-                                     InShape(shape, x, y - 1) && InShape(shape, x, y + 1));
+    return InShape(shape, x, y) && !(InShape(shape, x - 1, y) && InShape(shape, x + 1, y) && InShape(shape, x, y - 1) &&
+                                     InShape(shape, x, y + 1));
 }
 
-bool Inside(const Shape& shape, int x, int y) { return InShape(shape, x, y) && !OnOutline(shape, x, y); }
+bool Inside(const Shape& shape, int x, int y) {
+    return InShape(shape, x, y) && !OnOutline(shape, x, y);
+}
 
 // Used-share colour per image index where x + y is even and where it is odd.
 constexpr std::array<std::pair<Rgba, Rgba>, 14> kUsedColours{{
-    {kRed, kRed}, {kRed, kRed}, {kMagenta, kMagenta}, {kMagenta, kMagenta}, {kYellow, kOlive},
-    {kYellow, kOlive}, {kGreen, kGreen}, {kGreen, kGreen}, {kCyan, kCyan}, {kCyan, kCyan},
-    {kBlue, kBlue}, {kBlue, kBlue}, {kGrey, kGrey}, {kGrey, kGrey},
+    {kRed, kRed},
+    {kRed, kRed},
+    {kMagenta, kMagenta},
+    {kMagenta, kMagenta},
+    {kYellow, kOlive},
+    {kYellow, kOlive},
+    {kGreen, kGreen},
+    {kGreen, kGreen},
+    {kCyan, kCyan},
+    {kCyan, kCyan},
+    {kBlue, kBlue},
+    {kBlue, kBlue},
+    {kGrey, kGrey},
+    {kGrey, kGrey},
 }};
 
 Rgba UsedColour(int index, int x, int y) {
@@ -61,7 +105,9 @@ Rgba UsedColour(int index, int x, int y) {
     return (x + y) % 2 == 0 ? onEven : onOdd;
 }
 
-bool Coloured(const PixelImage& image, int x, int y) { return image.At(x, y) != kWhite; }
+bool Coloured(const PixelImage& image, int x, int y) {
+    return image.At(x, y) != kWhite;
+}
 
 // Calls check(x, y) for every inside pixel of the shape.
 void ForEachInside(const Shape& shape, const std::function<void(int, int)>& check) {
@@ -97,12 +143,16 @@ TEST(TrayPictures, EveryPictureHasTheShapeTransparentAroundAndABlackOutline) {
 }
 
 TEST(TrayPictures, OutlineIsOnePixelWideAtHandPickedPlaces) {
-    const struct { TrayIconKind kind; int x, y; bool outline; } cases[] = {
-        {TrayIconKind::Bar, 1, 7, true},    {TrayIconKind::Bar, 2, 7, false},   {TrayIconKind::Bar, 8, 15, true},
-        {TrayIconKind::Bar, 13, 14, false}, {TrayIconKind::Pie, 0, 6, true},    {TrayIconKind::Pie, 1, 6, false},
-        {TrayIconKind::Pie, 5, 1, true},    {TrayIconKind::Pie, 6, 1, false},   {TrayIconKind::Pie, 4, 2, false},
-        {TrayIconKind::Star, 7, 0, true},   {TrayIconKind::Star, 7, 1, false},  {TrayIconKind::Star, 2, 7, true},
-        {TrayIconKind::Star, 3, 7, false},  {TrayIconKind::Star, 7, 12, true},  {TrayIconKind::Star, 3, 14, false},
+    const struct {
+        TrayIconKind kind;
+        int x, y;
+        bool outline;
+    } cases[] = {
+        {TrayIconKind::Bar, 1, 7, true},    {TrayIconKind::Bar, 2, 7, false},  {TrayIconKind::Bar, 8, 15, true},
+        {TrayIconKind::Bar, 13, 14, false}, {TrayIconKind::Pie, 0, 6, true},   {TrayIconKind::Pie, 1, 6, false},
+        {TrayIconKind::Pie, 5, 1, true},    {TrayIconKind::Pie, 6, 1, false},  {TrayIconKind::Pie, 4, 2, false},
+        {TrayIconKind::Star, 7, 0, true},   {TrayIconKind::Star, 7, 1, false}, {TrayIconKind::Star, 2, 7, true},
+        {TrayIconKind::Star, 3, 7, false},  {TrayIconKind::Star, 7, 12, true}, {TrayIconKind::Star, 3, 14, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(OnOutline(ShapeOf(c.kind), c.x, c.y), c.outline) << c.x << "," << c.y;
@@ -111,7 +161,11 @@ TEST(TrayPictures, OutlineIsOnePixelWideAtHandPickedPlaces) {
 }
 
 TEST(TrayPictures, BarAndStarColourTheInsideRowsBelowTheLevel) {
-    const struct { TrayIconKind kind; int index; int coloured; } cases[] = {
+    const struct {
+        TrayIconKind kind;
+        int index;
+        int coloured;
+    } cases[] = {
         {TrayIconKind::Bar, 0, 168}, {TrayIconKind::Bar, 1, 156}, {TrayIconKind::Bar, 7, 84},
         {TrayIconKind::Bar, 13, 12}, {TrayIconKind::Bar, 14, 0},  {TrayIconKind::Star, 0, 84},
         {TrayIconKind::Star, 1, 82}, {TrayIconKind::Star, 7, 42}, {TrayIconKind::Star, 13, 2},
@@ -140,7 +194,10 @@ TEST(TrayPictures, InsideIsWhiteOrTheUsedColourOfItsSquare) {
 
 TEST(TrayPictures, UsedColourOfEveryIndexOnEvenAndOddSquares) {
     // Per kind, an inside pixel with even x + y and one with odd, both used up to image 13.
-    const struct { TrayIconKind kind; int evenX, evenY, oddX, oddY; } cases[] = {
+    const struct {
+        TrayIconKind kind;
+        int evenX, evenY, oddX, oddY;
+    } cases[] = {
         {TrayIconKind::Bar, 6, 14, 7, 14}, {TrayIconKind::Pie, 9, 1, 8, 1}, {TrayIconKind::Star, 12, 14, 3, 14}};
     for (const auto& c : cases) {
         const std::vector<PixelImage> pictures = TrayPictures(c.kind);
@@ -186,15 +243,18 @@ TEST(TrayPictures, PieImage13IsAThinWedgeRightOfTwelve) {
     const PixelImage wedge = TrayPictures(TrayIconKind::Pie)[13];
     EXPECT_TRUE(Coloured(wedge, 8, 1));
     EXPECT_FALSE(Coloured(wedge, 7, 1));
-    ForEachInside(pie, [&](int x, int y) {
-        EXPECT_TRUE(!Coloured(wedge, x, y) || (x >= 8 && y < 8)) << x << "," << y;
-    });
+    ForEachInside(pie,
+                  [&](int x, int y) { EXPECT_TRUE(!Coloured(wedge, x, y) || (x >= 8 && y < 8)) << x << "," << y; });
     EXPECT_LT(ColouredCount(pie, wedge), 148 / 7);
 }
 
 TEST(TrayPictures, PiePixelIsUsedWhileItsCentreAngleIsBelowTheSector) {
     // Image k's sector spans 360 * (14 - k) / 14 degrees clockwise from 12 o'clock.
-    const struct { int x, y; double degrees; int lastColouredImage; } cases[] = {
+    const struct {
+        int x, y;
+        double degrees;
+        int lastColouredImage;
+    } cases[] = {
         {8, 1, 4.4, 13},    // 25.7 in 13
         {12, 3, 45.0, 12},  // 51.4 in 12, 25.7 in 13
         {14, 7, 85.6, 10},  // 102.9 in 10, 77.1 in 11

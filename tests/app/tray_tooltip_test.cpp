@@ -20,7 +20,7 @@ TEST(TrayTooltip, GivesTheFreeSpaceInTheChosenUnit) {
         {"C", 1, 1'024, u"Cドライブ空き=約1キロバイト"},
         {"D", 2, 5'905'580'032, u"Dドライブ空き=約5,632メガバイト"},
         {"E", 3, 0, u"Eドライブ空き=約0ギガバイト"},
-        {"C", 7, 1'234, u"Cドライブ空き=1,234バイト"},   // unknown units count in bytes
+        {"C", 7, 1'234, u"Cドライブ空き=1,234バイト"},  // unknown units count in bytes
         {"C", -1, 999, u"Cドライブ空き=999バイト"},
         {"\\", 3, 0, u"\\ドライブ空き=約0ギガバイト"},
     };

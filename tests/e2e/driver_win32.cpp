@@ -75,7 +75,8 @@ void Driver::Start(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         throw std::runtime_error("cannot start explorer.exe");
     }
     CloseHandle(process.hThread);
@@ -120,7 +121,8 @@ void Driver::NotifyTray(HWND mainWindow, UINT mouseMessage) {
 // file is awaited instead.
 std::vector<Driver::Rgb> Driver::Screenshot(int x, int y, int width, int height) {
     static int count = 0;
-    const std::string name = "/tmp/kuvano-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count) + ".rgb";
+    const std::string name =
+        "/tmp/kuvano-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count) + ".rgb";
     const std::wstring wideName(name.begin(), name.end());
     std::wstring command = L"Z:\\usr\\bin\\import -window root -depth 8 -crop " + std::to_wstring(width) + L"x" +
                            std::to_wstring(height) + L"+" + std::to_wstring(x) + L"+" + std::to_wstring(y) + L" rgb:" +
@@ -143,7 +145,8 @@ std::vector<Driver::Rgb> Driver::Screenshot(int x, int y, int width, int height)
         DeleteFileW(windowsName.c_str());
         std::vector<Rgb> pixels;
         for (size_t i = 0; i < bytes.size(); i += 3) {
-            pixels.push_back({static_cast<uint8_t>(bytes[i]), static_cast<uint8_t>(bytes[i + 1]), static_cast<uint8_t>(bytes[i + 2])});
+            pixels.push_back({static_cast<uint8_t>(bytes[i]), static_cast<uint8_t>(bytes[i + 1]),
+                              static_cast<uint8_t>(bytes[i + 2])});
         }
         return pixels;
     }

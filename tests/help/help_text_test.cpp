@@ -19,9 +19,12 @@ TEST(HelpTextLines, SplitsAtCrLfOrBareLf) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"", {}},                    {"\r\n", {""}},
-        {"a\r\nb\r\n", {"a", "b"}},  {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\nb\n", {"a", "b"}},      {"a\r\nb\nc", {"a", "b", "c"}},
+        {"", {}},
+        {"\r\n", {""}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb\nc", {"a", "b", "c"}},
         {"a\rb\r", {"a\rb\r"}},  // a CR without LF ends nothing
     };
     for (const Case& c : cases) EXPECT_EQ(HelpTextLines(c.text), c.expected) << testing::PrintToString(c.text);
@@ -120,22 +123,23 @@ std::vector<Entry> ChangeHistory() {
     for (size_t number = kHistoryFirst; number <= kHistoryLast; ++number) {
         std::smatch match;
         if (std::regex_match(Line(number), match, firstLine)) entries.push_back({match[1], match[2], {}});
-        if (entries.empty()) ADD_FAILURE() << "line " << number << " does not start an entry";
-        else entries.back().lines.push_back(Line(number));
+        if (entries.empty())
+            ADD_FAILURE() << "line " << number << " does not start an entry";
+        else
+            entries.back().lines.push_back(Line(number));
     }
     return entries;
 }
 
 TEST(ChangeHistory, ListsEveryVersionOnceInDateOrder) {
     const std::vector<std::string> expected = {
-        "2005/08/27 V1.0", "2005/08/29 V1.1", "2005/08/30 V1.2", "2005/08/31 V1.3",
-        "2005/09/03 V1.4", "2005/09/04 V1.5", "2005/09/07 V1.6", "2005/09/08 V1.7",
-        "2005/09/17 V1.8", "2005/09/17 V1.9", "2005/09/21 V2.0", "2005/09/24 V2.1",
-        "2005/09/24 V2.2", "2005/09/25 V2.3", "2005/10/01 V2.4", "2005/10/01 V2.5",
-        "2005/10/30 V2.6", "2005/12/31 V2.7", "2006/04/23 V2.8", "2008/07/19 V2.9",
-        "2008/07/20 V3.0", "2020/04/25 V3.1", "2020/05/07 V3.2", "2020/05/08 V3.3",
-        "2020/05/10 V3.4", "2020/05/17 V3.5", "2024/04/15 V3.6", "2024/08/29 V4.0",
-        "2024/08/30 V4.1", "2024/09/01 V4.2", "2024/09/21 V4.3",
+        "2005/08/27 V1.0", "2005/08/29 V1.1", "2005/08/30 V1.2", "2005/08/31 V1.3", "2005/09/03 V1.4",
+        "2005/09/04 V1.5", "2005/09/07 V1.6", "2005/09/08 V1.7", "2005/09/17 V1.8", "2005/09/17 V1.9",
+        "2005/09/21 V2.0", "2005/09/24 V2.1", "2005/09/24 V2.2", "2005/09/25 V2.3", "2005/10/01 V2.4",
+        "2005/10/01 V2.5", "2005/10/30 V2.6", "2005/12/31 V2.7", "2006/04/23 V2.8", "2008/07/19 V2.9",
+        "2008/07/20 V3.0", "2020/04/25 V3.1", "2020/05/07 V3.2", "2020/05/08 V3.3", "2020/05/10 V3.4",
+        "2020/05/17 V3.5", "2024/04/15 V3.6", "2024/08/29 V4.0", "2024/08/30 V4.1", "2024/09/01 V4.2",
+        "2024/09/21 V4.3",
     };
     std::vector<std::string> actual;
     for (const Entry& entry : ChangeHistory()) actual.push_back(entry.date + " V" + entry.version);
@@ -150,7 +154,8 @@ TEST(ChangeHistory, ContinuationsAreIndentedByTwoUpToV27AndNotAfter) {
         for (size_t i = 1; i < entry.lines.size(); ++i) {
             const std::string& line = entry.lines[i];
             EXPECT_TRUE(line.starts_with(indent)) << line;
-            EXPECT_TRUE(line.size() > indent.size() && line[indent.size()] != ' ') << "V" << entry.version << ": " << line;
+            EXPECT_TRUE(line.size() > indent.size() && line[indent.size()] != ' ')
+                << "V" << entry.version << ": " << line;
             EXPECT_FALSE(std::regex_match(line, startsWithDate)) << line;
         }
     }
@@ -168,8 +173,8 @@ TEST(ChangeHistory, QuotedEntriesAreVerbatim) {
     };
     const std::vector<Entry> entries = ChangeHistory();
     for (const auto& [version, lines] : quoted) {
-        const auto found = std::find_if(entries.begin(), entries.end(),
-                                        [&](const Entry& entry) { return entry.version == version; });
+        const auto found =
+            std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) { return entry.version == version; });
         ASSERT_NE(found, entries.end()) << "V" << version;
         EXPECT_EQ(found->lines, lines) << "V" << version;
     }

@@ -18,7 +18,9 @@ using testing::ReadFileBytes;
 using testing::ScratchFolder;
 using testing::WriteFileBytes;
 
-std::u16string U16(const std::wstring& path) { return FromWide(path); }
+std::u16string U16(const std::wstring& path) {
+    return FromWide(path);
+}
 
 // The mounts that with-scratch-mounts.sh prepares.
 std::wstring ScratchMounts() {

@@ -19,15 +19,9 @@ TEST(WarningSize, WeighsGigaPlacesIn1024AndMegaPlacesInDecimal) {
         int32_t expectedMiB;
     };
     const Case cases[] = {
-        {{0, 0, 0, 0, 0, 0}, 0},
-        {{0, 0, 0, 0, 0, 1}, 1},
-        {{0, 0, 0, 0, 1, 0}, 10},
-        {{0, 0, 0, 1, 0, 0}, 100},
-        {{0, 0, 1, 0, 0, 0}, 1'024},
-        {{0, 1, 0, 0, 0, 0}, 10'240},
-        {{1, 0, 0, 0, 0, 0}, 102'400},
-        {{0, 0, 1, 5, 0, 0}, 1'524},
-        {{9, 9, 9, 9, 9, 9}, 1'023'975},
+        {{0, 0, 0, 0, 0, 0}, 0},       {{0, 0, 0, 0, 0, 1}, 1},     {{0, 0, 0, 0, 1, 0}, 10},
+        {{0, 0, 0, 1, 0, 0}, 100},     {{0, 0, 1, 0, 0, 0}, 1'024}, {{0, 1, 0, 0, 0, 0}, 10'240},
+        {{1, 0, 0, 0, 0, 0}, 102'400}, {{0, 0, 1, 5, 0, 0}, 1'524}, {{9, 9, 9, 9, 9, 9}, 1'023'975},
         {{-3, 0, 0, 0, 0, 12}, 9},  // outside 0..9 as the spin controls clamp it
     };
     for (const Case& c : cases) EXPECT_EQ(WarningSize(c.digits), c.expectedMiB);
@@ -66,16 +60,16 @@ TEST(DoTenmetu, WarnsAtOrBelowTheWarningSizeInWholeMiB) {
         bool warns;
     };
     const Case cases[] = {
-        {{0, 0, 0, 0, 0, 1}, 2'097'151, true},       // 1.99 MiB counts as 1
-        {{0, 0, 0, 0, 0, 1}, 2'097'152, false},      // exactly 2 MiB
-        {{0, 0, 0, 0, 0, 1}, 1'048'576, true},       // equal warns
+        {{0, 0, 0, 0, 0, 1}, 2'097'151, true},   // 1.99 MiB counts as 1
+        {{0, 0, 0, 0, 0, 1}, 2'097'152, false},  // exactly 2 MiB
+        {{0, 0, 0, 0, 0, 1}, 1'048'576, true},   // equal warns
         {{0, 0, 1, 0, 0, 0}, 1'074'790'399, true},
         {{0, 0, 1, 0, 0, 0}, 1'074'790'400, false},  // 1,025 MiB
         {{0, 0, 0, 0, 0, 1}, 0, true},               // a failed query reads as 0 free
         {{9, 9, 9, 9, 9, 9}, 1'023'975 * 1'048'576LL, true},
         {{9, 9, 9, 9, 9, 9}, 1'023'976 * 1'048'576LL, false},
         {{0, 0, 0, 0, 0, 1}, -1, true},
-        {{0, 0, 0, 0, 0, 0}, 0, false},              // all zero: no warning
+        {{0, 0, 0, 0, 0, 0}, 0, false},  // all zero: no warning
         {{0, 0, 0, 0, 0, 0}, -1, false},
     };
     for (const Case& c : cases) EXPECT_EQ(Warns(c.digits, c.freeBytes), c.warns) << c.freeBytes;

@@ -17,17 +17,11 @@ TEST(TrayActionFor, MapsEachMouseMessage) {
         TrayAction expected;
     };
     const Case cases[] = {
-        {0x200, TrayAction::None},  // movement
-        {0x201, TrayAction::MouseDown},
-        {0x202, TrayAction::MouseUp},
-        {0x203, TrayAction::None},  // double click
-        {0x204, TrayAction::None},  // right press
-        {0x205, TrayAction::Popup},
-        {0x206, TrayAction::None},
-        {0x207, TrayAction::MiddleDown},
-        {0x208, TrayAction::MiddleUp},
-        {0x209, TrayAction::None},
-        {0x400, TrayAction::None},
+        {0x200, TrayAction::None},                                                                // movement
+        {0x201, TrayAction::MouseDown}, {0x202, TrayAction::MouseUp}, {0x203, TrayAction::None},  // double click
+        {0x204, TrayAction::None},                                                                // right press
+        {0x205, TrayAction::Popup},     {0x206, TrayAction::None},    {0x207, TrayAction::MiddleDown},
+        {0x208, TrayAction::MiddleUp},  {0x209, TrayAction::None},    {0x400, TrayAction::None},
     };
     for (const Case& c : cases) EXPECT_EQ(TrayActionFor(c.message, AllWired()), c.expected) << std::hex << c.message;
 }
