@@ -1,6 +1,7 @@
 // The real Kuvano.exe in a Wine desktop with a taskbar: its tray icon, the
 // about box, the fallback of the tray drive and a save that cannot write.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,43 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_LT(MatchingPixels(star), OpaquePixels(star) / 2) << "the icon is gone after the close";
     EXPECT_TRUE(testing::FileExists(folder.File(L"Kuvano.ini")));
+}
+
+// As if Explorer had restarted: the notification area forgets the icon, then
+// the shell announces the new taskbar.
+void ForgetTrayIcon(HWND mainWindow) {
+    std::thread shell([mainWindow] {
+        const HDESK desktop = OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL);
+        SetThreadDesktop(desktop);
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof(icon);
+        icon.hWnd = FindWindowExW(mainWindow, nullptr, L"TMyCallback", nullptr);
+        icon.uID = 1;
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+        CloseDesktop(desktop);
+    });
+    shell.join();
+}
+
+TEST(TrayEndToEnd, TheIconComesBackWhenTheTaskbarIsCreatedAnew) {
+    ScratchFolder folder(L"e2e-taskbar");
+    const std::wstring program = StartCopy(folder);
+    const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
+    ASSERT_TRUE(mainWindow.has_value());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    const PixelImage star = StarOfDriveC();
+    ASSERT_EQ(MatchingPixels(star), OpaquePixels(star));
+
+    ForgetTrayIcon(*mainWindow);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // ticks cannot modify what is gone
+    EXPECT_LT(MatchingPixels(star), OpaquePixels(star) / 2) << "the icon should be gone";
+
+    SendMessageW(*mainWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    EXPECT_EQ(MatchingPixels(star), OpaquePixels(star)) << "the icon is back";
+
+    PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
 }
 
 TEST(TrayEndToEnd, ACdDriveAsTrayDriveIsReplacedByTheProgramsDrive) {
