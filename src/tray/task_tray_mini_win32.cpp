@@ -20,11 +20,11 @@ public:
         return Handle();
     }
 
-    TrayRegistry<TTaskTrayMini> TrayRegistry;
+    TrayRegistry<TTaskTrayMini> trayRegistry;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message != kTrayCallbackMessage) return DefaultHandling(message, wParam, lParam);
-        if (TTaskTrayMini* CurrentTray = TrayRegistry.Find(wParam)) CurrentTray->Dispatch(static_cast<UINT>(lParam));
+        if (TTaskTrayMini* CurrentTray = trayRegistry.Find(wParam)) CurrentTray->Dispatch(static_cast<UINT>(lParam));
         return 0;
     }
 
@@ -62,14 +62,14 @@ UINT TaskbarCreatedMessage() {
 
 TTaskTrayMini::TTaskTrayMini(HWND owner) : owner_(owner) {
     CallbackWindow().EnsureCreated(owner);
-    identifier_ = CallbackWindow().TrayRegistry.Register(this);
+    identifier_ = CallbackWindow().trayRegistry.Register(this);
     record_.cbSize = sizeof(record_);
     record_.uCallbackMessage = kTrayCallbackMessage;
     record_.uID = static_cast<UINT>(identifier_);
 }
 
 TTaskTrayMini::~TTaskTrayMini() {
-    CallbackWindow().TrayRegistry.Unregister(this);
+    CallbackWindow().trayRegistry.Unregister(this);
     if (shown_) Shell_NotifyIconW(NIM_DELETE, &record_);
 }
 
