@@ -20,15 +20,7 @@ HWND AddStatic(HWND parent, const wchar_t* text, DWORD style, int x, int y, int 
 }  // namespace
 
 bool TFormInfo::Create(HWND owner) {
-    const RECT frame = CenteredWindowRect(267, 99, kStyle, kExStyle);
-    return CreateFromSpec({.exStyle = kExStyle,
-                           .style = kStyle,
-                           .title = kCaption,
-                           .parent = owner,
-                           .x = frame.left,
-                           .y = frame.top,
-                           .width = frame.right - frame.left,
-                           .height = frame.bottom - frame.top});
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, 267, 99);
 }
 
 LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -42,15 +42,7 @@ std::wstring MemoText() {
 }  // namespace
 
 bool TForm3::Create(HWND owner) {
-    const RECT frame = CenteredWindowRect(kClientWidth, kClientHeight, kStyle, kExStyle);
-    return CreateFromSpec({.exStyle = kExStyle,
-                           .style = kStyle,
-                           .title = kCaption,
-                           .parent = owner,
-                           .x = frame.left,
-                           .y = frame.top,
-                           .width = frame.right - frame.left,
-                           .height = frame.bottom - frame.top});
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, kClientWidth, kClientHeight);
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

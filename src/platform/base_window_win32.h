@@ -38,6 +38,29 @@ protected:
                                spec.height, spec.parent, nullptr, GetModuleHandleW(nullptr), this) != nullptr;
     }
 
+    // A window of the given client size, centred on the primary screen.
+    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, int clientWidth,
+                        int clientHeight) {
+        RECT frame{0, 0, clientWidth, clientHeight};
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        return CreateFromSpec({.exStyle = exStyle,
+                               .style = style,
+                               .title = title,
+                               .parent = owner,
+                               .x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                               .y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                               .width = width,
+                               .height = height});
+    }
+
+    // The program's windows live until it ends: closing one only hides it.
+    LRESULT HideInsteadOfClosing() {
+        ShowWindow(hwnd_, SW_HIDE);
+        return 0;
+    }
+
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }

@@ -45,16 +45,6 @@ UniqueFont FormFont(int pixelHeight, bool bold) {
                                   DEFAULT_PITCH | FF_DONTCARE, FormFontFace().c_str()));
 }
 
-RECT CenteredWindowRect(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return {left, top, left + width, top + height};
-}
-
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
     BringWindowToTop(window);

@@ -18,11 +18,7 @@ public:
 
     static const wchar_t* ClassName() { return L"TForm4"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_CLOSE) {
-            ShowWindow(Handle(), SW_HIDE);
-            return 0;
-        }
-        return DefaultHandling(message, wParam, lParam);
+        return message == WM_CLOSE ? HideInsteadOfClosing() : DefaultHandling(message, wParam, lParam);
     }
 };
 
