@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kuvano {
+
+// A colour 0x00BBGGRR, red in the low byte; 0x80000000 + n names system colour n.
+using TColor = uint32_t;
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clWindow = 0x80000005;
+inline constexpr TColor clWindowFrame = 0x80000006;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+// Left and top included, right and bottom excluded.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+// How a copy combines the source with what the target holds.
+enum class RasterOp : uint32_t { Blackness = 0x00000042, SrcCopy = 0x00CC0020, SrcInvert = 0x00660046 };
+
+// One off-screen bitmap of a paint, with the drawing calls a gauge needs.
+class GaugeSurface {
+public:
+    virtual ~GaugeSurface() = default;
+    virtual void FillRect(const Rect& rect, TColor colour) = 0;
+    virtual void Ellipse(const Rect& bounds, TColor pen, TColor brush) = 0;
+    // Counter-clockwise from the radial through `start` to the one through `end`.
+    virtual void Pie(const Rect& bounds, Point start, Point end, TColor pen, TColor brush) = 0;
+    virtual void Line(Point from, Point to, TColor pen) = 0;
+    virtual Size TextExtent(std::u16string_view text) = 0;
+    // Transparent background, clipped to `clip`.
+    virtual void Text(Point at, std::u16string_view text, const Rect& clip, TColor colour) = 0;
+    // The whole of `source` onto this surface at (0, 0).
+    virtual void Draw(const GaugeSurface& source, RasterOp op) = 0;
+    // This surface onto itself: BLACKNESS makes it black.
+    virtual void CopyOntoItself(const Rect& rect, RasterOp op) = 0;
+};
+
+// Where a gauge paints: it makes the off-screen bitmaps and takes the
+// finished picture in one copy.
+class GaugeCanvas {
+public:
+    virtual ~GaugeCanvas() = default;
+    virtual std::unique_ptr<GaugeSurface> CreateSurface(Size size) = 0;
+    virtual void Present(const GaugeSurface& image) = 0;
+};
+
+}  // namespace kuvano
