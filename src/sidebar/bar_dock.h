@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sidebar/gauge_canvas.h"
+
+namespace kuvano {
+
+// The shell's edge codes for a desktop toolbar.
+enum class AppBarEdge : uint32_t { Left = 0, Top = 1, Right = 2, Bottom = 3 };
+
+// A monitor's full rectangle, not its work area.
+struct MonitorRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The shell's side of a desktop toolbar. The queries write the adjusted
+// rectangle back; their results are not looked at.
+class AppBarShell {
+public:
+    virtual ~AppBarShell() = default;
+    virtual void New() = 0;
+    virtual void Remove() = 0;
+    virtual void QueryPos(AppBarEdge edge, Rect& rc) = 0;
+    virtual void SetPos(AppBarEdge edge, Rect& rc) = 0;
+    virtual void MoveWindow(const Rect& rc) = 0;
+};
+
+// The sidebar's strip at a screen edge: its rectangle for each edge, negotiated
+// with the shell. Rect here is the toolbar record's (left, top, right, bottom).
+class BarDock {
+public:
+    explicit BarDock(AppBarShell& shell) : shell_(shell) {}
+
+    // Docks at edge `iti` (1 top, 2 bottom, 3 left, 4 right) with the given
+    // thickness. `renew` re-registers instead of reserving, as after a shell
+    // notification. Other `iti` values keep the previous rectangle.
+    void myBarDock(bool renew, int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
+
+    AppBarEdge Edge() const { return edge_; }
+    const Rect& Rectangle() const { return rc_; }
+
+private:
+    void Propose(int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
+
+    AppBarShell& shell_;
+    AppBarEdge edge_ = AppBarEdge::Left;
+    Rect rc_{};  // kept between dockings
+};
+
+}  // namespace kuvano
