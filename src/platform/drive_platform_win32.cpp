@@ -6,21 +6,33 @@
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
+namespace {
+
+// A removable drive without media must not ask the user to insert a disk.
+// The thread's own mode is set, and put back as it was.
+class NoCriticalErrorDialogs {
+public:
+    NoCriticalErrorDialogs() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+    ~NoCriticalErrorDialogs() { SetThreadErrorMode(previous_, nullptr); }
+    NoCriticalErrorDialogs(const NoCriticalErrorDialogs&) = delete;
+    NoCriticalErrorDialogs& operator=(const NoCriticalErrorDialogs&) = delete;
+
+private:
+    DWORD previous_ = 0;
+};
+
+}  // namespace
 
 DriveKind DrivePlatformWin32::Kind(const std::u16string& root) const {
+    const NoCriticalErrorDialogs quiet;
     return static_cast<DriveKind>(GetDriveTypeW(Wide(root)));
 }
 
 DriveSpace DrivePlatformWin32::Space(const std::u16string& root) const {
-    // A removable drive without media must not ask the user to insert a disk.
-    // The thread's own mode is set and put back as it was.
-    DWORD previousMode = 0;
-    SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previousMode);
+    const NoCriticalErrorDialogs quiet;
     ULARGE_INTEGER freeToCaller{};
     ULARGE_INTEGER total{};
-    const BOOL ok = GetDiskFreeSpaceExW(Wide(root), &freeToCaller, &total, nullptr);
-    SetThreadErrorMode(previousMode, nullptr);
-    if (!ok) return {};
+    if (!GetDiskFreeSpaceExW(Wide(root), &freeToCaller, &total, nullptr)) return {};
     return {static_cast<int64_t>(freeToCaller.QuadPart), static_cast<int64_t>(total.QuadPart)};
 }
 

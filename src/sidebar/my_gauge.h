@@ -25,10 +25,15 @@ class TMyGauge {
 public:
     std::function<void()> Repaint;
 
+    std::string Name;
+    int Left = 0;
+    int Top = 0;
     int Width = 100;
     int Height = 100;
     TColor Color = clWindow;  // behind the pie and the needle
     std::u16string MyMoj;     // the caption; a new one shows at the next paint
+    std::u16string Hint;
+    bool Visible = true;
     bool MylButtonDown = false;
 
     int32_t MinValue() const { return minValue_; }

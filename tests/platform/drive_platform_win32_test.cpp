@@ -34,6 +34,7 @@ TEST(DrivePlatformWin32, PutsTheThreadErrorModeBack) {
     ASSERT_TRUE(SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, nullptr));
     drives.Space(u"T:\\");
     drives.Space(u"P:\\");
+    drives.Kind(u"P:\\");
     EXPECT_EQ(GetThreadErrorMode(), static_cast<DWORD>(SEM_NOGPFAULTERRORBOX));
     SetThreadErrorMode(0, nullptr);
 }

@@ -1,0 +1,128 @@
+#include "sidebar/sidebar_gauges.h"
+
+#include <cmath>
+
+#include "app/free_level.h"
+#include "app/size_text.h"
+
+namespace kuvano {
+namespace {
+
+constexpr std::string_view kDriveLetters = "CDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr int kGaugeLength = 32;
+constexpr int kGaugePitch = 38;
+constexpr int kGaugeStart = 5;
+
+std::u16string_view UnitLabel(int32_t tani) {
+    switch (tani) {
+        case 0: return u"[B]=";
+        case 1: return u"[KB]=";
+        case 2: return u"[MB]=";
+        default: return u"[GB]=";
+    }
+}
+
+}  // namespace
+
+std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot) {
+    const int along = slot * kGaugePitch + kGaugeStart;
+    const int thickness = GaugeWidthFor(pies);
+    const TMyGaugeKind pie = TMyGaugeKind::gkPie;
+    switch (iti) {
+        case 1:
+        case 2:
+            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, along, 0, kGaugeLength, thickness};
+            return GaugeLayout{
+                TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, kGaugeLength, thickness};
+        case 3:
+        case 4:
+            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, 0, along, thickness, kGaugeLength};
+            return GaugeLayout{TMyGaugeKind::gkVerticalBar, TBorderStyle::bsSingle, 0, along, thickness, kGaugeLength};
+        default: return std::nullopt;
+    }
+}
+
+int32_t FreePercent(int64_t freeBytes, int64_t totalBytes) {
+    if (totalBytes == 0) return 0;
+    const long double percent = static_cast<long double>(freeBytes) / static_cast<long double>(totalBytes) * 100.0L;
+    if (!(percent > 0.0L)) return 0;
+    if (percent > 100.0L) return 100;
+    return static_cast<int32_t>(std::nearbyint(percent));
+}
+
+std::u16string SidebarHint(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes,
+                           std::u16string_view thousandsSeparator) {
+    std::u16string hint(1, static_cast<char16_t>(letter));
+    if (tani < 0 || tani > 3) {
+        return hint + u"ドライブ空き=" + FormatGrouped(freeBytes, thousandsSeparator) + u"バイト";
+    }
+    hint += u":空き/全";
+    hint += UnitLabel(tani);
+    hint += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
+    hint += u"/";
+    hint += FormatGrouped(BytesInUnit(totalBytes, tani), thousandsSeparator);
+    return hint;
+}
+
+std::u16string ExplorerParameters(std::string_view letter) {
+    return u"/e ,/select, " + DriveRoot(letter);
+}
+
+SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
+    : settings_(settings), drives_(drives), warning_(warning) {
+    for (int i = 0; i < kSidebarSlots; ++i) {
+        TMyGauge& gauge = BarGauges[static_cast<size_t>(i)];
+        gauge.Name = "gIco" + std::to_string(i);
+        gauge.SetProgress(100);
+        gauge.SetBorderStyle(TBorderStyle::bsSingle);
+        gauge.SetForeColor(static_cast<TColor>(settings.aki));
+        gauge.Visible = false;
+    }
+}
+
+// Present drives take the slots in letter order; one that goes away moves the
+// later ones up at the next tick.
+void SidebarGauges::Timer1Timer(std::u16string_view thousandsSeparator) {
+    for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
+    int slot = -1;
+    for (const char letter : kDriveLetters) {
+        if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
+        ++slot;
+        myBarIconFree(slot, letter, BarBlinkFlags[static_cast<size_t>(slot)], thousandsSeparator);
+    }
+}
+
+void SidebarGauges::myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator) {
+    const DriveSpace space = drives_.Space(DriveRoot(std::string(1, letter)));
+    int32_t level = FreeLevel(space.freeBytes, space.totalBytes);
+    int32_t freePercent = FreePercent(space.freeBytes, space.totalBytes);
+    const std::u16string hint =
+        SidebarHint(letter, settings_.tani, space.freeBytes, space.totalBytes, thousandsSeparator);
+    warning_.DoTenmetu(kMaxFreeLevel, blinkFlag, space.freeBytes, level, freePercent);
+
+    TMyGauge& gauge = BarGauges[static_cast<size_t>(slot)];
+    if (const auto layout = GaugeGeometry(settings_.iti, settings_.enGrf, slot)) {
+        gauge.SetKind(layout->kind);
+        gauge.SetBorderStyle(layout->border);
+        gauge.Left = layout->left;
+        gauge.Top = layout->top;
+        gauge.Width = layout->width;
+        gauge.Height = layout->height;
+    }
+    gauge.Color = static_cast<TColor>(settings_.aki);  // a pie sits on the strip's colour
+    gauge.Hint = hint;
+    gauge.SetProgress(100 - freePercent);  // the gauge fills by the used share
+    gauge.SetForeColor(LevelColors[static_cast<size_t>(level)]);
+    gauge.Visible = true;
+    BarDrives[static_cast<size_t>(slot)] = std::string(1, letter);
+}
+
+std::u16string SidebarGauges::myBarIconClick(const TMyGauge& sender) const {
+    const std::string digits = sender.Name.size() > 4 ? sender.Name.substr(4, 2) : "";
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return {};
+    const int slot = std::stoi(digits);
+    if (slot >= kSidebarSlots) return {};
+    return ExplorerParameters(BarDrives[static_cast<size_t>(slot)]);
+}
+
+}  // namespace kuvano

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "platform/drive_platform.h"
+#include "settings_panel/low_space_warning.h"
+#include "sidebar/my_gauge.h"
+
+namespace kuvano {
+
+inline constexpr int kSidebarSlots = 24;
+
+// Gauge colour by free level 0..13, and white for the warning frame 14.
+inline constexpr std::array<TColor, 15> LevelColors{
+    0x0000FF, 0x0000FF, 0xFF00FF, 0xFF00FF, 0x7FCCEC, 0x7FCCEC, 0x00FF00, 0x00FF00,
+    0xFFFF00, 0xFFFF00, 0xFF0000, 0xFF0000, 0x808080, 0x808080, 0xFFFFFF,
+};
+
+struct GaugeLayout {
+    TMyGaugeKind kind;
+    TBorderStyle border;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const GaugeLayout&) const = default;
+};
+
+// Where slot `slot`'s gauge sits on the strip for edge `iti` and the graph
+// style; nothing for an unknown edge, so the gauge keeps its last layout.
+std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot);
+
+// free / total in percent, in extended precision, halves to even, 0..100.
+int32_t FreePercent(int64_t freeBytes, int64_t totalBytes);
+
+// "C:空き/全[GB]=12/100", or "Eドライブ空き=1,234バイト" for an unknown unit.
+std::u16string SidebarHint(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes,
+                           std::u16string_view thousandsSeparator);
+
+// What the file explorer is started with to open at the drive, selected.
+std::u16string ExplorerParameters(std::string_view letter);
+
+// The sidebar's 24 gauges: once a second one per removable or fixed drive,
+// in letter order, coloured by level and blinking under the warning size.
+class SidebarGauges {
+public:
+    SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning);
+
+    std::array<TMyGauge, kSidebarSlots> BarGauges;
+    std::array<std::string, kSidebarSlots> BarDrives;
+    std::array<BlinkFlag, kSidebarSlots> BarBlinkFlags{};
+
+    void Timer1Timer(std::u16string_view thousandsSeparator);
+    // The explorer parameters for the clicked gauge, found by its name "gIcoN".
+    std::u16string myBarIconClick(const TMyGauge& sender) const;
+
+private:
+    void myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator);
+
+    const Settings& settings_;
+    const DrivePlatform& drives_;
+    const LowSpaceWarning& warning_;
+};
+
+}  // namespace kuvano

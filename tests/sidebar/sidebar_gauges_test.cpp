@@ -1,0 +1,143 @@
+#include "sidebar/sidebar_gauges.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_drive_platform.h"
+
+namespace kuvano {
+namespace {
+
+using testing::FakeDrivePlatform;
+
+class Digits final : public WarningDigitSource {
+public:
+    WarningDigits digits{};
+    WarningDigits CurrentWarningDigits() const override { return digits; }
+};
+
+class SidebarGaugesTest : public ::testing::Test {
+protected:
+    SidebarGaugesTest() {
+        drives.drives[u"C:\\"] = {DriveKind::Fixed, {25, 100}, u""};
+        drives.drives[u"D:\\"] = {DriveKind::CdRom, {0, 100}, u""};
+        drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
+        drives.drives[u"Z:\\"] = {DriveKind::Remote, {1, 100}, u""};
+    }
+    std::vector<std::string> ShownDrives() const {
+        std::vector<std::string> shown;
+        for (size_t i = 0; i < kSidebarSlots; ++i) {
+            if (gauges.BarGauges[i].Visible) shown.push_back(gauges.BarDrives[i]);
+        }
+        return shown;
+    }
+
+    Settings settings;
+    FakeDrivePlatform drives;
+    Digits digits;
+    LowSpaceWarning warning{digits};
+    SidebarGauges gauges{settings, drives, warning};
+};
+
+TEST_F(SidebarGaugesTest, StartsWithTwentyFourHiddenFullGaugesNamedBySlot) {
+    for (size_t i = 0; i < kSidebarSlots; ++i) {
+        const TMyGauge& gauge = gauges.BarGauges[i];
+        EXPECT_EQ(gauge.Name, "gIco" + std::to_string(i));
+        EXPECT_FALSE(gauge.Visible);
+        EXPECT_EQ(gauge.Progress(), 100);
+        EXPECT_EQ(gauge.ForeColor(), 0xC0C0C0u);
+        EXPECT_EQ(gauges.BarDrives[i], "");
+    }
+}
+
+TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrder) {
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(ShownDrives(), (std::vector<std::string>{"C", "E"}));
+    const TMyGauge& c = gauges.BarGauges[0];
+    EXPECT_EQ(c.Progress(), 75);                                  // 25 % free: filled by the used share
+    EXPECT_EQ(c.ForeColor(), LevelColors[4]);                     // 3.5 rounds to 4: light orange
+    EXPECT_EQ(gauges.BarGauges[1].ForeColor(), LevelColors[10]);  // 10.5 rounds to 10: blue
+    EXPECT_EQ(c.Hint, u"C:空き/全[GB]=0/0");
+
+    drives.drives.erase(u"C:\\");  // gone: E moves up
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(ShownDrives(), std::vector<std::string>{"E"});
+    EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[0]), u"/e ,/select, E:\\");
+}
+
+TEST_F(SidebarGaugesTest, LaysGaugesOutAlongTheStrip) {
+    settings.iti = 3;
+    settings.enGrf = false;
+    drives.drives[u"F:\\"] = {DriveKind::Fixed, {1, 2}, u""};
+    gauges.Timer1Timer(u",");
+    const auto at = [this](size_t slot) {
+        const TMyGauge& g = gauges.BarGauges[slot];
+        return std::array{g.Left, g.Top, g.Width, g.Height};
+    };
+    EXPECT_EQ(at(0), (std::array{0, 5, 8, 32}));
+    EXPECT_EQ(at(1), (std::array{0, 43, 8, 32}));
+    EXPECT_EQ(at(2), (std::array{0, 81, 8, 32}));
+    EXPECT_EQ(gauges.BarGauges[0].Kind(), TMyGaugeKind::gkVerticalBar);
+
+    settings.iti = 1;
+    settings.enGrf = true;
+    settings.aki = 0x00FF00;
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(at(1), (std::array{43, 0, 32, 32}));
+    EXPECT_EQ(gauges.BarGauges[1].Kind(), TMyGaugeKind::gkPie);
+    EXPECT_EQ(gauges.BarGauges[1].BorderStyle(), TBorderStyle::bsNone);
+    EXPECT_EQ(gauges.BarGauges[1].Color, 0x00FF00u);
+
+    settings.iti = 5;  // unknown edge: the last layout stays
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(at(1), (std::array{43, 0, 32, 32}));
+}
+
+TEST(GaugeGeometry, FollowsTheEdgeAndStyle) {
+    EXPECT_EQ(GaugeGeometry(2, false, 0),
+              (GaugeLayout{TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, 5, 0, 32, 8}));
+    EXPECT_EQ(GaugeGeometry(4, true, 23), (GaugeLayout{TMyGaugeKind::gkPie, TBorderStyle::bsNone, 0, 879, 32, 32}));
+    EXPECT_EQ(GaugeGeometry(0, false, 0), std::nullopt);
+}
+
+TEST(FreePercent, RoundsHalvesToEvenWithinZeroToHundred) {
+    EXPECT_EQ(FreePercent(25, 100), 25);
+    EXPECT_EQ(FreePercent(1, 200), 0);  // 0.5 to even
+    EXPECT_EQ(FreePercent(3, 200), 2);  // 1.5 to even
+    EXPECT_EQ(FreePercent(100, 100), 100);
+    EXPECT_EQ(FreePercent(300, 100), 100);
+    EXPECT_EQ(FreePercent(5, 0), 0);
+    EXPECT_EQ(FreePercent(-5, 100), 0);
+}
+
+TEST(SidebarHint, GivesFreeAndTotalInTheUnit) {
+    EXPECT_EQ(SidebarHint('C', 3, 12LL << 30, 100LL << 30, u","), u"C:空き/全[GB]=12/100");
+    EXPECT_EQ(SidebarHint('D', 0, 1'234'567, 9'876'543, u","), u"D:空き/全[B]=1,234,567/9,876,543");
+    EXPECT_EQ(SidebarHint('C', 1, 1'048'575, 2'048, u","), u"C:空き/全[KB]=1,023/2");
+    EXPECT_EQ(SidebarHint('C', 2, 0, 0, u","), u"C:空き/全[MB]=0/0");
+    EXPECT_EQ(SidebarHint('E', 7, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+    EXPECT_EQ(SidebarHint('E', -1, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+}
+
+TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
+    digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
+    std::vector<TColor> colours;
+    for (int tick = 0; tick < 4; ++tick) {
+        gauges.Timer1Timer(u",");
+        colours.push_back(gauges.BarGauges[0].ForeColor());
+        EXPECT_EQ(gauges.BarGauges[0].Hint, u"C:空き/全[GB]=0/0");
+    }
+    EXPECT_EQ(colours, (std::vector<TColor>{0xFFFFFF, LevelColors[4], 0xFFFFFF, LevelColors[4]}));
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(gauges.BarGauges[0].Progress(), 100);  // the warning frame is a full gauge
+}
+
+TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
+    gauges.Timer1Timer(u",");
+    EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[1]), u"/e ,/select, E:\\");
+    TMyGauge stranger;
+    stranger.Name = "gIcoXY";
+    EXPECT_EQ(gauges.myBarIconClick(stranger), u"");
+}
+
+}  // namespace
+}  // namespace kuvano
