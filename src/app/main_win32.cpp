@@ -25,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // others read when they are created.
     kuvano::TForm1 form1(settings, store, kuvano::ProgramPath());
     kuvano::TForm3 form3;
-    kuvano::TForm4 form4;
+    kuvano::TForm4 form4(settings, drives);
     kuvano::TForm5 form5;
     kuvano::TForm2 form2(settings);
     kuvano::TFormInfo formInfo;
@@ -35,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     kuvano::DriveMonitor monitor(settings, drives, form2.Warning());
     form1.Link(monitor, formInfo);
+    form4.Link(form2.Warning());
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

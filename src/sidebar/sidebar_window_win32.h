@@ -2,24 +2,58 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "app/settings.h"
 #include "platform/base_window_win32.h"
+#include "platform/drive_platform.h"
+#include "platform/unique_handle_win32.h"
+#include "settings_panel/low_space_warning.h"
+#include "sidebar/app_bar_shell_win32.h"
+#include "sidebar/bar_dock.h"
+#include "sidebar/sidebar_gauges.h"
 
 namespace kuvano {
 
-// TForm4: the sidebar. Created hidden at start; its gauges, docking and the
-// shared popup menu are yet to come.
+// TForm4: the sidebar, a topmost strip docked at a screen edge as a desktop
+// toolbar, with a gauge per drive refreshed once a second.
 class TForm4 final : public BaseWindow<TForm4> {
 public:
-    // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner) {
-        return CreateFromSpec(
-            {.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .title = L"Kuvano", .parent = owner});
-    }
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT kTimer1Interval = 1000;
+    static constexpr wchar_t kHint[] = L"Kuvanoタスクバー";
+
+    TForm4(Settings& settings, const DrivePlatform& drives) : settings_(settings), drives_(drives) {}
+    // Owned by the hidden main window; shown at once when barhyoj is 1.
+    bool Create(HWND owner);
+    // The warning rule lives in the settings panel, created after the sidebar.
+    void Link(const LowSpaceWarning& warning);
+
+    // Docks at the edge in iti with the thickness of the graph style.
+    void myBarDock(bool renew);
+    const SidebarGauges* Gauges() const { return gauges_ ? &*gauges_ : nullptr; }
 
     static const wchar_t* ClassName() { return L"TForm4"; }
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        return message == WM_CLOSE ? HideInsteadOfClosing() : DefaultHandling(message, wParam, lParam);
-    }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void FormCreate();
+    void FormHide();
+    void Timer1Timer();
+    void Paint();
+    void OnLeftButtonDown(POINT at);
+    void OnLeftButtonUp(POINT at);
+    void UpdateHints();
+    void AddHintTool(UINT id, const wchar_t* text);
+
+    Settings& settings_;
+    const DrivePlatform& drives_;
+    std::optional<AppBarShellWin32> shell_;
+    std::optional<BarDock> dock_;
+    std::optional<SidebarGauges> gauges_;
+    UniqueFont font_;
+    HWND hints_ = nullptr;
+    bool registered_ = false;
 };
 
 }  // namespace kuvano

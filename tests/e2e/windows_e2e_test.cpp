@@ -55,12 +55,13 @@ std::vector<std::wstring> Lines(const std::wstring& text) {
     return lines;
 }
 
-TEST_F(RunningKuvano, CreatesItsSixWindowsHiddenAndWithoutTaskbarButtons) {
+TEST_F(RunningKuvano, CreatesItsSixWindowsWithoutTaskbarButtonsShowingOnlyTheSidebar) {
     for (const wchar_t* className : {L"TForm1", L"TForm3", L"TForm4", L"TForm5", L"TForm2", L"TFormInfo"}) {
         const std::vector<HWND> windows = Driver::WindowsOf(program, className);
         ASSERT_EQ(windows.size(), 1u) << className;
         const HWND window = windows.front();
-        EXPECT_FALSE(Driver::HasVisibleStyle(window)) << className;
+        // barhyoj is 1 without a settings file: the sidebar shows at start.
+        EXPECT_EQ(Driver::HasVisibleStyle(window), std::wstring(className) == L"TForm4") << className;
         const bool toolWindow = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW;
         const bool ownedByMain = GetWindow(window, GW_OWNER) == mainWindow;
         EXPECT_TRUE(toolWindow || ownedByMain) << className << " could get a taskbar button";

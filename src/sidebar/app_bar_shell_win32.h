@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "sidebar/bar_dock.h"
+
+namespace kuvano {
+
+// The message by which the shell notifies the sidebar of toolbar changes.
+inline constexpr UINT kAppBarCallbackMessage = WM_USER + 100;
+
+// The shell's desktop-toolbar calls for one window; the results are ignored.
+class AppBarShellWin32 final : public AppBarShell {
+public:
+    explicit AppBarShellWin32(HWND window);
+
+    void New() override { Send(ABM_NEW); }
+    void Remove() override { Send(ABM_REMOVE); }
+    void QueryPos(AppBarEdge edge, Rect& rc) override { Negotiate(ABM_QUERYPOS, edge, rc); }
+    void SetPos(AppBarEdge edge, Rect& rc) override { Negotiate(ABM_SETPOS, edge, rc); }
+    void MoveWindow(const Rect& rc) override;
+
+private:
+    void Send(DWORD message);
+    void Negotiate(DWORD message, AppBarEdge edge, Rect& rc);
+
+    APPBARDATA barData_{};
+};
+
+// The monitors' full rectangles, in the system's enumeration order.
+std::vector<MonitorRect> MonitorRects();
+
+}  // namespace kuvano

@@ -1,0 +1,180 @@
+#include "sidebar/sidebar_window_win32.h"
+
+#include <commctrl.h>
+
+#include "platform/form_helpers_win32.h"
+#include "platform/locale_win32.h"
+#include "platform/wide_text_win32.h"
+#include "sidebar/gdi_gauge_canvas_win32.h"
+#include "tray/task_tray_mini_win32.h"
+
+namespace kuvano {
+namespace {
+
+constexpr UINT kBackgroundHintId = 100;
+
+bool Contains(const TMyGauge& gauge, POINT at) {
+    return gauge.Visible && at.x >= gauge.Left && at.x < gauge.Left + gauge.Width && at.y >= gauge.Top &&
+           at.y < gauge.Top + gauge.Height;
+}
+
+POINT PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+bool TForm4::Create(HWND owner) {
+    if (!CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner})) {
+        return false;
+    }
+    if (settings_.barhyoj == 1) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void TForm4::Link(const LowSpaceWarning& warning) {
+    gauges_.emplace(settings_, drives_, warning);
+}
+
+LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage() && registered_) {
+        // A new Explorer knows no toolbars: register and reserve the strip again.
+        shell_->New();
+        myBarDock(false);
+        return 0;
+    }
+    switch (message) {
+        case WM_CREATE: FormCreate(); return 0;
+        case WM_TIMER:
+            if (wParam == kTimer1) Timer1Timer();
+            return 0;
+        case WM_ERASEBKGND: return 1;  // the paint covers everything
+        case WM_PAINT: Paint(); return 0;
+        case WM_LBUTTONDOWN: OnLeftButtonDown(PointOf(lParam)); return 0;
+        case WM_LBUTTONUP: OnLeftButtonUp(PointOf(lParam)); return 0;
+        case WM_SHOWWINDOW:
+            if (!wParam) FormHide();
+            return DefaultHandling(message, wParam, lParam);
+        case kAppBarCallbackMessage:
+            if (wParam == ABN_STATECHANGE || wParam == ABN_POSCHANGED) myBarDock(true);
+            return DefaultHandling(message, wParam, lParam);
+        case WM_CLOSE: return HideInsteadOfClosing();
+        case WM_DESTROY:
+            if (registered_) shell_->Remove();
+            registered_ = false;
+            return 0;
+        default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TForm4::FormCreate() {
+    font_ = FormFont(12);
+    hints_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Gauge tools first: the hint control takes the first tool under the mouse.
+    for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
+    AddHintTool(kBackgroundHintId, kHint);
+
+    shell_.emplace(Handle());
+    dock_.emplace(*shell_);
+    shell_->New();
+    registered_ = true;
+    myBarDock(false);
+    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
+}
+
+void TForm4::myBarDock(bool renew) {
+    if (!dock_) return;
+    dock_->myBarDock(renew, settings_.iti, settings_.GaugeWidth, MonitorRects());
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = Handle();
+    tool.uId = kBackgroundHintId;
+    tool.rect = client;
+    SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Hidden, the sidebar gives its strip back and stops refreshing.
+void TForm4::FormHide() {
+    if (registered_) shell_->Remove();
+    registered_ = false;
+    KillTimer(Handle(), kTimer1);
+}
+
+void TForm4::Timer1Timer() {
+    if (!gauges_) return;
+    try {
+        gauges_->Timer1Timer(UserThousandsSeparator());
+    } catch (...) {
+        // A failed tick leaves the rest hidden until the next one.
+    }
+    UpdateHints();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TForm4::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(Handle(), &paint);
+    const UniqueBrush background(CreateSolidBrush(ColorRefOf(static_cast<TColor>(settings_.aki))));
+    FillRect(dc, &paint.rcPaint, background.get());
+    if (gauges_) {
+        for (const TMyGauge& gauge : gauges_->BarGauges) {
+            if (!gauge.Visible) continue;
+            GdiGaugeCanvas canvas(dc, {gauge.Left, gauge.Top}, font_.get());
+            gauge.Paint(canvas);
+        }
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void TForm4::OnLeftButtonDown(POINT at) {
+    if (!gauges_) return;
+    for (TMyGauge& gauge : gauges_->BarGauges) {
+        if (Contains(gauge, at)) {
+            gauge.LeftButtonDown();
+            SetCapture(Handle());
+        }
+    }
+}
+
+// The press and the release must both be on the same gauge.
+void TForm4::OnLeftButtonUp(POINT at) {
+    ReleaseCapture();
+    if (!gauges_) return;
+    for (TMyGauge& gauge : gauges_->BarGauges) {
+        if (!gauge.LeftButtonUp(Contains(gauge, at))) continue;
+        const std::u16string parameters = gauges_->myBarIconClick(gauge);
+        if (!parameters.empty()) {
+            ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
+        }
+    }
+}
+
+void TForm4::AddHintTool(UINT id, const wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = id;
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TForm4::UpdateHints() {
+    for (UINT slot = 0; slot < kSidebarSlots; ++slot) {
+        const TMyGauge& gauge = gauges_->BarGauges[slot];
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = Handle();
+        tool.uId = slot;
+        if (gauge.Visible) tool.rect = {gauge.Left, gauge.Top, gauge.Left + gauge.Width, gauge.Top + gauge.Height};
+        SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.lpszText = const_cast<wchar_t*>(Wide(gauge.Hint));
+        SendMessageW(hints_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+}  // namespace kuvano

@@ -1,0 +1,85 @@
+#include "sidebar/sidebar_window_win32.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "support/fake_drive_platform.h"
+
+namespace kuvano {
+namespace {
+
+using testing::FakeDrivePlatform;
+
+class NoWarning final : public WarningDigitSource {
+public:
+    WarningDigits CurrentWarningDigits() const override { return {}; }
+};
+
+class SidebarWindowTest : public ::testing::Test {
+protected:
+    SidebarWindowTest() {
+        drives.drives[u"C:\\"] = {DriveKind::Fixed, {25, 100}, u""};
+        drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
+        settings.barhyoj = 0;
+    }
+    ~SidebarWindowTest() override { DestroyWindow(form4.Handle()); }
+    RECT WindowRect() const {
+        RECT rect{};
+        GetWindowRect(form4.Handle(), &rect);
+        return rect;
+    }
+
+    Settings settings;
+    FakeDrivePlatform drives;
+    NoWarning digits;
+    LowSpaceWarning warning{digits};
+    TForm4 form4{settings, drives};
+};
+
+TEST_F(SidebarWindowTest, DocksAsAThinToolWindowAtTheChosenEdge) {
+    ASSERT_TRUE(form4.Create(nullptr));
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RECT rect = WindowRect();
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.right, 8);
+    EXPECT_EQ(rect.bottom - rect.top, screenHeight);
+    EXPECT_EQ(GetWindowLongW(form4.Handle(), GWL_STYLE) & WS_POPUP, static_cast<LONG>(WS_POPUP));
+    EXPECT_TRUE(GetWindowLongW(form4.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(GetWindowLongW(form4.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    settings.iti = 4;
+    settings.enGrf = true;
+    settings.GaugeWidth = 32;
+    form4.myBarDock(false);
+    rect = WindowRect();
+    EXPECT_EQ(rect.right, screenWidth);
+    EXPECT_EQ(rect.right - rect.left, 32);
+
+    settings.iti = 1;
+    form4.myBarDock(false);
+    rect = WindowRect();
+    EXPECT_EQ(rect.bottom - rect.top, 32);
+    EXPECT_EQ(rect.right - rect.left, screenWidth);
+}
+
+TEST_F(SidebarWindowTest, RefreshesItsGaugesAndHintsEverySecond) {
+    ASSERT_TRUE(form4.Create(nullptr));
+    form4.Link(warning);
+    SendMessageW(form4.Handle(), WM_TIMER, TForm4::kTimer1, 0);
+    const SidebarGauges* gauges = form4.Gauges();
+    ASSERT_NE(gauges, nullptr);
+    EXPECT_TRUE(gauges->BarGauges[0].Visible);
+    EXPECT_TRUE(gauges->BarGauges[1].Visible);
+    EXPECT_FALSE(gauges->BarGauges[2].Visible);
+    EXPECT_EQ(gauges->BarDrives[1], "E");
+
+    const HWND hints = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    ASSERT_NE(hints, nullptr);
+    EXPECT_EQ(SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), kSidebarSlots + 1);  // a tool per gauge, one for the strip
+}
+
+}  // namespace
+}  // namespace kuvano
