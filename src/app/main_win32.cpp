@@ -34,8 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 1;
     }
     kuvano::DriveMonitor monitor(settings, drives, form2.Warning());
-    form1.Link(monitor, formInfo);
-    form4.Link(form2.Warning());
+    form1.Link(monitor, formInfo, {form4.Menu(), form4.Handle()});
+    form4.Link(form2.Warning(), {form1.Handle(), form2.Handle(), &form3, form5.Handle()});
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

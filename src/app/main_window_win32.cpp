@@ -16,9 +16,10 @@ bool TForm1::Create() {
     return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"});
 }
 
-void TForm1::Link(DriveMonitor& monitor, TFormInfo& about) {
+void TForm1::Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& popupMenu) {
     monitor_ = &monitor;
     about_ = &about;
+    if (taskTrayMini1_) taskTrayMini1_->PopupMenuR = popupMenu;
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

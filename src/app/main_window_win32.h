@@ -27,7 +27,7 @@ public:
     TForm1(Settings& settings, const FileStore& store, std::u16string programPath);
     bool Create();
     // Made once the other windows exist, before the message loop starts.
-    void Link(DriveMonitor& monitor, TFormInfo& about);
+    void Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& popupMenu);
 
     // The picture the tray shows now.
     HICON TrayIconObject() const { return trayIconObject_; }

@@ -1,7 +1,9 @@
 #include "sidebar/sidebar_window_win32.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
+#include "help/help_window_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
@@ -32,8 +34,9 @@ bool TForm4::Create(HWND owner) {
     return true;
 }
 
-void TForm4::Link(const LowSpaceWarning& warning) {
+void TForm4::Link(const LowSpaceWarning& warning, const MenuTargets& targets) {
     gauges_.emplace(settings_, drives_, warning);
+    targets_ = targets;
 }
 
 LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,6 +61,11 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kAppBarCallbackMessage:
             if (wParam == ABN_STATECHANGE || wParam == ABN_POSCHANGED) myBarDock(true);
             return DefaultHandling(message, wParam, lParam);
+        case WM_CONTEXTMENU:
+            TrackPopupMenuEx(popupMenu1_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
+                             static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
+            return 0;
+        case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();
         case WM_DESTROY:
             if (registered_) shell_->Remove();
@@ -151,6 +159,49 @@ void TForm4::OnLeftButtonUp(POINT at) {
             ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
         }
     }
+}
+
+void TForm4::OnCommand(SidebarCommand command) {
+    if (const int32_t edge = EdgeOf(command)) {
+        settings_.iti = edge;
+        myBarDock(false);
+        return;
+    }
+    switch (command) {
+        case SidebarCommand::pmPieBar:
+            SwitchBarsAndPies(settings_);
+            myBarDock(false);
+            break;
+        case SidebarCommand::pmSetei:
+            ShowWindow(targets_.form2, SW_SHOW);
+            BringToFront(targets_.form2);
+            break;
+        case SidebarCommand::pmAkiiro: pmAkiiroClick(); break;
+        case SidebarCommand::pmFolSiz:
+            if (!IsWindowVisible(targets_.form5)) ShowWindow(targets_.form5, SW_SHOW);
+            break;
+        case SidebarCommand::pop4vajhel:
+            if (targets_.form3) targets_.form3->ShowHelp();
+            break;
+        case SidebarCommand::pmBarSyuryo: PostMessageW(targets_.form1, WM_CLOSE, 0, 0); break;
+        default: break;
+    }
+}
+
+// A cancelled dialog keeps the colour; either way the strip is painted anew.
+void TForm4::pmAkiiroClick() {
+    static COLORREF customColours[16]{};
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.rgbResult = ColorRefOf(static_cast<TColor>(settings_.aki));
+    dialog.lpCustColors = customColours;
+    dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (ChooseColorW(&dialog)) settings_.aki = static_cast<int32_t>(dialog.rgbResult);
+    if (gauges_) {
+        for (TMyGauge& gauge : gauges_->BarGauges) gauge.Color = static_cast<TColor>(settings_.aki);
+    }
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TForm4::AddHintTool(UINT id, const wchar_t* text) {

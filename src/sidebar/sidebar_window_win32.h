@@ -11,9 +11,21 @@
 #include "settings_panel/low_space_warning.h"
 #include "sidebar/app_bar_shell_win32.h"
 #include "sidebar/bar_dock.h"
+#include "sidebar/popup_menu_win32.h"
 #include "sidebar/sidebar_gauges.h"
+#include "sidebar/sidebar_menu.h"
 
 namespace kuvano {
+
+class TForm3;
+
+// The windows the menu opens, linked once they all exist.
+struct MenuTargets {
+    HWND form1 = nullptr;
+    HWND form2 = nullptr;
+    TForm3* form3 = nullptr;
+    HWND form5 = nullptr;
+};
 
 // TForm4: the sidebar, a topmost strip docked at a screen edge as a desktop
 // toolbar, with a gauge per drive refreshed once a second.
@@ -27,7 +39,8 @@ public:
     // Owned by the hidden main window; shown at once when barhyoj is 1.
     bool Create(HWND owner);
     // The warning rule lives in the settings panel, created after the sidebar.
-    void Link(const LowSpaceWarning& warning);
+    void Link(const LowSpaceWarning& warning, const MenuTargets& targets);
+    HMENU Menu() const { return popupMenu1_.Handle(); }
 
     // Docks at the edge in iti with the thickness of the graph style.
     void myBarDock(bool renew);
@@ -44,6 +57,8 @@ private:
     void OnLeftButtonDown(POINT at);
     void OnLeftButtonUp(POINT at);
     void UpdateHints();
+    void OnCommand(SidebarCommand command);
+    void pmAkiiroClick();
     void AddHintTool(UINT id, const wchar_t* text);
 
     Settings& settings_;
@@ -51,6 +66,8 @@ private:
     std::optional<AppBarShellWin32> shell_;
     std::optional<BarDock> dock_;
     std::optional<SidebarGauges> gauges_;
+    PopupMenu1 popupMenu1_;
+    MenuTargets targets_;
     UniqueFont font_;
     HWND hints_ = nullptr;
     bool registered_ = false;

@@ -28,7 +28,7 @@ protected:
         drives.drives[u"E:\\"] = {DriveKind::Removable, {0, 0}, u""};  // no media: warns
         EXPECT_TRUE(about.Create(nullptr));
         EXPECT_TRUE(form1.Create());
-        form1.Link(monitor, about);
+        form1.Link(monitor, about, {});
     }
     ~MainWindowTest() override {
         MSG quit;

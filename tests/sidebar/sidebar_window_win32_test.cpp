@@ -67,7 +67,7 @@ TEST_F(SidebarWindowTest, DocksAsAThinToolWindowAtTheChosenEdge) {
 
 TEST_F(SidebarWindowTest, RefreshesItsGaugesAndHintsEverySecond) {
     ASSERT_TRUE(form4.Create(nullptr));
-    form4.Link(warning);
+    form4.Link(warning, {});
     SendMessageW(form4.Handle(), WM_TIMER, TForm4::kTimer1, 0);
     const SidebarGauges* gauges = form4.Gauges();
     ASSERT_NE(gauges, nullptr);

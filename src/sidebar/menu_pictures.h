@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+#include "app/pixel_image.h"
+
+namespace kuvano {
+
+// imListPopBar: the sidebar menu's eleven 16 x 16 item pictures, by index.
+// Letters in the art: K black, W white, Y yellow, O olive, R red, G green,
+// B blue, C cyan, N brown, S silver, D dark grey; "." is transparent.
+std::vector<PixelImage> PopupMenuPictures();
+
+}  // namespace kuvano
