@@ -65,6 +65,76 @@ TEST_F(SidebarEndToEnd, TheTrayIconAndTheSidebarOpenTheOneMenu) {
     EXPECT_EQ(OpenMenuAndClose(), fromTray) << "the sidebar opens the same menu";
 }
 
+// The drives a sidebar shows: removable and fixed ones, in letter order.
+int WatchedDrives() {
+    int count = 0;
+    for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
+        const wchar_t root[] = {letter, L':', L'\\', 0};
+        const UINT type = GetDriveTypeW(root);
+        count += type == DRIVE_REMOVABLE || type == DRIVE_FIXED;
+    }
+    return count;
+}
+
+TEST_F(SidebarEndToEnd, AppearsAtTheLeftEdgeWithAGaugePerDrive) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // the first refresh
+    RECT strip{};
+    GetWindowRect(sidebar, &strip);
+    EXPECT_EQ(strip.left, 0);
+    EXPECT_EQ(strip.right, 8);
+    EXPECT_EQ(strip.bottom - strip.top, GetSystemMetrics(SM_CYSCREEN));
+
+    const int drives = WatchedDrives();
+    ASSERT_GE(drives, 2);
+    const int height = 38 * drives + 10;
+    const auto screen = Driver::Screenshot(0, 0, 8, height);
+    const auto at = [&screen](int x, int y) { return screen[static_cast<size_t>(y * 8 + x)]; };
+    const Driver::Rgb black{0, 0, 0};
+    const Driver::Rgb grey{192, 192, 192};  // the default sidebar colour
+    for (int slot = 0; slot < drives; ++slot) {
+        const int top = 38 * slot + 5;
+        EXPECT_EQ(at(0, top - 1), grey) << "the strip shows between gauges, slot " << slot;
+        EXPECT_EQ(at(0, top), black) << "a gauge's frame, slot " << slot;
+        EXPECT_EQ(at(7, top + 31), black) << slot;
+        EXPECT_NE(at(3, top + 16), grey) << "inside the gauge, slot " << slot;
+    }
+    EXPECT_EQ(at(3, 38 * drives + 5), grey) << "no gauge after the last drive";
+}
+
+TEST_F(SidebarEndToEnd, TheTrayMenuSwitchesToPiesAndTheTopAndTheNextStartDocksThere) {
+    const auto choose = [this](wchar_t accelerator) {
+        Driver::NotifyTray(mainWindow, WM_RBUTTONUP);
+        const auto menuWindow = Driver::FindWindowOf(program, L"#32768");
+        ASSERT_TRUE(menuWindow.has_value());
+        PostMessageW(*menuWindow, WM_CHAR, accelerator, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    };
+    choose(L'p');
+    RECT strip{};
+    GetWindowRect(sidebar, &strip);
+    EXPECT_EQ(strip.right - strip.left, 32);
+    choose(L't');
+    GetWindowRect(sidebar, &strip);
+    EXPECT_EQ(strip.top, 0);
+    EXPECT_EQ(strip.bottom - strip.top, 32);
+
+    choose(L'x');
+    ASSERT_TRUE(Driver::WaitForExit(mainWindow));
+    const std::string saved = testing::ReadFileBytes(folder.File(L"Kuvano.ini"));
+    EXPECT_NE(saved.find("iti=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("enGrf=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("aki=12632256\r\n"), std::string::npos) << saved;
+
+    Driver::Start(program);
+    const auto again = Driver::FindWindowOf(program, L"TForm4");
+    ASSERT_TRUE(again.has_value());
+    mainWindow = *Driver::FindWindowOf(program, L"TForm1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    GetWindowRect(*again, &strip);
+    EXPECT_EQ(strip.top, 0) << "the next start docks where the last one ended";
+    EXPECT_EQ(strip.bottom - strip.top, 32);
+}
+
 TEST_F(SidebarEndToEnd, TheMenuMovesAndWidensTheStripAndQuits) {
     // Earlier runs may have left toolbars on the left edge: the shell then
     // docks this one beside them, so only the thickness is fixed.

@@ -167,13 +167,9 @@ TEST(TrayEndToEnd, AFolderThatRefusesTheSaveShowsTheErrorAndKeepsKuvanoRunning) 
     PostMessageW(*errorBox, WM_COMMAND, IDOK, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(IsWindow(*mainWindow));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(*mainWindow, &processId);
-    const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    ASSERT_NE(process, nullptr);
-    TerminateProcess(process, 0);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
+    // The end of the session ends it cleanly, giving the sidebar's strip back.
+    PostMessageW(*mainWindow, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(Driver::WaitForExit(*mainWindow));
 }
 
 }  // namespace

@@ -58,15 +58,17 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarInOneCopyAtItsPlace) {
     GdiGaugeCanvas canvas(target.Dc(), {4, 2}, nullptr);
     gauge.Paint(canvas);
 
-    EXPECT_EQ(target.At(3, 2), kUntouched);  // left of the gauge: untouched
-    EXPECT_EQ(target.At(4, 2), clBlack);    // the frame
-    EXPECT_EQ(target.At(4 + 31, 2 + 7), clBlack);
-    EXPECT_EQ(target.At(4 + 1, 2 + 1), kRed);  // filled: columns 1..14
-    EXPECT_EQ(target.At(4 + 14, 2 + 6), kRed);
-    EXPECT_EQ(target.At(4 + 15, 2 + 1), clWhite);  // empty: 15..30
-    EXPECT_EQ(target.At(4 + 30, 2 + 6), clWhite);
-    EXPECT_EQ(target.At(4 + 31, 2 + 3), clBlack);
+    // Pixel for pixel as the model says: the frame, fill (1, 1, 15, 7), white after it.
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const bool frame = x == 0 || x == 31 || y == 0 || y == 7;
+            const TColor expected = frame ? clBlack : x < 15 ? kRed : clWhite;
+            EXPECT_EQ(target.At(4 + x, 2 + y), expected) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(target.At(3, 2), kUntouched);  // beside the gauge: untouched
     EXPECT_EQ(target.At(4 + 32, 2 + 3), kUntouched);
+    EXPECT_EQ(target.At(4, 2 + 8), kUntouched);
 }
 
 TEST(GdiGaugeCanvas, AFullPieIsADiscOnTheControlsColour) {
