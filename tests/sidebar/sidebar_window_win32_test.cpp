@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,55 @@ TEST_F(SidebarWindowTest, RefreshesItsGaugesAndHintsEverySecond) {
     const HWND hints = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
     ASSERT_NE(hints, nullptr);
     EXPECT_EQ(SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), kSidebarSlots + 1);  // a tool per gauge, one for the strip
+}
+
+// The shell docks a new toolbar beside those already on the edge: a second
+// sidebar lands at x = 0 only if the first gave its strip back when hidden.
+TEST_F(SidebarWindowTest, GivesItsStripBackWhenHidden) {
+    settings.barhyoj = 1;
+    ASSERT_TRUE(form4.Create(nullptr));
+    Settings otherSettings = settings;
+    TForm4 second(otherSettings, drives);
+    ASSERT_TRUE(second.Create(nullptr));
+    RECT beside{};
+    GetWindowRect(second.Handle(), &beside);
+    ASSERT_EQ(beside.left, 8) << "the shell did not dock the second toolbar beside the first";
+    DestroyWindow(second.Handle());
+
+    ShowWindow(form4.Handle(), SW_HIDE);
+    TForm4 third(otherSettings, drives);
+    ASSERT_TRUE(third.Create(nullptr));
+    RECT alone{};
+    GetWindowRect(third.Handle(), &alone);
+    EXPECT_EQ(alone.left, 0);
+    DestroyWindow(third.Handle());
+}
+
+// Where the shell docks a new sidebar on the left edge: beside any strip still reserved there.
+int LeftOfANewSidebar(Settings& settings, const DrivePlatform& drives) {
+    TForm4 probe(settings, drives);
+    EXPECT_TRUE(probe.Create(nullptr));
+    RECT rect{};
+    GetWindowRect(probe.Handle(), &rect);
+    DestroyWindow(probe.Handle());
+    return rect.left;
+}
+
+TEST_F(SidebarWindowTest, RegistersAgainWhenTheTaskbarIsCreatedAnew) {
+    settings.barhyoj = 1;
+    ASSERT_TRUE(form4.Create(nullptr));
+    Settings probeSettings = settings;
+    ASSERT_EQ(LeftOfANewSidebar(probeSettings, drives), 8);
+
+    // As after an Explorer restart: the shell no longer knows the strip.
+    APPBARDATA forget{};
+    forget.cbSize = sizeof(forget);
+    forget.hWnd = form4.Handle();
+    SHAppBarMessage(ABM_REMOVE, &forget);
+    ASSERT_EQ(LeftOfANewSidebar(probeSettings, drives), 0);
+
+    SendMessageW(form4.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(LeftOfANewSidebar(probeSettings, drives), 8) << "the strip is reserved again";
 }
 
 }  // namespace
