@@ -135,6 +135,38 @@ TEST_F(SidebarEndToEnd, TheTrayMenuSwitchesToPiesAndTheTopAndTheNextStartDocksTh
     EXPECT_EQ(strip.bottom - strip.top, 32);
 }
 
+// Types a colour into the colour dialog's red, green and blue fields.
+void ChooseColour(HWND dialog, const wchar_t* red, const wchar_t* green, const wchar_t* blue) {
+    constexpr int kRedField = 706, kGreenField = 707, kBlueField = 708;
+    SendMessageW(GetDlgItem(dialog, kRedField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(red));
+    SendMessageW(GetDlgItem(dialog, kGreenField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(green));
+    SendMessageW(GetDlgItem(dialog, kBlueField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(blue));
+}
+
+TEST_F(SidebarEndToEnd, TheColourDialogSetsTheStripsColourAndACancelKeepsIt) {
+    PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmAkiiro), 0);
+    auto dialog = Driver::FindWindowOf(program, L"#32770");
+    ASSERT_TRUE(dialog.has_value()) << "no colour dialog";
+    ChooseColour(*dialog, L"255", L"0", L"0");
+    PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(Driver::Screenshot(0, 0, 8, 4)[8], (Driver::Rgb{192, 192, 192})) << "a cancel keeps the colour";
+
+    PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmAkiiro), 0);
+    dialog = Driver::FindWindowOf(program, L"#32770");
+    ASSERT_TRUE(dialog.has_value());
+    ChooseColour(*dialog, L"0", L"128", L"0");
+    PostMessageW(*dialog, WM_COMMAND, IDOK, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    const auto screen = Driver::Screenshot(0, 0, 8, 4);
+    EXPECT_EQ(screen[8], (Driver::Rgb{0, 128, 0})) << "the strip shows the chosen colour at once";
+
+    PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmBarSyuryo), 0);
+    ASSERT_TRUE(Driver::WaitForExit(mainWindow));
+    const std::string saved = testing::ReadFileBytes(folder.File(L"Kuvano.ini"));
+    EXPECT_NE(saved.find("aki=32768\r\n"), std::string::npos) << saved;  // 0x008000: green 128
+}
+
 TEST_F(SidebarEndToEnd, TheMenuMovesAndWidensTheStripAndQuits) {
     // Earlier runs may have left toolbars on the left edge: the shell then
     // docks this one beside them, so only the thickness is fixed.
