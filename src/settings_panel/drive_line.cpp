@@ -1,0 +1,43 @@
+#include "settings_panel/drive_line.h"
+
+#include <algorithm>
+
+#include "app/size_text.h"
+
+namespace kuvano {
+namespace {
+
+constexpr int32_t kSteps = 14;
+
+std::u16string_view UnitWord(int32_t tani) {
+    switch (tani) {
+        case 1: return u"キロバイト ";
+        case 2: return u"メガバイト ";
+        case 3: return u"ギガバイト ";
+        default: return u"バイト ";
+    }
+}
+
+}  // namespace
+
+std::u16string SpacePattern(int32_t level) {
+    const auto free = static_cast<size_t>(std::clamp(level, 0, kSteps));
+    return std::u16string(static_cast<size_t>(kSteps) - free, u'o') + std::u16string(free, u'-');
+}
+
+std::u16string DriveLine(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes, int32_t level,
+                         std::u16string_view displayName, std::u16string_view thousandsSeparator) {
+    const bool rounded = tani >= 1 && tani <= 3;
+    std::u16string line(1, static_cast<char16_t>(letter));
+    line += u" ";
+    line += SpacePattern(level);
+    line += rounded ? u" 空き=約" : u" 空き=";
+    line += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
+    line += u"/";
+    line += FormatGrouped(BytesInUnit(totalBytes, tani), thousandsSeparator);
+    line += UnitWord(tani);
+    line += displayName;
+    return line;
+}
+
+}  // namespace kuvano

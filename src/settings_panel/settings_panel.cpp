@@ -1,0 +1,68 @@
+#include "settings_panel/settings_panel.h"
+
+#include <algorithm>
+
+#include "app/free_level.h"
+#include "settings_panel/drive_line.h"
+
+namespace kuvano {
+namespace {
+
+constexpr std::string_view kDriveLetters = "CDEFGHIJKLMNOPQRSTUVWXYZ";
+
+std::optional<int> ButtonFor(int32_t value, int32_t count) {
+    if (value < 0 || value >= count) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+WarningDigits DigitsFromSettings(const Settings& settings) {
+    WarningDigits digits{settings.tenm1, settings.tenm2, settings.tenm3,
+                         settings.tenm4, settings.tenm5, settings.tenm6};
+    for (int32_t& digit : digits) digit = std::clamp(digit, 0, 9);
+    return digits;
+}
+
+void StoreDigits(const WarningDigits& digits, Settings& settings) {
+    settings.tenm1 = digits[0];
+    settings.tenm2 = digits[1];
+    settings.tenm3 = digits[2];
+    settings.tenm4 = digits[3];
+    settings.tenm5 = digits[4];
+    settings.tenm6 = digits[5];
+}
+
+PanelView SettingsPanel::paneKosin(std::u16string_view thousandsSeparator) {
+    PanelView view;
+    view.edDrive = DriveNameText(settings_.drivenam);
+    for (size_t i = 0; i < kDriveLetters.size(); ++i) {
+        const char letter = kDriveLetters[i];
+        if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
+        view.lines.push_back(seteiMyGetDriveFree(letter, PanelBlinkFlags[i], thousandsSeparator));
+    }
+    view.unitButton = ButtonFor(settings_.tani, 4);
+    view.kindButton = ButtonFor(settings_.syurui, 3);
+    return view;
+}
+
+std::u16string SettingsPanel::seteiMyGetDriveFree(char letter, BlinkFlag& blinkFlag,
+                                                  std::u16string_view thousandsSeparator) {
+    const std::u16string root = DriveRoot(std::string(1, letter));
+    const DriveSpace space = drives_.Space(root);
+    int32_t level = FreeLevel(space.freeBytes, space.totalBytes);
+    int32_t unusedFreePercent = 0;
+    warning_.DoTenmetu(kMaxFreeLevel, blinkFlag, space.freeBytes, level, unusedFreePercent);
+    return DriveLine(letter, settings_.tani, space.freeBytes, space.totalBytes, level, drives_.DisplayName(root),
+                     thousandsSeparator);
+}
+
+void SettingsPanel::ListBox1Click(const std::optional<std::u16string>& selectedLine) {
+    if (selectedLine && !selectedLine->empty() && selectedLine->front() < 0x80) {
+        settings_.drivenam = std::string(1, static_cast<char>(selectedLine->front()));
+    } else {
+        settings_.drivenam = settings_.HomeDrive;
+    }
+}
+
+}  // namespace kuvano
