@@ -27,7 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kuvano::TForm3 form3;
     kuvano::TForm4 form4(settings, drives);
     kuvano::TForm5 form5;
-    kuvano::TForm2 form2(settings);
+    kuvano::TForm2 form2(settings, drives);
     kuvano::TFormInfo formInfo;
     if (!form1.Create() || !form3.Create(form1.Handle()) || !form4.Create(form1.Handle()) ||
         !form5.Create(form1.Handle()) || !form2.Create(form1.Handle()) || !formInfo.Create(form1.Handle())) {

@@ -1,5 +1,6 @@
 #include "platform/form_helpers_win32.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace kuvano {
@@ -21,28 +22,54 @@ bool FontFamilyExists(const wchar_t* face) {
     return found;
 }
 
+// The first face that is installed, else the system's own message font.
+std::wstring FirstInstalledFace(std::initializer_list<const wchar_t*> candidates) {
+    for (const wchar_t* candidate : candidates) {
+        if (FontFamilyExists(candidate)) return candidate;
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return metrics.lfMessageFont.lfFaceName;
+}
+
 // "ＭＳ Ｐゴシック" is missing where the Japanese fonts are not installed;
-// then the nearest Japanese face that is there, else the system's own.
+// then the nearest Japanese face that is there.
 const std::wstring& FormFontFace() {
-    static const std::wstring face = [] {
-        for (const wchar_t* candidate :
-             {L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"IPAPGothic"}) {
-            if (FontFamilyExists(candidate)) return std::wstring(candidate);
-        }
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        return std::wstring(metrics.lfMessageFont.lfFaceName);
-    }();
+    static const std::wstring face =
+        FirstInstalledFace({L"ＭＳ Ｐゴシック", L"MS PGothic", L"Yu Gothic UI", L"Meiryo UI", L"IPAPGothic"});
     return face;
+}
+
+const std::wstring& FixedPitchFace() {
+    static const std::wstring face =
+        FirstInstalledFace({L"ＭＳ ゴシック", L"MS Gothic", L"BIZ UDGothic", L"IPAGothic", L"Consolas"});
+    return face;
+}
+
+UniqueFont FontOf(const std::wstring& face, int pixelHeight, bool bold) {
+    return UniqueFont(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 }  // namespace
 
 UniqueFont FormFont(int pixelHeight, bool bold) {
-    return UniqueFont(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, FormFontFace().c_str()));
+    return FontOf(FormFontFace(), pixelHeight, bold);
+}
+
+UniqueFont FixedPitchFont(int pixelHeight) {
+    return FontOf(FixedPitchFace(), pixelHeight, false);
+}
+
+HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, Place place, int id,
+                HFONT font, DWORD exStyle) {
+    const HWND control = CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.width, place.height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
 }
 
 void BringToFront(HWND window) {

@@ -9,6 +9,21 @@ namespace kuvano {
 // The forms' font, "ＭＳ Ｐゴシック", at a height in pixels.
 UniqueFont FormFont(int pixelHeight, bool bold = false);
 
+// The fixed-pitch "ＭＳ ゴシック" at a height in pixels, or the nearest there is.
+UniqueFont FixedPitchFont(int pixelHeight);
+
+// Where a control sits in its parent's client area.
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A child control of `parent` with the given font.
+HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, Place place, int id,
+                HFONT font, DWORD exStyle = 0);
+
 // Shows nothing new: a form that is already visible only comes to the front.
 void BringToFront(HWND window);
 

@@ -2,43 +2,80 @@
 
 #include <windows.h>
 
+#include <array>
+#include <optional>
+
 #include "app/settings.h"
 #include "platform/base_window_win32.h"
+#include "platform/drive_platform.h"
+#include "platform/unique_handle_win32.h"
 #include "settings_panel/low_space_warning.h"
+#include "settings_panel/scroll_box_win32.h"
+#include "settings_panel/settings_panel.h"
 
 namespace kuvano {
 
-// TForm2: the settings panel and owner of the low-space rule every display
-// applies. Until its digit controls exist, the digits are those loaded from
-// the settings at its creation.
+// TForm2: the settings panel. While visible it lists the drives once a
+// second and lets the user choose the tray drive, the unit, the tray picture
+// and the warning size. It owns the low-space rule every display applies,
+// which reads its six digit controls.
 class TForm2 final : public BaseWindow<TForm2>, public WarningDigitSource {
 public:
-    explicit TForm2(const Settings& settings) : settings_(settings) {}
+    static constexpr UINT_PTR kSeteiTimer = 1;
+
+    // Control identifiers; ListBox1 is a child of ScrollBox1.
+    enum ControlId : int {
+        kEdDrive = 100,
+        kListBox1,
+        kBitBtn1,
+        kMemo1,
+        kFirstUnitButton = 200,   // RadioButton1..4
+        kFirstKindButton = 210,   // RadioButton5..7
+        kFirstSpinEdit = 220,     // the edit boxes of SpinEdit1..6
+        kFirstSpinButtons = 230,  // their arrow buttons, which hold the digits
+    };
+    static constexpr wchar_t kCaption[] = L"Kuvano 設定パネル";
+
+    TForm2(Settings& settings, const DrivePlatform& drives) : settings_(settings), panel_(settings, drives, warning_) {}
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner) {
-        return CreateFromSpec(
-            {.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano", .parent = owner});
-    }
+    bool Create(HWND owner);
 
     const LowSpaceWarning& Warning() const { return warning_; }
-    WarningDigits CurrentWarningDigits() const override { return digits_; }
+    WarningDigits CurrentWarningDigits() const override;
 
     static const wchar_t* ClassName() { return L"TForm2"; }
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        switch (message) {
-            case WM_CREATE:
-                digits_ = {settings_.tenm1, settings_.tenm2, settings_.tenm3,
-                           settings_.tenm4, settings_.tenm5, settings_.tenm6};
-                return 0;
-            case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
-            default: return DefaultHandling(message, wParam, lParam);
-        }
-    }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    const Settings& settings_;
-    WarningDigits digits_{};
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void paneKosin();
+    void OnCommand(int id, int notification);
+    void ListBox1Click();
+    void SpinEditClick(int digit);
+    void AddControls();
+    void AddSpinEdits();
+    void AddHint(HWND control, const wchar_t* text);
+    LRESULT OnColour(HDC dc, HWND control);
+    static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
+                                          DWORD_PTR form);
+
+    Settings& settings_;
     LowSpaceWarning warning_{*this};
+    SettingsPanel panel_;
+    WarningDigits loadedDigits_{};
+    UniqueFont font_;
+    UniqueFont boldFont_;
+    UniqueFont listFont_;
+    UniqueBrush aqua_;
+    TScrollBox scrollBox1_;
+    HWND edDrive_ = nullptr;
+    HWND listBox1_ = nullptr;
+    HWND hints_ = nullptr;
+    std::array<HWND, 4> unitButtons_{};
+    std::array<HWND, 3> kindButtons_{};
+    std::array<HWND, 6> spinEdits_{};  // the up-down controls that hold the digits
 };
 
 }  // namespace kuvano

@@ -159,8 +159,14 @@ TEST(TrayEndToEnd, AFolderThatRefusesTheSaveShowsTheErrorAndKeepsKuvanoRunning) 
     PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
     const auto errorBox = Driver::FindWindowOf(program, L"#32770");
     ASSERT_TRUE(errorBox.has_value()) << "no error box";
-    EXPECT_NE(ControlTexts(*errorBox).find(wideFolder + L"\\Kuvano.ini に書き込めません"), std::wstring::npos)
-        << "the message names the file";
+    // The box may be found before its text is in place.
+    const std::wstring message = wideFolder + L"\\Kuvano.ini に書き込めません";
+    bool named = false;
+    for (int look = 0; look < 50 && !named; ++look) {
+        named = ControlTexts(*errorBox).find(message) != std::wstring::npos;
+        if (!named) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_TRUE(named) << "the message names the file";
     EXPECT_TRUE(IsWindow(*mainWindow)) << "Kuvano keeps running";
     EXPECT_EQ(testing::ReadFileBytes(wideFolder + L"\\Kuvano.ini"), "[setei]\r\ntani=1\r\n");
 

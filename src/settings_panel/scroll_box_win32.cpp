@@ -1,0 +1,73 @@
+#include "settings_panel/scroll_box_win32.h"
+
+#include <algorithm>
+
+namespace kuvano {
+
+bool TScrollBox::Create(HWND parent, int left, int top, int width, int height) {
+    return CreateFromSpec({.exStyle = WS_EX_CLIENTEDGE,
+                           .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
+                           .parent = parent,
+                           .x = left,
+                           .y = top,
+                           .width = width,
+                           .height = height});
+}
+
+void TScrollBox::SetContent(HWND content, int width, int height) {
+    content_ = content;
+    contentSize_ = {width, height};
+    MoveWindow(content_, 0, 0, width, height, TRUE);
+    UpdateScrollBars();
+}
+
+LRESULT TScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_HSCROLL: Scroll(SB_HORZ, LOWORD(wParam)); return 0;
+        case WM_VSCROLL: Scroll(SB_VERT, LOWORD(wParam)); return 0;
+        case WM_SIZE: UpdateScrollBars(); return 0;
+        case WM_COMMAND: return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TScrollBox::UpdateScrollBars() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = contentSize_.cx - 1;
+    info.nPage = static_cast<UINT>(client.right);
+    info.nPos = offset_.x;
+    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
+    info.nMax = contentSize_.cy - 1;
+    info.nPage = static_cast<UINT>(client.bottom);
+    info.nPos = offset_.y;
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+}
+
+void TScrollBox::Scroll(int bar, WORD request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), bar, &info);
+    int position = info.nPos;
+    switch (request) {
+        case SB_LINEUP: position -= 12; break;
+        case SB_LINEDOWN: position += 12; break;
+        case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+        case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: position = info.nTrackPos; break;
+        case SB_TOP: position = info.nMin; break;
+        case SB_BOTTOM: position = info.nMax; break;
+        default: break;
+    }
+    position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
+    (bar == SB_HORZ ? offset_.x : offset_.y) = position;
+    SetScrollPos(Handle(), bar, position, TRUE);
+    MoveWindow(content_, -offset_.x, -offset_.y, contentSize_.cx, contentSize_.cy, TRUE);
+}
+
+}  // namespace kuvano

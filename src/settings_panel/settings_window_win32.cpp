@@ -1,0 +1,246 @@
+#include "settings_panel/settings_window_win32.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/form_helpers_win32.h"
+#include "platform/locale_win32.h"
+#include "platform/wide_text_win32.h"
+
+namespace kuvano {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;  // no title-bar buttons
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+constexpr int kClientWidth = 558;
+constexpr int kClientHeight = 287;
+
+constexpr std::array<const wchar_t*, 4> kUnitCaptions{L"バイト", L"キロバイト", L"メガバイト", L"ギガバイト"};
+constexpr std::array<int, 4> kUnitLefts{8, 64, 144, 224};
+constexpr std::array<const wchar_t*, 3> kKindCaptions{L"棒グラフ", L"円グラフ", L"星形"};
+constexpr std::array<int, 3> kKindLefts{8, 80, 152};
+constexpr std::array<int, 6> kSpinLefts{72, 99, 126, 154, 181, 208};
+constexpr std::array<const wchar_t*, 6> kSpinHints{L"100ギガの位", L"10ギガの位", L"1ギガの位",
+                                                   L"100メガの位", L"10メガの位", L"1メガの位"};
+
+std::wstring MemoLetters() {
+    std::wstring text;
+    for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
+        if (!text.empty()) text += L"\r\n";
+        text += letter;
+    }
+    return text;
+}
+
+}  // namespace
+
+bool TForm2::Create(HWND owner) {
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, kClientWidth, kClientHeight);
+}
+
+LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: FormCreate(); return 0;
+        case WM_SHOWWINDOW:
+            if (wParam) FormShow();
+            return DefaultHandling(message, wParam, lParam);
+        case WM_TIMER:
+            if (wParam == kSeteiTimer) paneKosin();
+            return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_CTLCOLORSTATIC: return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CLOSE: FormClose(); return 0;
+        default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TForm2::FormCreate() {
+    panel_.PanelBlinkFlags.fill(0);
+    loadedDigits_ = DigitsFromSettings(settings_);
+    font_ = FormFont(12);
+    boldFont_ = FormFont(12, true);
+    listFont_ = FixedPitchFont(12);
+    aqua_.reset(CreateSolidBrush(RGB(0, 255, 255)));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    hints_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    AddControls();
+    AddSpinEdits();
+}
+
+void TForm2::AddControls() {
+    const HFONT font = font_.get();
+    // Memo1 holds the letters the refresh walks; it lies behind the scroll box.
+    const HWND memo1 = AddControl(Handle(), L"EDIT", MemoLetters().c_str(),
+                                  ES_MULTILINE | ES_READONLY | WS_CLIPSIBLINGS, {16, 32, 49, 57}, kMemo1, font);
+    edDrive_ = AddControl(Handle(), L"EDIT", L"", ES_READONLY | WS_BORDER, {8, 2, 23, 20}, kEdDrive, boldFont_.get());
+    AddControl(Handle(), L"STATIC", L"ドライブが選択されています", 0, {34, 6, 140, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
+
+    scrollBox1_.Create(Handle(), 8, 24, 520, 153);
+    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, {0, 0, 593, 300},
+                           kListBox1, listFont_.get());
+    SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
+    scrollBox1_.SetContent(listBox1_, 593, 300);
+    SetWindowPos(memo1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    AddHint(listBox1_, L"クリックでドライブ選択");
+
+    AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX, {8, 184, 305, 41}, 0, font);
+    for (size_t i = 0; i < unitButtons_.size(); ++i) {
+        unitButtons_[i] =
+            AddControl(Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+                       {8 + kUnitLefts[i], 184 + 16, 76, 17}, kFirstUnitButton + static_cast<int>(i), font);
+    }
+    AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX, {320, 184, 209, 41}, 0, font);
+    for (size_t i = 0; i < kindButtons_.size(); ++i) {
+        kindButtons_[i] =
+            AddControl(Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+                       {320 + kKindLefts[i], 184 + 16, 70, 17}, kFirstKindButton + static_cast<int>(i), font);
+    }
+    AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"警告サイズ", 0, {8, 248, 62, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"ギガ", 0, {128, 256, 30, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
+    const HWND bitBtn1 =
+        AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_TABSTOP, {440, 231, 89, 33}, kBitBtn1, font);
+    AddHint(bitBtn1, L"この設定パネルを閉じる");
+}
+
+// Digits change by the arrows and the up/down keys only: a typed character
+// is refused with a beep.
+void TForm2::AddSpinEdits() {
+    for (size_t i = 0; i < spinEdits_.size(); ++i) {
+        const HWND edit = AddControl(Handle(), L"EDIT", L"0", ES_CENTER | WS_BORDER | WS_TABSTOP,
+                                     {kSpinLefts[i], 232, 30, 21}, kFirstSpinEdit + static_cast<int>(i), font_.get());
+        SetWindowSubclass(edit, &TForm2::DigitEditProc, i, reinterpret_cast<DWORD_PTR>(this));
+        spinEdits_[i] = CreateWindowExW(
+            0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0,
+            0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstSpinButtons + static_cast<int>(i))),
+            GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(spinEdits_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+        SendMessageW(spinEdits_[i], UDM_SETRANGE32, 0, 9);
+        SendMessageW(spinEdits_[i], UDM_SETPOS32, 0, loadedDigits_[i]);
+        AddHint(edit, kSpinHints[i]);
+    }
+}
+
+LRESULT CALLBACK TForm2::DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
+                                       DWORD_PTR form) {
+    switch (message) {
+        case WM_CHAR:
+            if (wParam != VK_TAB) MessageBeep(MB_OK);
+            return 0;
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR: MessageBeep(MB_OK); return 0;
+        case WM_LBUTTONDOWN: reinterpret_cast<TForm2*>(form)->SpinEditClick(static_cast<int>(digit)); break;
+        default: break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+void TForm2::AddHint(HWND control, const wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+WarningDigits TForm2::CurrentWarningDigits() const {
+    if (!spinEdits_[0]) return loadedDigits_;
+    WarningDigits digits{};
+    for (size_t i = 0; i < spinEdits_.size(); ++i) {
+        digits[i] = static_cast<int32_t>(SendMessageW(spinEdits_[i], UDM_GETPOS32, 0, 0));
+    }
+    return digits;
+}
+
+// Shown at the lower right of the primary screen; the first refresh comes a second later.
+void TForm2::FormShow() {
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    const int left = GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - 20;
+    const int top = GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - 50;
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetTimer(Handle(), kSeteiTimer, 1000, nullptr);
+}
+
+void TForm2::FormClose() {
+    KillTimer(Handle(), kSeteiTimer);
+    StoreDigits(CurrentWarningDigits(), settings_);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+// A failed refresh ends quietly; the next tick starts again from an empty list.
+void TForm2::paneKosin() {
+    try {
+        const PanelView view = panel_.paneKosin(UserThousandsSeparator());
+        SetWindowTextW(edDrive_, Wide(view.edDrive));
+        SendMessageW(listBox1_, LB_RESETCONTENT, 0, 0);
+        for (const std::u16string& line : view.lines) {
+            SendMessageW(listBox1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(line)));
+        }
+        for (size_t i = 0; i < unitButtons_.size(); ++i) {
+            SendMessageW(unitButtons_[i], BM_SETCHECK,
+                         view.unitButton == static_cast<int>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+        for (size_t i = 0; i < kindButtons_.size(); ++i) {
+            SendMessageW(kindButtons_[i], BM_SETCHECK,
+                         view.kindButton == static_cast<int>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    } catch (...) {
+    }
+}
+
+void TForm2::OnCommand(int id, int notification) {
+    if (id == kListBox1 && notification == LBN_SELCHANGE) {
+        ListBox1Click();
+    } else if (id == kBitBtn1 && notification == BN_CLICKED) {
+        FormClose();
+    } else if (id >= kFirstUnitButton && id < kFirstUnitButton + 4 && notification == BN_CLICKED) {
+        settings_.tani = id - kFirstUnitButton;
+        for (size_t i = 0; i < unitButtons_.size(); ++i) {
+            SendMessageW(unitButtons_[i], BM_SETCHECK,
+                         static_cast<int>(i) == settings_.tani ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    } else if (id >= kFirstKindButton && id < kFirstKindButton + 3 && notification == BN_CLICKED) {
+        settings_.syurui = id - kFirstKindButton;
+        for (size_t i = 0; i < kindButtons_.size(); ++i) {
+            SendMessageW(kindButtons_[i], BM_SETCHECK,
+                         static_cast<int>(i) == settings_.syurui ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+}
+
+void TForm2::ListBox1Click() {
+    const LRESULT selected = SendMessageW(listBox1_, LB_GETCURSEL, 0, 0);
+    std::optional<std::u16string> line;
+    if (selected != LB_ERR) {
+        std::wstring text(static_cast<size_t>(SendMessageW(listBox1_, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0)),
+                          L'\0');
+        SendMessageW(listBox1_, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text.data()));
+        line = FromWide(text);
+    }
+    panel_.ListBox1Click(line);
+    SetWindowTextW(edDrive_, Wide(DriveNameText(settings_.drivenam)));
+}
+
+void TForm2::SpinEditClick(int digit) {
+    WarningDigits digits = DigitsFromSettings(settings_);
+    digits[static_cast<size_t>(digit)] = CurrentWarningDigits()[static_cast<size_t>(digit)];
+    StoreDigits(digits, settings_);
+}
+
+LRESULT TForm2::OnColour(HDC dc, HWND control) {
+    if (control != edDrive_)
+        return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    SetBkColor(dc, RGB(0, 255, 255));
+    return reinterpret_cast<LRESULT>(aqua_.get());
+}
+
+}  // namespace kuvano
