@@ -75,9 +75,13 @@ void Driver::Start(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        throw std::runtime_error("cannot start explorer.exe");
+    // Wine's explorer can refuse a start while an earlier program is still ending.
+    for (int attempt = 0;
+         !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+         ++attempt) {
+        if (attempt == 3)
+            throw std::runtime_error("cannot start explorer.exe, error " + std::to_string(GetLastError()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
