@@ -39,6 +39,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the settings panel's controls.
+        if (IsWindowVisible(form2.Handle()) && IsDialogMessageW(form2.Handle(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -80,7 +80,7 @@ void TForm2::AddControls() {
     AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
 
     scrollBox1_.Create(Handle(), 8, 24, 520, 153);
-    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, {0, 0, 593, 300},
+    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, {0, 0, 593, 300},
                            kListBox1, listFont_.get());
     SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
     scrollBox1_.SetContent(listBox1_, 593, 300);
@@ -90,13 +90,13 @@ void TForm2::AddControls() {
     AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX, {8, 184, 305, 41}, 0, font);
     for (size_t i = 0; i < unitButtons_.size(); ++i) {
         unitButtons_[i] =
-            AddControl(Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+            AddControl(Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                        {8 + kUnitLefts[i], 184 + 16, 76, 17}, kFirstUnitButton + static_cast<int>(i), font);
     }
     AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX, {320, 184, 209, 41}, 0, font);
     for (size_t i = 0; i < kindButtons_.size(); ++i) {
         kindButtons_[i] =
-            AddControl(Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+            AddControl(Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                        {320 + kKindLefts[i], 184 + 16, 70, 17}, kFirstKindButton + static_cast<int>(i), font);
     }
     AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);

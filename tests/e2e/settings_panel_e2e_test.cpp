@@ -102,6 +102,19 @@ TEST(SettingsPanelEndToEnd, ListsTheDrivesAndTheTrayAndSidebarFollowTheChoices) 
         Wait(150);
     }
     EXPECT_TRUE(sawFrame && sawLevel) << "the tray icon blinks";
+
+    // The sidebar's gauge of T: 6 % used fills its bottom row in grey; the
+    // warning frame is all white. Drives C, T and Z put T in slot 1.
+    ASSERT_EQ(GetDriveTypeW(L"D:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR)) << "T is in slot 1 only without D..S";
+    bool sawWhite = false;
+    bool sawGrey = false;
+    for (int look = 0; look < 6; ++look) {
+        const Driver::Rgb bottom = Driver::Screenshot(3, 38 + 5 + 30, 1, 1).front();
+        sawWhite = sawWhite || bottom == Driver::Rgb{255, 255, 255};
+        sawGrey = sawGrey || bottom == Driver::Rgb{128, 128, 128};
+        Wait(400);
+    }
+    EXPECT_TRUE(sawWhite && sawGrey) << "the sidebar gauge blinks";
     bool dashes = false;
     for (int look = 0; look < 3 && !dashes; ++look) {
         for (const std::wstring& line : ListLines(listBox)) dashes = dashes || line.starts_with(L"T --------------");
