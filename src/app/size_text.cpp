@@ -36,6 +36,15 @@ int64_t BytesInUnit(int64_t bytes, int32_t tani) {
     }
 }
 
+std::u16string_view UnitWord(int32_t tani) {
+    switch (tani) {
+        case 1: return u"キロバイト";
+        case 2: return u"メガバイト";
+        case 3: return u"ギガバイト";
+        default: return u"バイト";
+    }
+}
+
 std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator) {
     return Grouped(value, 1, thousandsSeparator);
 }

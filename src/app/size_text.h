@@ -12,6 +12,10 @@ namespace kuvano {
 // since every 64-bit count and every power-of-two quotient is exact there.
 int64_t BytesInUnit(int64_t bytes, int32_t tani);
 
+// The unit's word: "バイト", "キロバイト", "メガバイト", "ギガバイト"; bytes
+// for a number outside 0..3.
+std::u16string_view UnitWord(int32_t tani);
+
 // "#,##0": digits grouped by threes with the locale's thousands separator.
 std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator);
 

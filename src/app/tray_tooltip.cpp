@@ -6,15 +6,6 @@
 namespace kuvano {
 namespace {
 
-std::u16string_view UnitWord(int32_t tani) {
-    switch (tani) {
-        case 1: return u"キロバイト";
-        case 2: return u"メガバイト";
-        case 3: return u"ギガバイト";
-        default: return u"バイト";
-    }
-}
-
 bool IsRoundedUnit(int32_t tani) {
     return tani >= 1 && tani <= 3;
 }

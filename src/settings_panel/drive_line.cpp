@@ -9,15 +9,6 @@ namespace {
 
 constexpr int32_t kSteps = 14;
 
-std::u16string_view UnitWord(int32_t tani) {
-    switch (tani) {
-        case 1: return u"キロバイト ";
-        case 2: return u"メガバイト ";
-        case 3: return u"ギガバイト ";
-        default: return u"バイト ";
-    }
-}
-
 }  // namespace
 
 std::u16string SpacePattern(int32_t level) {
@@ -36,6 +27,7 @@ std::u16string DriveLine(char letter, int32_t tani, int64_t freeBytes, int64_t t
     line += u"/";
     line += FormatGrouped(BytesInUnit(totalBytes, tani), thousandsSeparator);
     line += UnitWord(tani);
+    line += u" ";
     line += displayName;
     return line;
 }

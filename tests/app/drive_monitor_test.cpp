@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_warning_digits.h"
+
 #include "support/fake_drive_platform.h"
 
 namespace kuvano {
 namespace {
 
 using testing::FakeDrivePlatform;
-
-class FixedDigits final : public WarningDigitSource {
-public:
-    WarningDigits digits{};
-    WarningDigits CurrentWarningDigits() const override { return digits; }
-};
 
 class DriveMonitorTest : public ::testing::Test {
 protected:
@@ -28,7 +24,7 @@ protected:
 
     Settings settings;
     FakeDrivePlatform drives;
-    FixedDigits digits;
+    testing::FakeWarningDigits digits;
     LowSpaceWarning warning{digits};
     DriveMonitor monitor{settings, drives, warning};
 };

@@ -8,6 +8,7 @@
 
 #include "support/fake_drive_platform.h"
 #include "support/fake_file_store.h"
+#include "support/fake_warning_digits.h"
 
 namespace kuvano {
 namespace {
@@ -15,15 +16,11 @@ namespace {
 using testing::FakeDrivePlatform;
 using testing::FakeFileStore;
 
-class WarnAtOneMiB final : public WarningDigitSource {
-public:
-    WarningDigits CurrentWarningDigits() const override { return {0, 0, 0, 0, 0, 1}; }
-};
-
 // The main window in this process, with its drives and settings file faked.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
+        digits.digits = {0, 0, 0, 0, 0, 1};
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {50, 100}, u""};
         drives.drives[u"E:\\"] = {DriveKind::Removable, {0, 0}, u""};  // no media: warns
         EXPECT_TRUE(about.Create(nullptr));
@@ -40,7 +37,7 @@ protected:
     Settings settings;
     FakeFileStore store;
     FakeDrivePlatform drives;
-    WarnAtOneMiB digits;
+    testing::FakeWarningDigits digits;
     LowSpaceWarning warning{digits};
     DriveMonitor monitor{settings, drives, warning};
     TFormInfo about;

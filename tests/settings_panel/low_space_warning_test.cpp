@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_warning_digits.h"
+
 #include <vector>
 
 namespace kuvano {
 namespace {
-
-class DigitControls final : public WarningDigitSource {
-public:
-    WarningDigits digits{};
-    WarningDigits CurrentWarningDigits() const override { return digits; }
-};
 
 TEST(WarningSize, WeighsGigaPlacesIn1024AndMegaPlacesInDecimal) {
     struct Case {
@@ -46,7 +42,7 @@ std::vector<Call> Calls(const LowSpaceWarning& warning, BlinkFlag& flag, int64_t
 }
 
 bool Warns(const WarningDigits& digits, int64_t freeBytes) {
-    DigitControls controls;
+    testing::FakeWarningDigits controls;
     controls.digits = digits;
     const LowSpaceWarning warning(controls);
     BlinkFlag flag = 0;
@@ -76,7 +72,7 @@ TEST(DoTenmetu, WarnsAtOrBelowTheWarningSizeInWholeMiB) {
 }
 
 TEST(DoTenmetu, AlternatesTheWarningFrameWithTheCallersPicture) {
-    DigitControls controls;
+    testing::FakeWarningDigits controls;
     controls.digits = {0, 0, 0, 0, 0, 1};
     const LowSpaceWarning warning(controls);
     BlinkFlag flag = 0;
@@ -93,7 +89,7 @@ TEST(DoTenmetu, AlternatesTheWarningFrameWithTheCallersPicture) {
 }
 
 TEST(DoTenmetu, LeavesEverythingAloneWithoutAWarning) {
-    DigitControls controls;
+    testing::FakeWarningDigits controls;
     const LowSpaceWarning warning(controls);
     for (BlinkFlag start : {BlinkFlag{0}, BlinkFlag{1}}) {
         BlinkFlag flag = start;
@@ -109,7 +105,7 @@ TEST(DoTenmetu, LeavesEverythingAloneWithoutAWarning) {
 }
 
 TEST(DoTenmetu, AFlagLeftAtOneStartsTheNextWarningWithTheNormalPicture) {
-    DigitControls controls;
+    testing::FakeWarningDigits controls;
     controls.digits = {0, 0, 0, 0, 0, 1};
     const LowSpaceWarning warning(controls);
     BlinkFlag flag = 1;
@@ -120,7 +116,7 @@ TEST(DoTenmetu, AFlagLeftAtOneStartsTheNextWarningWithTheNormalPicture) {
 }
 
 TEST(DoTenmetu, ReadsTheDigitsAfreshOnEveryCall) {
-    DigitControls controls;
+    testing::FakeWarningDigits controls;
     const LowSpaceWarning warning(controls);
     BlinkFlag flag = 0;
     const int64_t freeBytes = 500LL * 1'048'576;

@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_warning_digits.h"
+
 #include "support/fake_drive_platform.h"
 
 namespace kuvano {
 namespace {
 
 using testing::FakeDrivePlatform;
-
-class Digits final : public WarningDigitSource {
-public:
-    WarningDigits digits{};
-    WarningDigits CurrentWarningDigits() const override { return digits; }
-};
 
 class SettingsPanelTest : public ::testing::Test {
 protected:
@@ -31,7 +27,7 @@ protected:
 
     Settings settings;
     FakeDrivePlatform drives;
-    Digits digits;
+    testing::FakeWarningDigits digits;
     LowSpaceWarning warning{digits};
     SettingsPanel panel{settings, drives, warning};
 };

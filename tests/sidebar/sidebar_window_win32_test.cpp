@@ -7,16 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_drive_platform.h"
+#include "support/fake_warning_digits.h"
 
 namespace kuvano {
 namespace {
 
 using testing::FakeDrivePlatform;
-
-class NoWarning final : public WarningDigitSource {
-public:
-    WarningDigits CurrentWarningDigits() const override { return {}; }
-};
 
 class SidebarWindowTest : public ::testing::Test {
 protected:
@@ -34,7 +30,7 @@ protected:
 
     Settings settings;
     FakeDrivePlatform drives;
-    NoWarning digits;
+    testing::FakeWarningDigits digits;
     LowSpaceWarning warning{digits};
     TForm4 form4{settings, drives};
 };

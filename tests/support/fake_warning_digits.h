@@ -1,0 +1,14 @@
+#pragma once
+
+#include "settings_panel/low_space_warning.h"
+
+namespace kuvano::testing {
+
+// Warning digits as the test sets them; all zero, the warning is off.
+class FakeWarningDigits final : public WarningDigitSource {
+public:
+    WarningDigits digits{};
+    WarningDigits CurrentWarningDigits() const override { return digits; }
+};
+
+}  // namespace kuvano::testing
