@@ -1,0 +1,123 @@
+#include "folder_size/find_file.h"
+
+namespace kuvano {
+namespace {
+
+bool IsDotEntry(const std::u16string& name) {
+    return name == u"." || name == u"..";
+}
+
+bool Within(uint64_t value, uint64_t from, uint64_t to) {
+    return from <= value && value <= to;
+}
+
+struct AttributeCondition {
+    TFindFileCondition condition;
+    bool TFindFile::*wanted;
+    uint32_t bit;
+};
+
+constexpr std::array<AttributeCondition, 5> kAttributeConditions{{
+    {fcArchive, &TFindFile::AttrArchive, kAttributeArchive},
+    {fcDirectory, &TFindFile::AttrDirectory, kAttributeDirectory},
+    {fcHidden, &TFindFile::AttrHidden, kAttributeHidden},
+    {fcReadOnly, &TFindFile::AttrReadOnly, kAttributeReadOnly},
+    {fcSystem, &TFindFile::AttrSystem, kAttributeSystem},
+}};
+
+}  // namespace
+
+TFindFile::TFindFile(const DirectoryLister& lister, std::u16string windowsDirectory)
+    : fileLoop_(lister), dirLoop_(lister), baseDir_(std::move(windowsDirectory)) {
+    fileLoop_.OnFind = [this](TFindFirstLoop&, const TFindData& findData, bool& cancel) {
+        FileLoopFind(findData, cancel);
+    };
+    dirLoop_.OnFind = [this](TFindFirstLoop&, const TFindData& findData, bool& cancel) {
+        DirLoopFind(findData, cancel);
+    };
+}
+
+// With wide paths a trailing backslash can never be half of a character.
+void TFindFile::SetBaseDir(std::u16string value) {
+    if (value.size() < 2) return;
+    if (value.back() == u'\\') value.pop_back();
+    baseDir_ = std::move(value);
+}
+
+int32_t TFindFile::Run() {
+    if (!OnFind) return 0;
+    mustHave_ = 0;
+    mustNotHave_ = 0;
+    for (const AttributeCondition& attribute : kAttributeConditions) {
+        if (!(Conditions & ConditionBit(attribute.condition))) continue;
+        (this->*attribute.wanted ? mustHave_ : mustNotHave_) |= attribute.bit;
+    }
+    Cancelled = false;
+    const int32_t result = SearchSubDir ? TreeWalk() : FlatWalk();
+    if (result == kFindCancelled && ExceptionOnCancel) throw EFindFileCancel("TFindFile.Run Cancelled");
+    return result;
+}
+
+// The tests in their fixed order; the first that fails rejects the entry.
+bool TFindFile::Passes(const TFindData& findData) const {
+    if ((Conditions & ConditionBit(fcLastWriteTime)) && !Within(findData.lastWriteTime, TimeBounds[0], TimeBounds[1])) {
+        return false;
+    }
+    if ((Conditions & ConditionBit(fcCreationTime)) &&
+        (findData.creationTime == 0 || !Within(findData.creationTime, TimeBounds[2], TimeBounds[3]))) {
+        return false;
+    }
+    if ((Conditions & ConditionBit(fcLastAccessTime)) &&
+        (findData.lastAccessTime == 0 || !Within(findData.lastAccessTime, TimeBounds[4], TimeBounds[5]))) {
+        return false;
+    }
+    if (Conditions & ConditionBit(fcSize)) {
+        // The size is unsigned 64-bit; the bounds are compared sign-extended.
+        if (findData.size > static_cast<uint64_t>(INT64_MAX)) return false;
+        const auto size = static_cast<int64_t>(findData.size);
+        if (size < MinSize || size > MaxSize) return false;
+    }
+    return (findData.attributes & mustHave_) == mustHave_ && (findData.attributes & mustNotHave_) == 0;
+}
+
+void TFindFile::FileLoopFind(const TFindData& findData, bool& cancel) {
+    if (ProcessMessages) ProcessMessages();
+    if (Cancelled) {
+        cancel = true;
+        return;
+    }
+    if (IsDotEntry(findData.name) || !Passes(findData)) return;
+    OnFind(*this, findData, currentDir_, cancel);
+}
+
+void TFindFile::DirLoopFind(const TFindData& findData, bool& cancel) {
+    if (ProcessMessages) ProcessMessages();
+    if (Cancelled) {
+        cancel = true;
+        return;
+    }
+    if ((findData.attributes & kAttributeDirectory) && !IsDotEntry(findData.name)) {
+        dirList_.push_back(currentDir_ + u"\\" + findData.name);
+    }
+}
+
+int32_t TFindFile::FlatWalk() {
+    currentDir_ = baseDir_;
+    fileLoop_.SetPath(currentDir_ + u"\\" + FileMask);
+    return fileLoop_.Run();
+}
+
+// Breadth first: every entry of a directory before any of its subdirectories'.
+int32_t TFindFile::TreeWalk() {
+    dirList_.assign(1, baseDir_);
+    for (size_t i = 0; i < dirList_.size(); ++i) {
+        currentDir_ = dirList_[i];
+        fileLoop_.SetPath(currentDir_ + u"\\" + FileMask);
+        if (const int32_t result = fileLoop_.Run(); result != 0) return result;
+        dirLoop_.SetPath(currentDir_ + u"\\" + DirMask);
+        if (const int32_t result = dirLoop_.Run(); result != 0) return result;
+    }
+    return 0;
+}
+
+}  // namespace kuvano

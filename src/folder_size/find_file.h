@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "folder_size/find_first_loop.h"
+
+namespace kuvano {
+
+class EFindFileCancel : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum TFindFileCondition : uint16_t {
+    fcLastWriteTime = 0,
+    fcCreationTime,
+    fcLastAccessTime,
+    fcSize,
+    fcReadOnly,
+    fcHidden,
+    fcSystem,
+    fcDirectory,
+    fcArchive,
+};
+
+// A set of TFindFileCondition, bit n for ordinal n.
+using TFindFileConditions = uint16_t;
+constexpr TFindFileConditions ConditionBit(TFindFileCondition condition) {
+    return static_cast<TFindFileConditions>(1u << condition);
+}
+
+// Walks a directory, or its whole tree breadth first, and reports each entry
+// that passes the chosen tests. Before every entry it lets the host process
+// its pending messages, so that a long walk keeps the window alive and can
+// be stopped through Cancelled.
+class TFindFile {
+public:
+    using OnFindHandler = std::function<void(TFindFile& sender, const TFindData& findData,
+                                             const std::u16string& currentDir, bool& cancel)>;
+
+    TFindFile(const DirectoryLister& lister, std::u16string windowsDirectory);
+
+    OnFindHandler OnFind;
+    std::function<void()> ProcessMessages;
+    bool Cancelled = false;
+    bool ExceptionOnCancel = false;
+
+    // Bounds as UTC file times, inclusive, in the order last write, creation, last access.
+    std::array<uint64_t, 6> TimeBounds{};
+    int32_t MinSize = 0;
+    int32_t MaxSize = 0x7FFFFFFF;
+    bool AttrReadOnly = false;
+    bool AttrArchive = false;
+    bool AttrDirectory = false;
+    bool AttrHidden = false;
+    bool AttrSystem = false;
+    TFindFileConditions Conditions = 0;
+    bool SearchSubDir = false;
+    std::u16string FileMask = u"*.*";
+    std::u16string DirMask = u"*.*";
+
+    const std::u16string& BaseDir() const { return baseDir_; }
+    // Shorter than two characters: ignored. One trailing backslash is cut off.
+    void SetBaseDir(std::u16string value);
+    const std::u16string& CurrentDir() const { return currentDir_; }
+
+    // 0, 1223 after a cancel, or the system's error code that ended a listing.
+    int32_t Run();
+
+private:
+    void FileLoopFind(const TFindData& findData, bool& cancel);
+    void DirLoopFind(const TFindData& findData, bool& cancel);
+    bool Passes(const TFindData& findData) const;
+    int32_t FlatWalk();
+    int32_t TreeWalk();
+
+    TFindFirstLoop fileLoop_;
+    TFindFirstLoop dirLoop_;
+    std::u16string baseDir_;
+    std::u16string currentDir_;
+    std::vector<std::u16string> dirList_;
+    uint32_t mustHave_ = 0;
+    uint32_t mustNotHave_ = 0;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,51 @@
+#include "folder_size/find_first_loop.h"
+
+namespace kuvano {
+namespace {
+
+constexpr uint32_t kNoMoreFiles = 18;
+
+// Clears the running flag on every way out, exceptions included.
+class RunningScope {
+public:
+    explicit RunningScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningScope() { flag_ = false; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+int32_t TFindFirstLoop::Cancelled(const char* message) const {
+    if (ExceptionOnCancel) throw EFindFirstLoopCancel(message);
+    return kFindCancelled;
+}
+
+int32_t TFindFirstLoop::Run() {
+    if (!OnFind) return 0;
+    const RunningScope running(running_);
+    bool cancel = false;
+    TFindData entry;
+    auto search = lister_.Open(path_, entry);
+    if (!search) return 0;
+
+    OnFind(*this, entry, cancel);
+    if (cancel) {
+        search.reset();  // the search is closed before anything is reported
+        return Cancelled("TFindFirstLoop Cancelled");
+    }
+    uint32_t error = 0;
+    while (search->Next(entry, error)) {
+        OnFind(*this, entry, cancel);
+        if (cancel) {
+            search.reset();
+            return Cancelled("Search Canceled");
+        }
+    }
+    return error == kNoMoreFiles ? 0 : static_cast<int32_t>(error);
+}
+
+}  // namespace kuvano

@@ -1,0 +1,163 @@
+#include "folder_size/find_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_directory_lister.h"
+
+namespace kuvano {
+namespace {
+
+using testing::FakeDirectoryLister;
+
+TEST(TFindFirstLoop, ListsEveryEntryDotsIncluded) {
+    FakeDirectoryLister lister;
+    lister.AddFile(u"C:\\A", u"a.txt");
+    lister.AddFile(u"C:\\A", u"b.ini");
+    TFindFirstLoop loop(lister);
+    EXPECT_EQ(loop.Run(), 0);  // no OnFind: nothing listed
+    EXPECT_EQ(lister.opened, 0);
+
+    std::vector<std::u16string> names;
+    loop.OnFind = [&](TFindFirstLoop&, const TFindData& entry, bool&) { names.push_back(entry.name); };
+    loop.SetPath(u"C:\\A\\*.*");
+    EXPECT_EQ(loop.Run(), 0);
+    EXPECT_EQ(names, (std::vector<std::u16string>{u".", u"..", u"a.txt", u"b.ini"}));
+    loop.SetPath(u"C:\\Missing\\*.*");
+    EXPECT_EQ(loop.Run(), 0);  // a pattern that cannot be opened is no error
+}
+
+TEST(TFindFirstLoop, ACancelReturns1223OrRaisesWithWhereItCame) {
+    FakeDirectoryLister lister;
+    lister.AddFile(u"C:\\A", u"a.txt");
+    TFindFirstLoop loop(lister);
+    loop.SetPath(u"C:\\A\\*.*");
+    for (int at : {1, 3}) {
+        int calls = 0;
+        loop.OnFind = [&](TFindFirstLoop&, const TFindData&, bool& cancel) { cancel = ++calls == at; };
+        loop.ExceptionOnCancel = false;
+        EXPECT_EQ(loop.Run(), kFindCancelled);
+        calls = 0;
+        loop.ExceptionOnCancel = true;
+        try {
+            loop.Run();
+            ADD_FAILURE() << "no exception";
+        } catch (const EFindFirstLoopCancel& cancelled) {
+            EXPECT_STREQ(cancelled.what(), at == 1 ? "TFindFirstLoop Cancelled" : "Search Canceled");
+        }
+    }
+}
+
+TEST(TFindFirstLoop, IgnoresANewPathWhileRunningAndReportsListingErrors) {
+    FakeDirectoryLister lister;
+    lister.AddFile(u"C:\\A", u"a.txt");
+    lister.AddFile(u"C:\\B", u"b.txt");
+    TFindFirstLoop loop(lister);
+    loop.SetPath(u"C:\\A\\*.*");
+    loop.OnFind = [&](TFindFirstLoop& sender, const TFindData&, bool&) { sender.SetPath(u"C:\\B\\*.*"); };
+    loop.Run();
+    EXPECT_EQ(loop.Path(), u"C:\\A\\*.*");
+
+    lister.failAfterFirst[u"C:\\A"] = 5;  // access denied in the middle of the listing
+    EXPECT_EQ(loop.Run(), 5);
+}
+
+class TFindFileTest : public ::testing::Test {
+protected:
+    TFindFileTest() {
+        // A holds B and C; B holds D.
+        lister.AddFile(u"C:\\A", u"a1.txt", 10);
+        lister.AddSubfolder(u"C:\\A", u"B");
+        lister.AddSubfolder(u"C:\\A", u"C", kAttributeHidden);
+        lister.AddFile(u"C:\\A\\B", u"b1.txt", 20);
+        lister.AddSubfolder(u"C:\\A\\B", u"D", kAttributeSystem);
+        lister.AddFile(u"C:\\A\\C", u"c1.txt", 30);
+        lister.AddFile(u"C:\\A\\B\\D", u"d1.txt", 40);
+        find.SetBaseDir(u"C:\\A\\");
+        find.OnFind = [this](TFindFile&, const TFindData& entry, const std::u16string& dir, bool&) {
+            reported.push_back(dir + u"\\" + entry.name);
+        };
+    }
+
+    FakeDirectoryLister lister;
+    TFindFile find{lister, u"C:\\windows"};
+    std::vector<std::u16string> reported;
+};
+
+TEST_F(TFindFileTest, WalksOneFolderOrTheTreeBreadthFirst) {
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C"}));
+
+    reported.clear();
+    find.SearchSubDir = true;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C", u"C:\\A\\B\\b1.txt",
+                                                     u"C:\\A\\B\\D", u"C:\\A\\C\\c1.txt", u"C:\\A\\B\\D\\d1.txt"}));
+}
+
+TEST_F(TFindFileTest, AttributeTestsPickPlainSubfolders) {
+    find.SearchSubDir = true;
+    find.Conditions = ConditionBit(fcDirectory) | ConditionBit(fcHidden) | ConditionBit(fcSystem);
+    find.AttrDirectory = true;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported, std::vector<std::u16string>{u"C:\\A\\B"});  // C is hidden, D is system
+
+    reported.clear();
+    find.Conditions = ConditionBit(fcArchive);  // archive wanted off: nothing here has it
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported.size(), 7u);
+}
+
+TEST_F(TFindFileTest, SizeAndTimeTests) {
+    lister.AddFile(u"C:\\A", u"big.bin", 5ull << 30);
+    find.Conditions = ConditionBit(fcSize);
+    find.MinSize = 10;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported, std::vector<std::u16string>{u"C:\\A\\a1.txt"});  // folders are 0, 5 GiB exceeds the bound
+
+    reported.clear();
+    find.Conditions = ConditionBit(fcCreationTime);
+    find.TimeBounds[2] = 0;
+    find.TimeBounds[3] = UINT64_MAX;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_TRUE(reported.empty()) << "a zero creation time is rejected whatever the range";
+    find.Conditions = ConditionBit(fcLastWriteTime);
+    find.TimeBounds[0] = 0;
+    find.TimeBounds[1] = 0;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported.size(), 4u) << "a zero last-write time is simply compared";
+}
+
+TEST_F(TFindFileTest, CancelledStopsAtTheNextEntryAndEveryRunClearsIt) {
+    find.SearchSubDir = true;
+    int pumped = 0;
+    find.ProcessMessages = [&] {
+        if (++pumped == 4) find.Cancelled = true;  // as a Stop button would, after ".", ".." and a1.txt
+    };
+    EXPECT_EQ(find.Run(), kFindCancelled);
+    EXPECT_EQ(reported.size(), 1u);
+
+    pumped = 100;
+    find.Cancelled = true;  // while idle: no effect
+    reported.clear();
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported.size(), 7u);
+
+    find.ExceptionOnCancel = true;
+    find.OnFind = [](TFindFile&, const TFindData&, const std::u16string&, bool& cancel) { cancel = true; };
+    EXPECT_THROW(find.Run(), EFindFileCancel);
+}
+
+TEST(TFindFileBaseDir, CutsOneTrailingBackslashAndIgnoresTooShortValues) {
+    FakeDirectoryLister lister;
+    TFindFile find(lister, u"C:\\windows");
+    EXPECT_EQ(find.BaseDir(), u"C:\\windows");
+    find.SetBaseDir(u"C:\\");
+    EXPECT_EQ(find.BaseDir(), u"C:");
+    find.SetBaseDir(u"C");
+    EXPECT_EQ(find.BaseDir(), u"C:");
+    find.SetBaseDir(u"C:\\ドライブ\\");
+    EXPECT_EQ(find.BaseDir(), u"C:\\ドライブ");
+}
+
+}  // namespace
+}  // namespace kuvano
