@@ -1,5 +1,7 @@
 #include "folder_size/find_file.h"
 
+#include "folder_size/running_scope.h"
+
 namespace kuvano {
 namespace {
 
@@ -45,7 +47,8 @@ void TFindFile::SetBaseDir(std::u16string value) {
 }
 
 int32_t TFindFile::Run() {
-    if (!OnFind) return 0;
+    if (!OnFind || running_) return 0;
+    const RunningScope running(running_);
     mustHave_ = 0;
     mustNotHave_ = 0;
     for (const AttributeCondition& attribute : kAttributeConditions) {
@@ -96,7 +99,9 @@ void TFindFile::DirLoopFind(const TFindData& findData, bool& cancel) {
         cancel = true;
         return;
     }
-    if ((findData.attributes & kAttributeDirectory) && !IsDotEntry(findData.name)) {
+    // A link may lead back to its own ancestor: it is reported, never entered.
+    if ((findData.attributes & kAttributeDirectory) && !(findData.attributes & kAttributeReparsePoint) &&
+        !IsDotEntry(findData.name)) {
         dirList_.push_back(currentDir_ + u"\\" + findData.name);
     }
 }

@@ -70,6 +70,8 @@ public:
     const std::u16string& CurrentDir() const { return currentDir_; }
 
     // 0, 1223 after a cancel, or the system's error code that ended a listing.
+    // A Run started while this one is still on the stack (through the message
+    // processing) returns 0 at once: both would share one queue.
     int32_t Run();
 
 private:
@@ -86,6 +88,7 @@ private:
     std::vector<std::u16string> dirList_;
     uint32_t mustHave_ = 0;
     uint32_t mustNotHave_ = 0;
+    bool running_ = false;
 };
 
 }  // namespace kuvano

@@ -1,21 +1,11 @@
 #include "folder_size/find_first_loop.h"
 
+#include "folder_size/running_scope.h"
+
 namespace kuvano {
 namespace {
 
 constexpr uint32_t kNoMoreFiles = 18;
-
-// Clears the running flag on every way out, exceptions included.
-class RunningScope {
-public:
-    explicit RunningScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningScope() { flag_ = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 

@@ -11,6 +11,7 @@ inline constexpr uint32_t kAttributeHidden = 0x02;
 inline constexpr uint32_t kAttributeSystem = 0x04;
 inline constexpr uint32_t kAttributeDirectory = 0x10;
 inline constexpr uint32_t kAttributeArchive = 0x20;
+inline constexpr uint32_t kAttributeReparsePoint = 0x400;  // junctions, symbolic links, mount points
 
 // One directory entry as the system's find functions report it. Times are
 // 64-bit file times (100 ns ticks since 1601, UTC); 0 where the file system

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/fake_directory_lister.h"
 
 namespace kuvano {
@@ -145,6 +147,21 @@ TEST_F(TFindFileTest, CancelledStopsAtTheNextEntryAndEveryRunClearsIt) {
     find.ExceptionOnCancel = true;
     find.OnFind = [](TFindFile&, const TFindData&, const std::u16string&, bool& cancel) { cancel = true; };
     EXPECT_THROW(find.Run(), EFindFileCancel);
+}
+
+TEST_F(TFindFileTest, NeverEntersALinkAndRefusesANestedRun) {
+    lister.AddSubfolder(u"C:\\A", u"Loop", kAttributeReparsePoint);
+    lister.AddFile(u"C:\\A\\Loop", u"inside.txt");
+    find.SearchSubDir = true;
+    int nestedResults = 0;
+    find.OnFind = [&](TFindFile& sender, const TFindData& entry, const std::u16string& dir, bool&) {
+        reported.push_back(dir + u"\\" + entry.name);
+        nestedResults += sender.Run() == 0;  // refused at once, leaving the walk intact
+    };
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported.size(), 8u);  // the link itself is reported
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), u"C:\\A\\Loop\\inside.txt"), 0);
+    EXPECT_EQ(nestedResults, 8);
 }
 
 TEST(TFindFileBaseDir, CutsOneTrailingBackslashAndIgnoresTooShortValues) {
