@@ -29,14 +29,29 @@ constexpr std::array<AttributeCondition, 5> kAttributeConditions{{
 
 }  // namespace
 
-TFindFile::TFindFile(const DirectoryLister& lister, std::u16string windowsDirectory)
-    : fileLoop_(lister), dirLoop_(lister), baseDir_(std::move(windowsDirectory)) {
+TFindFile::TFindFile(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory)
+    : localTime_(localTime), fileLoop_(lister), dirLoop_(lister), baseDir_(std::move(windowsDirectory)) {
     fileLoop_.OnFind = [this](TFindFirstLoop&, const TFindData& findData, bool& cancel) {
         FileLoopFind(findData, cancel);
     };
     dirLoop_.OnFind = [this](TFindFirstLoop&, const TFindData& findData, bool& cancel) {
         DirLoopFind(findData, cancel);
     };
+}
+
+int32_t TFindFile::TimeProperty(int index) const {
+    const uint64_t local = localTime_.UtcToLocal(TimeBounds.at(static_cast<size_t>(index)));
+    return static_cast<int32_t>(DosDateTimeFromFileTime(local).value_or(0));
+}
+
+void TFindFile::SetTimeProperty(int index, int32_t dosDateTime) {
+    const bool isFrom = index % 2 == 0;
+    const uint32_t value = dosDateTime != 0 ? static_cast<uint32_t>(dosDateTime)
+                           : isFrom         ? kEarliestDosDateTime
+                                            : kLatestDosDateTime;
+    if (const auto local = FileTimeFromDosDateTime(value)) {
+        TimeBounds.at(static_cast<size_t>(index)) = localTime_.LocalToUtc(*local);
+    }
 }
 
 // With wide paths a trailing backslash can never be half of a character.

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "folder_size/dos_date_time.h"
 #include "folder_size/find_first_loop.h"
+#include "platform/local_time.h"
 
 namespace kuvano {
 
@@ -43,7 +45,7 @@ public:
     using OnFindHandler = std::function<void(TFindFile& sender, const TFindData& findData,
                                              const std::u16string& currentDir, bool& cancel)>;
 
-    TFindFile(const DirectoryLister& lister, std::u16string windowsDirectory);
+    TFindFile(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory);
 
     OnFindHandler OnFind;
     std::function<void()> ProcessMessages;
@@ -64,6 +66,13 @@ public:
     std::u16string FileMask = u"*.*";
     std::u16string DirMask = u"*.*";
 
+    // The six bounds as DOS date-times in local time: 0 FromLastWriteTime,
+    // 1 ToLastWriteTime, 2 FromCreationTime, 3 ToCreationTime,
+    // 4 FromLastAccessTime, 5 ToLastAccessTime. Writing 0 gives the widest
+    // bound; a date that does not exist is ignored.
+    int32_t TimeProperty(int index) const;
+    void SetTimeProperty(int index, int32_t dosDateTime);
+
     const std::u16string& BaseDir() const { return baseDir_; }
     // Shorter than two characters: ignored. One trailing backslash is cut off.
     void SetBaseDir(std::u16string value);
@@ -81,6 +90,7 @@ private:
     int32_t FlatWalk();
     int32_t TreeWalk();
 
+    const LocalTime& localTime_;
     TFindFirstLoop fileLoop_;
     TFindFirstLoop dirLoop_;
     std::u16string baseDir_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/fake_directory_lister.h"
+#include "support/fake_local_time.h"
 
 namespace kuvano {
 namespace {
@@ -81,7 +82,8 @@ protected:
     }
 
     FakeDirectoryLister lister;
-    TFindFile find{lister, u"C:\\windows"};
+    testing::FakeLocalTime japan;
+    TFindFile find{lister, japan, u"C:\\windows"};
     std::vector<std::u16string> reported;
 };
 
@@ -164,9 +166,53 @@ TEST_F(TFindFileTest, NeverEntersALinkAndRefusesANestedRun) {
     EXPECT_EQ(nestedResults, 8);
 }
 
+TEST_F(TFindFileTest, TimeBoundsReadAndWriteAsLocalDosDateTimes) {
+    constexpr int32_t kApril18 = 0x50920000;  // 2020-04-18 00:00:00
+    constexpr int32_t kApril19 = 0x50930000;
+    find.SetTimeProperty(0, kApril18);
+    find.SetTimeProperty(1, kApril19);
+    EXPECT_EQ(find.TimeProperty(0), kApril18);
+    EXPECT_EQ(find.TimeProperty(1), kApril19);
+    // Stored in UTC: local midnight in Japan is 15:00 the day before.
+    EXPECT_EQ(find.TimeBounds[0], *FileTimeFromDosDateTime(0x50917800));  // 2020-04-17 15:00:00
+
+    find.SetTimeProperty(2, 0);
+    find.SetTimeProperty(3, 0);
+    EXPECT_EQ(static_cast<uint32_t>(find.TimeProperty(2)), kEarliestDosDateTime);
+    EXPECT_EQ(static_cast<uint32_t>(find.TimeProperty(3)), kLatestDosDateTime);
+
+    find.SetTimeProperty(4, 0x50BE0000);                        // 2020-05-30: fine
+    find.SetTimeProperty(4, 0x50BF0000);                        // 2020-05-31: fine
+    find.SetTimeProperty(4, static_cast<int32_t>(0x505E0000));  // 2020-02-30 does not exist: ignored
+    EXPECT_EQ(find.TimeProperty(4), 0x50BF0000);
+}
+
+TEST(DosDateTime, ConvertsBothWaysWithinItsYears) {
+    struct Case {
+        uint32_t dos;
+        int64_t secondsSince1601;
+    };
+    const Case cases[] = {
+        {0x00210000, 11'960'006'400},  // 1980-01-01 00:00:00
+        {0x50920000, 13'231'641'600},  // 2020-04-18 00:00:00
+        {0x284FBF7D, 12'595'132'798},  // 2000-02-15 23:59:58
+        {0xEF9FBF7D, 15'746'918'398},  // 2099-12-31 23:59:58
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FileTimeFromDosDateTime(c.dos), static_cast<uint64_t>(c.secondsSince1601) * 10'000'000)
+            << std::hex << c.dos;
+        EXPECT_EQ(DosDateTimeFromFileTime(static_cast<uint64_t>(c.secondsSince1601) * 10'000'000), c.dos)
+            << std::hex << c.dos;
+    }
+    EXPECT_EQ(FileTimeFromDosDateTime(0x00200000), std::nullopt);                     // month 0
+    EXPECT_EQ(DosDateTimeFromFileTime(0), std::nullopt);                              // 1601
+    EXPECT_EQ(DosDateTimeFromFileTime(11'960'006'401ull * 10'000'000), 0x00210000u);  // odd seconds round down
+}
+
 TEST(TFindFileBaseDir, CutsOneTrailingBackslashAndIgnoresTooShortValues) {
     FakeDirectoryLister lister;
-    TFindFile find(lister, u"C:\\windows");
+    testing::FakeLocalTime japan;
+    TFindFile find(lister, japan, u"C:\\windows");
     EXPECT_EQ(find.BaseDir(), u"C:\\windows");
     find.SetBaseDir(u"C:\\");
     EXPECT_EQ(find.BaseDir(), u"C:");

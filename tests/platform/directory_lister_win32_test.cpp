@@ -1,4 +1,5 @@
 #include "platform/directory_lister_win32.h"
+#include "platform/local_time_win32.h"
 
 #include <windows.h>
 
@@ -21,7 +22,8 @@ TEST(DirectoryListerWin32, FeedsTheSearchEngineWithRealEntries) {
     testing::WriteFileBytes(folder.File(L"sub\\b.bin"), std::string(5000, 'b'));
 
     const DirectoryListerWin32 lister;
-    TFindFile find(lister, u"C:\\windows");
+    const LocalTimeWin32 localTime;
+    TFindFile find(lister, localTime, u"C:\\windows");
     find.SetBaseDir(FromWide(folder.Path()));
     find.SearchSubDir = true;
     std::vector<std::pair<std::u16string, uint64_t>> found;
@@ -29,6 +31,9 @@ TEST(DirectoryListerWin32, FeedsTheSearchEngineWithRealEntries) {
         found.emplace_back(entry.name, entry.size);
         EXPECT_NE(entry.lastWriteTime, 0u);
     };
+    find.Conditions = ConditionBit(fcLastWriteTime);  // the widest bounds, through the system's time zone
+    find.SetTimeProperty(0, 0);
+    find.SetTimeProperty(1, 0);
     EXPECT_EQ(find.Run(), 0);
     std::sort(found.begin(), found.begin() + 2);  // the system orders a folder's entries as it likes
     EXPECT_EQ(found,
