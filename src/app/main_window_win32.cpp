@@ -13,7 +13,7 @@ TForm1::TForm1(Settings& settings, const FileStore& store, std::u16string progra
 
 bool TForm1::Create() {
     // A tool window never gets a taskbar button.
-    return CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"});
+    return CreateWithOptions({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"});
 }
 
 void TForm1::Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& popupMenu) {

@@ -12,7 +12,7 @@ class TForm5 final : public BaseWindow<TForm5> {
 public:
     // Owned by the hidden main window, so that it never gets a taskbar button.
     bool Create(HWND owner) {
-        return CreateFromSpec(
+        return CreateWithOptions(
             {.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano", .parent = owner});
     }
 

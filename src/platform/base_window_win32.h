@@ -21,7 +21,7 @@ public:
     HWND Handle() const { return hwnd_; }
 
 protected:
-    struct WindowSpec {
+    struct WindowOptions {
         DWORD exStyle = 0;
         DWORD style = 0;
         const wchar_t* title = L"";
@@ -32,10 +32,11 @@ protected:
         int height = CW_USEDEFAULT;
     };
 
-    bool CreateFromSpec(const WindowSpec& spec) {
+    bool CreateWithOptions(const WindowOptions& options) {
         RegisterOnce();
-        return CreateWindowExW(spec.exStyle, Derived::ClassName(), spec.title, spec.style, spec.x, spec.y, spec.width,
-                               spec.height, spec.parent, nullptr, GetModuleHandleW(nullptr), this) != nullptr;
+        return CreateWindowExW(options.exStyle, Derived::ClassName(), options.title, options.style, options.x,
+                               options.y, options.width, options.height, options.parent, nullptr,
+                               GetModuleHandleW(nullptr), this) != nullptr;
     }
 
     // A window of the given client size, centred on the primary screen.
@@ -45,14 +46,14 @@ protected:
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
         const int width = frame.right - frame.left;
         const int height = frame.bottom - frame.top;
-        return CreateFromSpec({.exStyle = exStyle,
-                               .style = style,
-                               .title = title,
-                               .parent = owner,
-                               .x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                               .y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                               .width = width,
-                               .height = height});
+        return CreateWithOptions({.exStyle = exStyle,
+                                  .style = style,
+                                  .title = title,
+                                  .parent = owner,
+                                  .x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                  .y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                                  .width = width,
+                                  .height = height});
     }
 
     // The program's windows live until it ends: closing one only hides it.

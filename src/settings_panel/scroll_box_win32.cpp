@@ -5,7 +5,7 @@
 namespace kuvano {
 
 bool TScrollBox::Create(HWND parent, int left, int top, int width, int height) {
-    return CreateFromSpec({.exStyle = WS_EX_CLIENTEDGE,
+    return CreateWithOptions({.exStyle = WS_EX_CLIENTEDGE,
                            .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
                            .parent = parent,
                            .x = left,

@@ -27,7 +27,7 @@ POINT PointOf(LPARAM lParam) {
 }  // namespace
 
 bool TForm4::Create(HWND owner) {
-    if (!CreateFromSpec({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner})) {
+    if (!CreateWithOptions({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner})) {
         return false;
     }
     if (settings_.barhyoj == 1) ShowWindow(Handle(), SW_SHOWNOACTIVATE);

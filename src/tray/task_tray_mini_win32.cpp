@@ -31,7 +31,7 @@ public:
 private:
     // An invisible child of zero size.
     void CreateChild(HWND parent) {
-        CreateFromSpec({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0});
+        CreateWithOptions({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0});
     }
 };
 
