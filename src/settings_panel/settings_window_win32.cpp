@@ -24,6 +24,14 @@ constexpr std::array<int, 6> kSpinLefts{72, 99, 126, 154, 181, 208};
 constexpr std::array<const wchar_t*, 6> kSpinHints{L"100ギガの位", L"10ギガの位", L"1ギガの位",
                                                    L"100メガの位", L"10メガの位", L"1メガの位"};
 
+// Checks the button of `index` in a group and clears the others; none for no index.
+template <size_t N>
+void CheckOnly(const std::array<HWND, N>& buttons, std::optional<int> index) {
+    for (size_t i = 0; i < N; ++i) {
+        SendMessageW(buttons[i], BM_SETCHECK, index == static_cast<int>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
 std::wstring MemoLetters() {
     std::wstring text;
     for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
@@ -80,8 +88,8 @@ void TForm2::AddControls() {
     AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
 
     scrollBox1_.Create(Handle(), 8, 24, 520, 153);
-    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, {0, 0, 593, 300},
-                           kListBox1, listFont_.get());
+    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP,
+                           {0, 0, 593, 300}, kListBox1, listFont_.get());
     SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
     scrollBox1_.SetContent(listBox1_, 593, 300);
     SetWindowPos(memo1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -185,14 +193,8 @@ void TForm2::paneKosin() {
         for (const std::u16string& line : view.lines) {
             SendMessageW(listBox1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(line)));
         }
-        for (size_t i = 0; i < unitButtons_.size(); ++i) {
-            SendMessageW(unitButtons_[i], BM_SETCHECK,
-                         view.unitButton == static_cast<int>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-        for (size_t i = 0; i < kindButtons_.size(); ++i) {
-            SendMessageW(kindButtons_[i], BM_SETCHECK,
-                         view.kindButton == static_cast<int>(i) ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
+        CheckOnly(unitButtons_, view.unitButton);
+        CheckOnly(kindButtons_, view.kindButton);
     } catch (...) {
     }
 }
@@ -204,16 +206,10 @@ void TForm2::OnCommand(int id, int notification) {
         FormClose();
     } else if (id >= kFirstUnitButton && id < kFirstUnitButton + 4 && notification == BN_CLICKED) {
         settings_.tani = id - kFirstUnitButton;
-        for (size_t i = 0; i < unitButtons_.size(); ++i) {
-            SendMessageW(unitButtons_[i], BM_SETCHECK,
-                         static_cast<int>(i) == settings_.tani ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
+        CheckOnly(unitButtons_, settings_.tani);
     } else if (id >= kFirstKindButton && id < kFirstKindButton + 3 && notification == BN_CLICKED) {
         settings_.syurui = id - kFirstKindButton;
-        for (size_t i = 0; i < kindButtons_.size(); ++i) {
-            SendMessageW(kindButtons_[i], BM_SETCHECK,
-                         static_cast<int>(i) == settings_.syurui ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
+        CheckOnly(kindButtons_, settings_.syurui);
     }
 }
 

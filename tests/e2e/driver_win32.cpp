@@ -157,6 +157,20 @@ std::vector<Driver::Rgb> Driver::Screenshot(int x, int y, int width, int height)
     throw std::runtime_error("no screenshot arrived");
 }
 
+Driver::TrayMatch Driver::TrayShows(const PixelImage& picture) {
+    const auto screen = Screenshot(kTrayIconX, kTrayIconY, picture.width, picture.height);
+    TrayMatch match{0, 0};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgba p = picture.At(x, y);
+            if (p.a == 0) continue;
+            ++match.opaque;
+            match.matching += screen[static_cast<size_t>(y * picture.width + x)] == Rgb{p.r, p.g, p.b};
+        }
+    }
+    return match;
+}
+
 bool Driver::HasVisibleStyle(HWND window) {
     for (HWND w = window; w; w = GetAncestor(w, GA_PARENT)) {
         if (!(GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE)) return false;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/pixel_image.h"
+
 namespace kuvano::e2e {
 
 // Drives the real Kuvano.exe from outside, as a user's desktop would: starts
@@ -45,6 +47,15 @@ public:
     };
     // The screen's pixels, row by row, as the X server shows them.
     static std::vector<Rgb> Screenshot(int x, int y, int width, int height);
+
+    // How many of the picture's opaque pixels the tray icon's place shows,
+    // and how many there are.
+    struct TrayMatch {
+        int matching;
+        int opaque;
+        bool Whole() const { return matching == opaque; }
+    };
+    static TrayMatch TrayShows(const PixelImage& picture);
 
     // Where the notification area shows the first icon of a 1280 x 800 desktop.
     static constexpr int kTrayIconX = 1262;

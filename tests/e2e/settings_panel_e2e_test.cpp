@@ -37,18 +37,6 @@ std::vector<std::wstring> ListLines(HWND listBox) {
     return lines;
 }
 
-// How many opaque pixels of the picture the screen shows at the tray icon.
-bool TrayShows(const PixelImage& picture) {
-    const auto screen = Driver::Screenshot(Driver::kTrayIconX, Driver::kTrayIconY, 16, 16);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const Rgba p = picture.At(x, y);
-            if (p.a != 0 && !(screen[static_cast<size_t>(y * 16 + x)] == Driver::Rgb{p.r, p.g, p.b})) return false;
-        }
-    }
-    return true;
-}
-
 // T: is a 16 MiB drive with 15 MiB free (with-scratch-mounts.sh).
 TEST(SettingsPanelEndToEnd, ListsTheDrivesAndTheTrayAndSidebarFollowTheChoices) {
     ASSERT_EQ(GetDriveTypeW(L"T:\\"), static_cast<UINT>(DRIVE_FIXED)) << "run through with-scratch-mounts.sh";
@@ -89,7 +77,8 @@ TEST(SettingsPanelEndToEnd, ListsTheDrivesAndTheTrayAndSidebarFollowTheChoices) 
     ASSERT_TRUE(found);
     Wait(700);
     const PixelImage barOfT = TrayPictures(TrayIconKind::Bar).at(13);  // 15/16 free
-    EXPECT_TRUE(TrayShows(barOfT)) << "the tray follows the chosen drive and picture within half a second";
+    EXPECT_TRUE(Driver::TrayShows(barOfT).Whole())
+        << "the tray follows the chosen drive and picture within half a second";
 
     // 20 MiB of warning: T (15 MiB free) blinks in the tray.
     SendMessageW(GetDlgItem(form2, TForm2::kFirstSpinButtons + 4), UDM_SETPOS32, 0, 2);
@@ -97,8 +86,8 @@ TEST(SettingsPanelEndToEnd, ListsTheDrivesAndTheTrayAndSidebarFollowTheChoices) 
     bool sawFrame = false;
     bool sawLevel = false;
     for (int look = 0; look < 8; ++look) {
-        sawFrame = sawFrame || TrayShows(frame);
-        sawLevel = sawLevel || TrayShows(barOfT);
+        sawFrame = sawFrame || Driver::TrayShows(frame).Whole();
+        sawLevel = sawLevel || Driver::TrayShows(barOfT).Whole();
         Wait(150);
     }
     EXPECT_TRUE(sawFrame && sawLevel) << "the tray icon blinks";

@@ -27,26 +27,6 @@ std::wstring StartCopy(const ScratchFolder& folder) {
     return program;
 }
 
-// How many opaque pixels of the picture the screen shows at the tray icon.
-int MatchingPixels(const PixelImage& picture) {
-    const auto screen = Driver::Screenshot(Driver::kTrayIconX, Driver::kTrayIconY, 16, 16);
-    int matching = 0;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const Rgba expected = picture.At(x, y);
-            const Driver::Rgb shown = screen[static_cast<size_t>(y * 16 + x)];
-            matching += expected.a != 0 && shown == Driver::Rgb{expected.r, expected.g, expected.b};
-        }
-    }
-    return matching;
-}
-
-int OpaquePixels(const PixelImage& picture) {
-    int count = 0;
-    for (const Rgba& p : picture.pixels) count += p.a != 0;
-    return count;
-}
-
 PixelImage StarOfDriveC() {
     const DriveSpace space = DrivePlatformWin32().Space(u"C:\\");
     return TrayPictures(TrayIconKind::Star).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
@@ -60,7 +40,7 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
 
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // two ticks
     const PixelImage star = StarOfDriveC();
-    EXPECT_EQ(MatchingPixels(star), OpaquePixels(star)) << "the tray shows the star of drive C's level";
+    EXPECT_TRUE(Driver::TrayShows(star).Whole()) << "the tray shows the star of drive C's level";
 
     Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -79,7 +59,8 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
     PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    EXPECT_LT(MatchingPixels(star), OpaquePixels(star) / 2) << "the icon is gone after the close";
+    EXPECT_LT(Driver::TrayShows(star).matching, Driver::TrayShows(star).opaque / 2)
+        << "the icon is gone after the close";
     EXPECT_TRUE(testing::FileExists(folder.File(L"Kuvano.ini")));
 }
 
@@ -106,15 +87,15 @@ TEST(TrayEndToEnd, TheIconComesBackWhenTheTaskbarIsCreatedAnew) {
     ASSERT_TRUE(mainWindow.has_value());
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));
     const PixelImage star = StarOfDriveC();
-    ASSERT_EQ(MatchingPixels(star), OpaquePixels(star));
+    ASSERT_TRUE(Driver::TrayShows(star).Whole());
 
     ForgetTrayIcon(*mainWindow);
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // ticks cannot modify what is gone
-    EXPECT_LT(MatchingPixels(star), OpaquePixels(star) / 2) << "the icon should be gone";
+    EXPECT_LT(Driver::TrayShows(star).matching, Driver::TrayShows(star).opaque / 2) << "the icon should be gone";
 
     SendMessageW(*mainWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    EXPECT_EQ(MatchingPixels(star), OpaquePixels(star)) << "the icon is back";
+    EXPECT_TRUE(Driver::TrayShows(star).Whole()) << "the icon is back";
 
     PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
