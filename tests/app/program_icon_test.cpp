@@ -59,13 +59,5 @@ TEST(ProgramIcon, SmallStarHasTheShapeOfTheTrayStar) {
     }
 }
 
-TEST(ProgramIcon, LargeStarIsTheSmallOneAtTwiceTheSize) {
-    const PixelImage large = ProgramIcon32();
-    const PixelImage small = ProgramIcon16();
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) EXPECT_EQ(Opaque(large, x, y), Opaque(small, x / 2, y / 2)) << x << "," << y;
-    }
-}
-
 }  // namespace
 }  // namespace kuvano

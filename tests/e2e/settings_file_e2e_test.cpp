@@ -45,42 +45,5 @@ TEST(SettingsFileEndToEnd, TheFileIsNamedAfterTheProgram) {
     EXPECT_FALSE(testing::FileExists(folder.File(L"Kuvano.ini")));
 }
 
-TEST(SettingsFileEndToEnd, AHandEditedFileKeepsWhatKuvanoDoesNotKnow) {
-    ScratchFolder folder(L"e2e-hand-edited");
-    const std::string edited =
-        "; my notes about Kuvano\r\n"
-        "\r\n"
-        "[setei]\r\n"
-        "drivenam = D\r\n"
-        "tani=abc\r\n"
-        "\r\n"
-        "[mine]\r\n"
-        "anything=goes\r\n"
-        "\r\n"
-        "[saidbar]\r\n"
-        "iti=4\r\n"
-        "enGrf=1\r\n";
-    testing::WriteFileBytes(folder.File(L"Kuvano.ini"), edited);
-    RunAndClose(folder, L"Kuvano.exe");
-    EXPECT_EQ(ReadFileBytes(folder.File(L"Kuvano.ini")),
-              "; my notes about Kuvano\r\n"
-              "\r\n"
-              "[setei]\r\n"
-              "drivenam = D\r\n"
-              "tani=3\r\n"
-              "syurui=2\r\n"
-              "barhyoj=1\r\n"
-              "\r\n"
-              "[mine]\r\n"
-              "anything=goes\r\n"
-              "\r\n"
-              "[saidbar]\r\n"
-              "iti=4\r\n"
-              "enGrf=1\r\n"
-              "[keikoku]\r\ntenm1=0\r\ntenm2=0\r\ntenm3=0\r\ntenm4=0\r\ntenm5=0\r\ntenm6=0\r\n"
-              "[color]\r\naki=12632256\r\n"
-              "[taskbar]\r\nhidari=1\r\n");
-}
-
 }  // namespace
 }  // namespace kuvano

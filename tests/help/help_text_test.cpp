@@ -60,43 +60,6 @@ TEST(HelpFile, Has106CrLfLinesAndNoByteOrderMark) {
     EXPECT_EQ(rejoined, bytes);
 }
 
-TEST(HelpFile, FixedLinesAreVerbatim) {
-    const std::pair<size_t, std::string_view> fixed[] = {
-        {1, "Kuvano V4.3"},
-        {3, "【ソフトの概要】"},
-        {4, "すべてのドライブの空き容量をサイドバー表示形式でリアルタイムに表示します。"},
-        {5, "バー表示と円グラフ表示を切り替えできます。"},
-        {11, "フリーソフト"},
-        {14, "Windows11で動作確認しています。"},
-        {17, "任意のフォルダにKuvano.exeとKuvano.aviを置いてKuvano.exeを実行するだけです。"},
-        {18, "レジストリは変更しません。"},
-        {19, "いらなくなったら、そのフォルダごと削除すればOKです。"},
-        {21, "(C) 2024 Kuvano"},
-        {23, "【特長】"},
-        {24, "1.タスクトレイにアイコン化しますのでじゃまになりません。"},
-        {25, "2.タスクバーの空き容量は棒グラフ(または円グラフ)で表示しますので、ひと目で"},
-        {26, "確認できて便利です。"},
-        {27, "3.タスクトレイに、パソコンに接続されているハードディスクやUSB接続ドライブを"},
-        {28, "どれかひとつ選んで表示できます。"},
-        {29, "4.表示単位をバイト、キロバイト、メガバイト、ギガバイトからひとつ選んで表示できます。"},
-        {30, "5.空き容量は0.5秒ごとに取得しています。"},
-        {31, "6.空き容量の警告サイズを設定すると、そのサイズ以下になった時にタスクトレイ"},
-        {32, "アイコンが点滅しますので便利です。"},
-        {33, "7.タスクトレイのアイコンは棒グラフ形、円形、星形のどれかひとつ選んで表示できます。"},
-        {34, "8.デスクトップ画面の左端(または上・下・右端)にタスクバーとして、全てのディスクの"},
-        {35, "空き容量を棒グラフ(または円グラフ)で表示できます。"},
-        {36, "9.おまけとして、各ドライブ容量や任意のフォルダサイズ一覧表を表示するパネルもあります。"},
-        {44, "各種設定を実行ファイルの置いてあるフォルダにKuvano.iniファイルとして保存します。"},
-        {46, "【変更履歴】"},
-        {106, " "},
-    };
-    for (const auto& [number, text] : fixed) EXPECT_EQ(Line(number), text) << "line " << number;
-    // The contact line must not point at a real address.
-    EXPECT_FALSE(Line(8).empty());
-    EXPECT_EQ(Line(8).find('@'), std::string::npos);
-    EXPECT_EQ(Line(8).find("://"), std::string::npos);
-}
-
 TEST(HelpFile, SectionHeadingsAreBracketedAndSeparatedByEmptyLines) {
     const std::vector<size_t> expected = {3, 7, 10, 13, 16, 23, 38, 43, 46};
     std::vector<size_t> headings;

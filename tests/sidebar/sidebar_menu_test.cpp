@@ -7,28 +7,6 @@
 namespace kuvano {
 namespace {
 
-TEST(SidebarMenu, HasTenCommandsAndTwoSeparatorsInOrder) {
-    const std::u16string_view captions[] = {
-        u"上端表示(&T)",
-        u"下端表示(&D)",
-        u"左端表示(&L)",
-        u"右端表示(&R)",
-        u"-",
-        u"棒グラフ／円グラフ切り替え(&P)",
-        u"設定パネル表示(&S)",
-        u"タスクバーの色設定(&C)",
-        u"フォルダサイズ表示（＆F)",
-        u"バージョン＆ヘルプ(&H)",
-        u"-",
-        u"Kuvanoの終了(&X)",
-    };
-    const int pictures[] = {7, 6, 3, 4, -1, 9, 10, 2, 8, 5, -1, 1};
-    for (size_t i = 0; i < kSidebarMenu.size(); ++i) {
-        EXPECT_EQ(kSidebarMenu[i].caption, captions[i]) << i;
-        EXPECT_EQ(kSidebarMenu[i].picture, pictures[i]) << i;
-    }
-}
-
 TEST(SidebarMenu, EdgeItemsChooseTheirEdgeAndTheStyleSwitchesBackAndForth) {
     EXPECT_EQ(EdgeOf(SidebarCommand::popUe), 1);
     EXPECT_EQ(EdgeOf(SidebarCommand::popSita), 2);
