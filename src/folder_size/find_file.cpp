@@ -37,6 +37,19 @@ TFindFile::TFindFile(const DirectoryLister& lister, const LocalTime& localTime, 
     dirLoop_.OnFind = [this](TFindFirstLoop&, const TFindData& findData, bool& cancel) {
         DirLoopFind(findData, cancel);
     };
+    SetTodayAsDefaultBounds();
+}
+
+// Every "from" bound today at 00:00, every "to" bound tomorrow at 00:00.
+void TFindFile::SetTodayAsDefaultBounds() {
+    constexpr uint64_t kDay = 86'400ull * 10'000'000;
+    const uint64_t now = localTime_.NowLocal();
+    const uint32_t today = DosDateTimeFromFileTime(now).value_or(kEarliestDosDateTime) & 0xFFFF0000;
+    const uint32_t tomorrow = DosDateTimeFromFileTime(now + kDay).value_or(kLatestDosDateTime) & 0xFFFF0000;
+    for (int index = 0; index < 6; index += 2) {
+        SetTimeProperty(index, static_cast<int32_t>(today));
+        SetTimeProperty(index + 1, static_cast<int32_t>(tomorrow));
+    }
 }
 
 int32_t TFindFile::TimeProperty(int index) const {
@@ -98,23 +111,25 @@ bool TFindFile::Passes(const TFindData& findData) const {
     return (findData.attributes & mustHave_) == mustHave_ && (findData.attributes & mustNotHave_) == 0;
 }
 
-void TFindFile::FileLoopFind(const TFindData& findData, bool& cancel) {
+// Lets the host handle its messages, then tells whether the walk goes on.
+bool TFindFile::ContinueAfterMessages(bool& cancel) {
     if (ProcessMessages) ProcessMessages();
-    if (Cancelled) {
-        cancel = true;
-        return;
-    }
-    if (IsDotEntry(findData.name) || !Passes(findData)) return;
-    OnFind(*this, findData, currentDir_, cancel);
+    if (Cancelled) cancel = true;
+    return !cancel;
+}
+
+void TFindFile::FileLoopFind(const TFindData& findData, bool& cancel) {
+    if (!ContinueAfterMessages(cancel)) return;
+    if (!IsDotEntry(findData.name) && Passes(findData)) OnFind(*this, findData, currentDir_, cancel);
+    if (sharedListing_ && !cancel) QueueSubdirectory(findData);
 }
 
 void TFindFile::DirLoopFind(const TFindData& findData, bool& cancel) {
-    if (ProcessMessages) ProcessMessages();
-    if (Cancelled) {
-        cancel = true;
-        return;
-    }
-    // A link may lead back to its own ancestor: it is reported, never entered.
+    if (ContinueAfterMessages(cancel)) QueueSubdirectory(findData);
+}
+
+// A link may lead back to its own ancestor: it is reported, never entered.
+void TFindFile::QueueSubdirectory(const TFindData& findData) {
     if ((findData.attributes & kAttributeDirectory) && !(findData.attributes & kAttributeReparsePoint) &&
         !IsDotEntry(findData.name)) {
         dirList_.push_back(currentDir_ + u"\\" + findData.name);
@@ -122,18 +137,23 @@ void TFindFile::DirLoopFind(const TFindData& findData, bool& cancel) {
 }
 
 int32_t TFindFile::FlatWalk() {
+    sharedListing_ = false;
     currentDir_ = baseDir_;
     fileLoop_.SetPath(currentDir_ + u"\\" + FileMask);
     return fileLoop_.Run();
 }
 
 // Breadth first: every entry of a directory before any of its subdirectories'.
+// When both masks are the same, one listing serves the report and the queue,
+// in the same order that two listings would give.
 int32_t TFindFile::TreeWalk() {
+    sharedListing_ = FileMask == DirMask;
     dirList_.assign(1, baseDir_);
     for (size_t i = 0; i < dirList_.size(); ++i) {
         currentDir_ = dirList_[i];
         fileLoop_.SetPath(currentDir_ + u"\\" + FileMask);
         if (const int32_t result = fileLoop_.Run(); result != 0) return result;
+        if (sharedListing_) continue;
         dirLoop_.SetPath(currentDir_ + u"\\" + DirMask);
         if (const int32_t result = dirLoop_.Run(); result != 0) return result;
     }

@@ -52,7 +52,8 @@ public:
     bool Cancelled = false;
     bool ExceptionOnCancel = false;
 
-    // Bounds as UTC file times, inclusive, in the order last write, creation, last access.
+    // Bounds as UTC file times, inclusive, in the order last write, creation,
+    // last access; at first from today 00:00 to tomorrow 00:00, local time.
     std::array<uint64_t, 6> TimeBounds{};
     int32_t MinSize = 0;
     int32_t MaxSize = 0x7FFFFFFF;
@@ -84,8 +85,11 @@ public:
     int32_t Run();
 
 private:
+    void SetTodayAsDefaultBounds();
+    bool ContinueAfterMessages(bool& cancel);
     void FileLoopFind(const TFindData& findData, bool& cancel);
     void DirLoopFind(const TFindData& findData, bool& cancel);
+    void QueueSubdirectory(const TFindData& findData);
     bool Passes(const TFindData& findData) const;
     int32_t FlatWalk();
     int32_t TreeWalk();
@@ -99,6 +103,7 @@ private:
     uint32_t mustHave_ = 0;
     uint32_t mustNotHave_ = 0;
     bool running_ = false;
+    bool sharedListing_ = false;
 };
 
 }  // namespace kuvano

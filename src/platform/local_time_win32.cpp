@@ -29,4 +29,10 @@ uint64_t LocalTimeWin32::UtcToLocal(uint64_t utcFileTime) const {
     return AsValue(local);
 }
 
+uint64_t LocalTimeWin32::NowLocal() const {
+    FILETIME utc{};
+    GetSystemTimeAsFileTime(&utc);
+    return UtcToLocal(AsValue(utc));
+}
+
 }  // namespace kuvano

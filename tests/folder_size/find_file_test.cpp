@@ -98,6 +98,34 @@ TEST_F(TFindFileTest, WalksOneFolderOrTheTreeBreadthFirst) {
                                                      u"C:\\A\\B\\D", u"C:\\A\\C\\c1.txt", u"C:\\A\\B\\D\\d1.txt"}));
 }
 
+TEST_F(TFindFileTest, EqualMasksListEachFolderOnceInTheSameOrder) {
+    find.SearchSubDir = true;
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(lister.opened, 4);  // A, B, C, D
+    const std::vector<std::u16string> shared = reported;
+
+    reported.clear();
+    lister.opened = 0;
+    find.DirMask = u"*";
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(lister.opened, 8);
+    EXPECT_EQ(reported, shared);
+
+    // A report mask that matches no folder still descends through DirMask.
+    reported.clear();
+    find.FileMask = u"*1.txt";
+    EXPECT_EQ(find.Run(), 0);
+    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B\\b1.txt",
+                                                     u"C:\\A\\C\\c1.txt", u"C:\\A\\B\\D\\d1.txt"}));
+}
+
+TEST_F(TFindFileTest, AnEnumerationErrorEndsTheTreeWalkAfterItsEntries) {
+    find.SearchSubDir = true;
+    lister.failAfterFirst[u"C:\\A\\B"] = 59;  // an unexpected network error
+    EXPECT_EQ(find.Run(), 59);
+    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C"}));
+}
+
 TEST_F(TFindFileTest, AttributeTestsPickPlainSubfolders) {
     find.SearchSubDir = true;
     find.Conditions = ConditionBit(fcDirectory) | ConditionBit(fcHidden) | ConditionBit(fcSystem);
@@ -207,6 +235,17 @@ TEST(DosDateTime, ConvertsBothWaysWithinItsYears) {
     EXPECT_EQ(FileTimeFromDosDateTime(0x00200000), std::nullopt);                     // month 0
     EXPECT_EQ(DosDateTimeFromFileTime(0), std::nullopt);                              // 1601
     EXPECT_EQ(DosDateTimeFromFileTime(11'960'006'401ull * 10'000'000), 0x00210000u);  // odd seconds round down
+}
+
+TEST(TFindFileDefaults, BoundsSpanTodayInLocalTime) {
+    FakeDirectoryLister lister;
+    // 2020-04-18 23:30 local: tomorrow is the 19th.
+    const testing::FakeLocalTime japan(9, *FileTimeFromDosDateTime(0x5092BBC0));
+    const TFindFile find(lister, japan, u"C:\\windows");
+    for (int index : {0, 2, 4}) EXPECT_EQ(find.TimeProperty(index), 0x50920000);
+    for (int index : {1, 3, 5}) EXPECT_EQ(find.TimeProperty(index), 0x50930000);
+    EXPECT_EQ(find.MaxSize, 0x7FFFFFFF);
+    EXPECT_EQ(find.FileMask, u"*.*");
 }
 
 TEST(TFindFileBaseDir, CutsOneTrailingBackslashAndIgnoresTooShortValues) {
