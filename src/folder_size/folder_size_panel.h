@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "folder_size/folder_history.h"
+#include "folder_size/folder_survey.h"
+
+namespace kuvano {
+
+// What the folder size window shows of the panel's state.
+class FolderSizeView {
+public:
+    virtual ~FolderSizeView() = default;
+    // Start button off, stop button on and the animation playing, or the reverse.
+    virtual void ShowSurveying(bool surveying) = 0;
+    virtual void ShowHistory(const FolderHistory& history) = 0;
+    virtual void ShowRows(const std::vector<SurveyRow>& rows) = 0;
+};
+
+// The folder size panel's behaviour, apart from its controls.
+class FolderSizePanel {
+public:
+    using FolderExists = std::function<bool(const std::u16string&)>;
+
+    // The history starts with the program's own folder, the fallback of every survey.
+    FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
+                    FolderExists folderExists, std::u16string homeFolder);
+
+    // One survey of the folder shown in the history box; one that no longer
+    // exists gives way to the home folder. Ignored while a survey runs, so a
+    // history pick or a double-click cannot start a survey inside another.
+    void Survey(const std::u16string& shownFolder);
+    // A folder from the picker: network paths are refused.
+    void FolderChosen(const std::u16string& folder);
+    void RowSelected(size_t row);
+    void SortBy(int column);
+    // The stop button, and closing the window.
+    void Stop();
+
+    const FolderHistory& History() const { return history_; }
+
+private:
+    FolderSurvey& survey_;
+    FolderSizeView& view_;
+    FolderExists folderExists_;
+    std::u16string homeFolder_;
+    FolderHistory history_;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,27 @@
+#include "platform/text_collation_win32.h"
+
+#include <windows.h>
+
+namespace kuvano {
+namespace {
+
+const wchar_t* Chars(std::u16string_view text) {
+    return reinterpret_cast<const wchar_t*>(text.data());
+}
+
+int Length(std::u16string_view text) {
+    return static_cast<int>(text.size());
+}
+
+}  // namespace
+
+int TextCollationWin32::Compare(std::u16string_view a, std::u16string_view b) const {
+    return CompareStringEx(LOCALE_NAME_USER_DEFAULT, 0, Chars(a), Length(a), Chars(b), Length(b), nullptr, nullptr, 0) -
+           CSTR_EQUAL;
+}
+
+bool TextCollationWin32::EqualIgnoringCase(std::u16string_view a, std::u16string_view b) const {
+    return CompareStringOrdinal(Chars(a), Length(a), Chars(b), Length(b), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace kuvano

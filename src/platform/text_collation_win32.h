@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/text_collation.h"
+
+namespace kuvano {
+
+class TextCollationWin32 final : public TextCollation {
+public:
+    int Compare(std::u16string_view a, std::u16string_view b) const override;
+    bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) const override;
+};
+
+}  // namespace kuvano
