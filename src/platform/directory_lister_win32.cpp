@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/long_path.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
@@ -11,15 +12,15 @@ uint64_t FileTimeValue(const FILETIME& time) {
     return uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
 }
 
-TFindData FromFindData(const WIN32_FIND_DATAW& data) {
-    TFindData entry;
+// Fills the caller's entry in place: its name keeps its storage from one entry to the next.
+void Fill(const WIN32_FIND_DATAW& data, TFindData& entry) {
     entry.attributes = data.dwFileAttributes;
     entry.creationTime = FileTimeValue(data.ftCreationTime);
     entry.lastAccessTime = FileTimeValue(data.ftLastAccessTime);
     entry.lastWriteTime = FileTimeValue(data.ftLastWriteTime);
     entry.size = uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-    entry.name = FromWide(data.cFileName);
-    return entry;
+    const std::wstring_view name(data.cFileName);
+    entry.name.assign(reinterpret_cast<const char16_t*>(name.data()), name.size());
 }
 
 class FindEnumeration final : public DirectoryLister::Enumeration {
@@ -30,12 +31,12 @@ public:
     FindEnumeration& operator=(const FindEnumeration&) = delete;
 
     bool Next(TFindData& entry, uint32_t& error) override {
-        WIN32_FIND_DATAW data{};
+        WIN32_FIND_DATAW data;
         if (!FindNextFileW(search_, &data)) {
             error = GetLastError();
             return false;
         }
-        entry = FromFindData(data);
+        Fill(data, entry);
         return true;
     }
 
@@ -47,10 +48,12 @@ private:
 
 std::unique_ptr<DirectoryLister::Enumeration> DirectoryListerWin32::Open(const std::u16string& pattern,
                                                                          TFindData& first) const {
-    WIN32_FIND_DATAW data{};
-    const HANDLE search = FindFirstFileW(Wide(pattern), &data);
+    WIN32_FIND_DATAW data;
+    // The basic level leaves out the short 8.3 name, which nobody reads here.
+    const HANDLE search = FindFirstFileExW(Wide(LongPath(pattern)), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                           nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return nullptr;
-    first = FromFindData(data);
+    Fill(data, first);
     return std::make_unique<FindEnumeration>(search);
 }
 

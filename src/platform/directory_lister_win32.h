@@ -4,7 +4,8 @@
 
 namespace kuvano {
 
-// Lists through FindFirstFileW and FindNextFileW.
+// Lists through FindFirstFileExW and FindNextFileW, in large fetches and
+// beyond 260 characters for absolute paths.
 class DirectoryListerWin32 final : public DirectoryLister {
 public:
     std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "folder_size/find_file.h"
+#include "folder_size/folder_survey.h"
 #include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
 
@@ -43,6 +44,45 @@ TEST(DirectoryListerWin32, FeedsTheSearchEngineWithRealEntries) {
     EXPECT_EQ(lister.Open(FromWide(folder.File(L"missing\\*.*")), first), nullptr);
     DeleteFileW(folder.File(L"sub\\b.bin").c_str());
     RemoveDirectoryW(folder.File(L"sub").c_str());
+}
+
+// A chain of folders beyond 260 characters, made and removed through "\\?\"
+// paths, its innermost folder holding names in two scripts. Each folder's
+// name ends in a dot, which only such a path keeps: Wine has no length
+// limit, but it too trims the dot from a plain path.
+TEST(DirectoryListerWin32, ListsAndCountsBeyond260Characters) {
+    testing::ScratchFolder folder(L"long");
+    const std::wstring prefix = L"\\\\?\\";
+    std::vector<std::wstring> chain{prefix + folder.Path()};
+    while (chain.back().size() - prefix.size() <= 260) {
+        chain.push_back(chain.back() + L"\\" + std::wstring(40, L'd') + L".");
+        ASSERT_TRUE(CreateDirectoryW(chain.back().c_str(), nullptr));
+    }
+    const std::wstring files[] = {chain.back() + L"\\日本語のファイル.txt", chain.back() + L"\\Ελληνικά.bin"};
+    testing::WriteFileBytes(files[0], std::string(1234, 'j'));
+    testing::WriteFileBytes(files[1], std::string(4321, 'g'));
+
+    const DirectoryListerWin32 lister;
+    std::vector<std::u16string> names;
+    TFindData entry;
+    if (const auto listing = lister.Open(FromWide(chain.back().substr(prefix.size())) + u"\\*.*", entry)) {
+        names.push_back(entry.name);
+        for (uint32_t error = 0; listing->Next(entry, error);) names.push_back(entry.name);
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::u16string>{u".", u"..", u"Ελληνικά.bin", u"日本語のファイル.txt"}));
+
+    const LocalTimeWin32 localTime;
+    const OrdinalCollation collation;
+    FolderSurvey survey(lister, localTime, u"C:\\windows", collation);
+    survey.Run(FromWide(folder.Path()));
+    std::vector<std::pair<int64_t, int64_t>> rows;
+    for (const SurveyRow& row : survey.Rows()) rows.emplace_back(row.bytes, row.entries);
+    // Below the first folder of the chain: the other folders and the two files.
+    EXPECT_EQ(rows, (std::vector<std::pair<int64_t, int64_t>>{{5555, static_cast<int64_t>(chain.size())}}));
+
+    for (const std::wstring& file : files) DeleteFileW(file.c_str());
+    for (size_t i = chain.size() - 1; i > 0; --i) RemoveDirectoryW(chain[i].c_str());
 }
 
 }  // namespace
