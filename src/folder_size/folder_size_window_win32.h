@@ -2,24 +2,76 @@
 
 #include <windows.h>
 
+#include <array>
+#include <optional>
+#include <string>
+
+#include "folder_size/folder_dialog_win32.h"
+#include "folder_size/folder_size_panel.h"
+#include "folder_size/folder_survey.h"
+#include "folder_size/pump_throttle.h"
 #include "platform/base_window_win32.h"
+#include "app/pixel_image.h"
+#include "platform/directory_lister_win32.h"
+#include "platform/form_helpers_win32.h"
+#include "platform/local_time_win32.h"
+#include "platform/text_collation_win32.h"
+#include "platform/unique_handle_win32.h"
 
 namespace kuvano {
 
-// TForm5: the folder size panel. Created hidden at start; its survey is yet
-// to come.
-class TForm5 final : public BaseWindow<TForm5> {
+// TForm5: the folder size panel. Surveys a folder's first-level subfolders
+// on the window's own thread, handing the window its messages during the
+// walk so that it stays usable and can be stopped.
+class TForm5 final : public BaseWindow<TForm5>, private FolderSizeView {
 public:
+    enum ControlId : int { kListView1 = 100, kBitBtn1, kCombo1, kBitBtn2, kBitBtn3, kAnimate1 };
+    static constexpr wchar_t kCaption[] = L"Kuvano フォルダサイズ検索(注意：検索にはかなり時間がかかります)";
+    static constexpr wchar_t kAnimationFile[] = L"Kuvano.avi";
+
+    TForm5();
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner) {
-        return CreateWithOptions(
-            {.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano", .parent = owner});
-    }
+    bool Create(HWND owner);
 
     static const wchar_t* ClassName() { return L"TForm5"; }
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        return message == WM_CLOSE ? HideInsteadOfClosing() : DefaultHandling(message, wParam, lParam);
-    }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void FormCreate();
+    void AddControls();
+    void AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint);
+    void FormShow();
+    void FormCloseQuery();
+    void OnCommand(int id, int notification);
+    LRESULT OnNotify(const NMHDR& header);
+    void OnDisplayInfo(NMLVDISPINFOW& info);
+    void BitBtn1Click();
+    std::u16string ShownFolder() const;
+    void ProcessMessages();
+
+    void ShowSurveying(bool surveying) override;
+    void ShowHistory(const FolderHistory& history) override;
+    void ShowRows(const std::vector<SurveyRow>& rows) override;
+
+    DirectoryListerWin32 lister_;
+    LocalTimeWin32 localTime_;
+    TextCollationWin32 collation_;
+    std::u16string homeFolder_;
+    FolderSurvey survey_;
+    FolderSizePanel panel_;
+    PumpThrottle pumpThrottle_;
+    std::optional<TFolderDialog> folderDialog1_;
+    std::wstring displayText_;  // what the list shows of the cell it asked for last
+    UniqueFont font_;
+    UniqueBrush animationGround_;
+    UniqueImageList levelPictures_;
+    std::array<UniqueIcon, 3> buttonPictures_;
+    std::array<UniqueIcon, 3> disabledPictures_;
+    HWND hints_ = nullptr;
+    HWND listView1_ = nullptr;
+    HWND combo1_ = nullptr;
+    HWND animate1_ = nullptr;
+    std::array<HWND, 3> buttons_{};  // BitBtn1..3
 };
 
 }  // namespace kuvano

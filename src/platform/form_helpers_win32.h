@@ -24,6 +24,11 @@ struct Place {
 HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, Place place, int id,
                 HFONT font, DWORD exStyle = 0);
 
+// A tooltip window that shows the hints of `owner`'s controls.
+HWND CreateHintWindow(HWND owner);
+// Shows `text` as the hint of a child control of the hint window's owner.
+void AddHint(HWND hints, HWND control, const wchar_t* text);
+
 // Shows nothing new: a form that is already visible only comes to the front.
 void BringToFront(HWND window);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -52,5 +53,6 @@ using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullInvalidTraits<HBITMAP, DeleteObject>>;
 using UniqueFont = UniqueHandle<HFONT, NullInvalidTraits<HFONT, DeleteObject>>;
 using UniqueBrush = UniqueHandle<HBRUSH, NullInvalidTraits<HBRUSH, DeleteObject>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, NullInvalidTraits<HIMAGELIST, ImageList_Destroy>>;
 
 }  // namespace kuvano

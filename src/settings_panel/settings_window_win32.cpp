@@ -71,9 +71,7 @@ void TForm2::FormCreate() {
     listFont_ = FixedPitchFont(12);
     aqua_.reset(CreateSolidBrush(RGB(0, 255, 255)));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    hints_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    hints_ = CreateHintWindow(Handle());
     AddControls();
     AddSpinEdits();
 }
@@ -93,7 +91,7 @@ void TForm2::AddControls() {
     SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
     scrollBox1_.SetContent(listBox1_, 593, 300);
     SetWindowPos(memo1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    AddHint(listBox1_, L"クリックでドライブ選択");
+    AddHint(hints_, listBox1_, L"クリックでドライブ選択");
 
     AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX, {8, 184, 305, 41}, 0, font);
     for (size_t i = 0; i < unitButtons_.size(); ++i) {
@@ -113,7 +111,7 @@ void TForm2::AddControls() {
     AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
     const HWND bitBtn1 =
         AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_TABSTOP, {440, 231, 89, 33}, kBitBtn1, font);
-    AddHint(bitBtn1, L"この設定パネルを閉じる");
+    AddHint(hints_, bitBtn1, L"この設定パネルを閉じる");
 }
 
 // Digits change by the arrows and the up/down keys only: a typed character
@@ -130,7 +128,7 @@ void TForm2::AddSpinEdits() {
         SendMessageW(spinEdits_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
         SendMessageW(spinEdits_[i], UDM_SETRANGE32, 0, 9);
         SendMessageW(spinEdits_[i], UDM_SETPOS32, 0, loadedDigits_[i]);
-        AddHint(edit, kSpinHints[i]);
+        AddHint(hints_, edit, kSpinHints[i]);
     }
 }
 
@@ -147,16 +145,6 @@ LRESULT CALLBACK TForm2::DigitEditProc(HWND edit, UINT message, WPARAM wParam, L
         default: break;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
-}
-
-void TForm2::AddHint(HWND control, const wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 WarningDigits TForm2::CurrentWarningDigits() const {

@@ -56,7 +56,6 @@ private:
     void SpinEditClick(int digit);
     void AddControls();
     void AddSpinEdits();
-    void AddHint(HWND control, const wchar_t* text);
     LRESULT OnColour(HDC dc, HWND control);
     static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
                                           DWORD_PTR form);

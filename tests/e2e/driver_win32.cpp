@@ -1,5 +1,7 @@
 #include "e2e/driver_win32.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -169,6 +171,32 @@ Driver::TrayMatch Driver::TrayShows(const PixelImage& picture) {
         }
     }
     return match;
+}
+
+// The list view reads and writes the item record in its own process, so the
+// record and its text buffer are placed there.
+std::wstring Driver::ListViewText(HWND listView, int row, int column) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(listView, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) throw std::runtime_error("cannot open the list's process");
+    constexpr int kCapacity = 1024;
+    const size_t size = sizeof(LVITEMW) + kCapacity * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    item.cchTextMax = kCapacity;
+    std::wstring text(kCapacity, L'\0');
+    bool ok = remote && WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+    const auto length =
+        ok ? SendMessageW(listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)) : 0;
+    ok = ok && ReadProcessMemory(process, item.pszText, text.data(), kCapacity * sizeof(wchar_t), nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    if (!ok) throw std::runtime_error("cannot read the list's text");
+    text.resize(static_cast<size_t>(length));
+    return text;
 }
 
 bool Driver::HasVisibleStyle(HWND window) {

@@ -38,6 +38,9 @@ public:
     // Every top-level window of class `className` of the program.
     static std::vector<HWND> WindowsOf(const std::wstring& program, const wchar_t* className);
 
+    // The text of one cell of a list view in another process.
+    static std::wstring ListViewText(HWND listView, int row, int column);
+
     // Sends the tray icon's notification, as the shell does for a mouse action.
     static void NotifyTray(HWND mainWindow, UINT mouseMessage);
 

@@ -16,20 +16,33 @@ ScratchFolder::ScratchFolder(std::wstring_view purpose) {
     if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a scratch folder");
 }
 
-ScratchFolder::~ScratchFolder() {
+namespace {
+
+// Removes a folder with everything in it, read-only files included.
+void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
-    const HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &entry);
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = entry.cFileName;
-            if (name != L"." && name != L"..") {
-                SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(File(name).c_str());
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileW(path.c_str());
             }
         } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryW(path_.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+ScratchFolder::~ScratchFolder() {
+    RemoveTree(path_);
 }
 
 void WriteFileBytes(const std::wstring& path, std::string_view bytes) {

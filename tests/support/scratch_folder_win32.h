@@ -6,7 +6,7 @@
 namespace kuvano::testing {
 
 // A new, empty folder under the system's temporary folder, removed with its
-// files when the object goes.
+// files and subfolders when the object goes.
 class ScratchFolder {
 public:
     explicit ScratchFolder(std::wstring_view purpose);

@@ -23,7 +23,7 @@ trap unmount_all EXIT
 mkdir -p "$scratch/readonly" "$scratch/full" "$scratch/exact"
 unmount_all
 
-mount -t tmpfs -o size=1m tmpfs "$scratch/readonly"
+mount -t tmpfs -o size=4m tmpfs "$scratch/readonly"
 printf '[setei]\r\ntani=1\r\n' > "$scratch/readonly/Kuvano.ini"
 if [ -n "${KUVANO_EXE_UNIX:-}" ]; then cp "$KUVANO_EXE_UNIX" "$scratch/readonly/Kuvano.exe"; fi
 mount -o remount,ro "$scratch/readonly"

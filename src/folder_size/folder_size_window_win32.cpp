@@ -1,0 +1,259 @@
+#include "folder_size/folder_size_window_win32.h"
+
+#include <commctrl.h>
+
+#include "folder_size/folder_size_pictures.h"
+#include "folder_size/survey_animation.h"
+#include "platform/form_helpers_win32.h"
+#include "platform/icon_from_pixels_win32.h"
+#include "platform/locale_win32.h"
+#include "platform/long_path.h"
+#include "platform/message_pump_win32.h"
+#include "platform/module_path_win32.h"
+#include "platform/wide_text_win32.h"
+
+namespace kuvano {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // the close box only
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kClientWidth = 636;
+constexpr int kClientHeight = 449;
+constexpr int kHistoryRows = 20;
+
+struct Column {
+    const wchar_t* title;
+    int width;
+};
+constexpr std::array<Column, 3> kColumns{{{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}}};
+
+std::u16string WindowsDirectory() {
+    wchar_t buffer[MAX_PATH]{};
+    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
+    return length < MAX_PATH ? FromWide({buffer, length}) : std::u16string();
+}
+
+// The executable's folder with its trailing backslash, as the survey's fallback.
+std::u16string ProgramFolder() {
+    const std::u16string path = ProgramPath();
+    return path.substr(0, path.find_last_of(u"\\:") + 1);
+}
+
+bool IsFolder(const std::u16string& path) {
+    const DWORD attributes = GetFileAttributesW(Wide(LongPath(path)));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::u16string ItemText(HWND combo, LRESULT index) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (index < 0 || length < 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return FromWide(text);
+}
+
+}  // namespace
+
+TForm5::TForm5()
+    : homeFolder_(ProgramFolder()),
+      survey_(lister_, localTime_, WindowsDirectory(), collation_),
+      panel_(survey_, collation_, *this, IsFolder, homeFolder_),
+      pumpThrottle_(kSurveyPumpInterval) {
+    survey_.SetProcessMessages([this] { ProcessMessages(); });
+}
+
+bool TForm5::Create(HWND owner) {
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    return CreateWithOptions({.exStyle = kExStyle,
+                              .style = kStyle,
+                              .title = kCaption,
+                              .parent = owner,
+                              .x = 10,
+                              .y = 10,
+                              .width = frame.right - frame.left,
+                              .height = frame.bottom - frame.top});
+}
+
+LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: FormCreate(); return 0;
+        case WM_SHOWWINDOW:
+            if (wParam) FormShow();
+            return DefaultHandling(message, wParam, lParam);
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == animate1_) return reinterpret_cast<LRESULT>(animationGround_.get());
+            return DefaultHandling(message, wParam, lParam);
+        case WM_CLOSE: FormCloseQuery(); return 0;
+        default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void TForm5::FormCreate() {
+    font_ = FormFont(12);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
+    hints_ = CreateHintWindow(Handle());
+    folderDialog1_.emplace(Handle());
+    AddControls();
+    ShowHistory(panel_.History());
+    ShowSurveying(false);
+}
+
+void TForm5::AddControls() {
+    const HFONT font = font_.get();
+    listView1_ = AddControl(Handle(), WC_LISTVIEWW, L"",
+                            LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+                            {4, 33, 617, 405}, kListView1, font, WS_EX_CLIENTEDGE);
+    SendMessageW(listView1_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    for (size_t i = 0; i < kColumns.size(); ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = const_cast<wchar_t*>(kColumns[i].title);
+        column.cx = kColumns[i].width;
+        SendMessageW(listView1_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+    levelPictures_.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kSurveyLevels, 0));
+    for (int level = 0; level < kSurveyLevels; ++level) {
+        ImageList_AddIcon(levelPictures_.get(), IconFromPixels(LevelPicture(level)).get());
+    }
+    SendMessageW(listView1_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(levelPictures_.get()));
+
+    AddButton(0, kBitBtn1, {8, 4, 25, 25}, FolderButtonPicture(), L"フォルダ参照");
+    combo1_ = AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, {40, 5, 489, 300},
+                         kCombo1, font);
+    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, 12);
+    SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
+    AddButton(1, kBitBtn2, {536, 4, 27, 25}, StartButtonPicture(), L"検索開始");
+    AddButton(2, kBitBtn3, {568, 4, 25, 25}, StopButtonPicture(), L"検索中止");
+
+    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {600, 3, 25, 25}, kAnimate1, font);
+    // Without the clip beside the program the panel works the same, only still.
+    const std::u16string clip = homeFolder_ + FromWide(kAnimationFile);
+    SendMessageW(animate1_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip)));
+}
+
+void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint) {
+    const HWND button =
+        AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, place, id, font_.get());
+    buttonPictures_[index] = IconFromPixels(picture);
+    disabledPictures_[index] = IconFromPixels(DisabledPicture(picture));
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonPictures_[index].get()));
+    AddHint(hints_, button, hint);
+    buttons_[index] = button;
+}
+
+// The pointer rests on the folder button, which has the focus.
+void TForm5::FormShow() {
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    SetCursorPos(frame.left + 20, frame.top + 45);
+    SetFocus(buttons_[0]);
+}
+
+void TForm5::FormCloseQuery() {
+    panel_.Stop();
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm5::OnCommand(int id, int notification) {
+    switch (id) {
+        case kBitBtn1:
+            if (notification == BN_CLICKED) BitBtn1Click();
+            break;
+        case kBitBtn2:
+            if (notification == BN_CLICKED) panel_.Survey(ShownFolder());
+            break;
+        case kBitBtn3:
+            if (notification == BN_CLICKED) panel_.Stop();
+            break;
+        case kCombo1:
+            if (notification == CBN_SELCHANGE) panel_.Survey(ShownFolder());
+            // Long paths can be read in a list as wide as the screen.
+            if (notification == CBN_DROPDOWN)
+                SendMessageW(combo1_, CB_SETDROPPEDWIDTH, GetSystemMetrics(SM_CXSCREEN) - 60, 0);
+            break;
+        default: break;
+    }
+}
+
+LRESULT TForm5::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom != listView1_) return 0;
+    switch (header.code) {
+        case LVN_GETDISPINFOW: OnDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))); break;
+        case LVN_ITEMCHANGED: {
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if (change.iItem >= 0 && (change.uChanged & LVIF_STATE) &&
+                ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
+                panel_.RowSelected(static_cast<size_t>(change.iItem));
+            }
+            break;
+        }
+        case NM_DBLCLK: panel_.Survey(ShownFolder()); break;
+        case LVN_COLUMNCLICK: panel_.SortBy(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem); break;
+        default: break;
+    }
+    return 0;
+}
+
+// The list holds no rows of its own: it asks for each cell it draws.
+void TForm5::OnDisplayInfo(NMLVDISPINFOW& info) {
+    LVITEMW& item = info.item;
+    const auto& rows = survey_.Rows();
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.size()) return;
+    const SurveyRow& row = rows[static_cast<size_t>(item.iItem)];
+    if (item.mask & LVIF_IMAGE) item.iImage = row.level;
+    if (!(item.mask & LVIF_TEXT)) return;
+    const std::u16string separator = UserThousandsSeparator();
+    const std::u16string text = item.iSubItem == kColumnMegabytes ? MegabyteText(row, separator)
+                                : item.iSubItem == kColumnFolder  ? row.folder
+                                                                  : EntriesText(row, separator);
+    displayText_.assign(text.begin(), text.end());
+    item.pszText = displayText_.data();
+}
+
+void TForm5::BitBtn1Click() {
+    if (folderDialog1_->Execute()) panel_.FolderChosen(folderDialog1_->Directory);
+}
+
+std::u16string TForm5::ShownFolder() const {
+    return ItemText(combo1_, SendMessageW(combo1_, CB_GETCURSEL, 0, 0));
+}
+
+// Looking at the clock is cheap; the queue is looked at every few milliseconds.
+void TForm5::ProcessMessages() {
+    if (pumpThrottle_.Due(PumpThrottle::Clock::now()) && !PumpPendingMessages()) panel_.Stop();
+}
+
+void TForm5::ShowSurveying(bool surveying) {
+    const std::array<bool, 3> enabled{true, !surveying, surveying};
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        EnableWindow(buttons_[i], enabled[i]);
+        const HICON picture = (enabled[i] ? buttonPictures_[i] : disabledPictures_[i]).get();
+        SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
+    }
+    if (surveying) {
+        SendMessageW(animate1_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
+    } else {
+        SendMessageW(animate1_, ACM_STOP, 0, 0);
+        SendMessageW(animate1_, ACM_PLAY, 1, MAKELPARAM(0, 0));  // back to the still picture
+    }
+}
+
+void TForm5::ShowHistory(const FolderHistory& history) {
+    SendMessageW(combo1_, CB_RESETCONTENT, 0, 0);
+    for (const std::u16string& folder : history.Items()) {
+        SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder)));
+    }
+    SendMessageW(combo1_, CB_SETCURSEL, history.Selected(), 0);
+}
+
+void TForm5::ShowRows(const std::vector<SurveyRow>& rows) {
+    SendMessageW(listView1_, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
+    InvalidateRect(listView1_, nullptr, FALSE);
+}
+
+}  // namespace kuvano

@@ -1,0 +1,70 @@
+#include "folder_size/folder_size_window_win32.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/module_path_win32.h"
+
+namespace kuvano {
+namespace {
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class FolderSizeWindowTest : public ::testing::Test {
+protected:
+    FolderSizeWindowTest() { EXPECT_TRUE(form5.Create(nullptr)); }
+    ~FolderSizeWindowTest() override { DestroyWindow(form5.Handle()); }
+    HWND Control(int id) const { return GetDlgItem(form5.Handle(), id); }
+
+    TForm5 form5;
+};
+
+TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {
+    EXPECT_EQ(TextOf(form5.Handle()), TForm5::kCaption);
+    RECT client{};
+    GetClientRect(form5.Handle(), &client);
+    EXPECT_EQ(client.right, 636);
+    EXPECT_EQ(client.bottom, 449);
+    EXPECT_FALSE(GetWindowLongW(form5.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+
+    const HWND list = Control(TForm5::kListView1);
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
+    const struct {
+        const wchar_t* title;
+        int width;
+    } columns[] = {{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}};
+    for (int i = 0; i < 3; ++i) {
+        wchar_t title[32]{};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = title;
+        column.cchTextMax = 32;
+        ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
+        EXPECT_STREQ(title, columns[i].title);
+        EXPECT_EQ(column.cx, columns[i].width);
+    }
+    const auto pictures = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    EXPECT_EQ(ImageList_GetImageCount(pictures), 14);
+
+    // The history holds the program's folder alone, selected.
+    const HWND combo = Control(TForm5::kCombo1);
+    const std::wstring program(reinterpret_cast<const wchar_t*>(ProgramPath().c_str()));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(TextOf(combo), program.substr(0, program.rfind(L'\\') + 1));
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
+    EXPECT_FALSE(IsWindowEnabled(Control(TForm5::kBitBtn3)));
+
+    SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN) - 60);
+}
+
+}  // namespace
+}  // namespace kuvano
