@@ -1,0 +1,130 @@
+// Times the folder size survey on a real tree natively, through the POSIX
+// lister, against du and find over the same first-level subfolders, and
+// checks that it counts what find counts.
+//   folder_survey_bench [TREE]
+// TREE, when given, is used as it is if it holds anything, else a tree is
+// made there and kept; without it a tree is made in a scratch folder.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "bench_tree_posix.h"
+#include "folder_size/folder_survey.h"
+#include "folder_size/pump_throttle.h"
+#include "platform/directory_lister_posix.h"
+#include "platform/file_names_posix.h"
+#include "side_by_side.h"
+#include "support/find_totals_posix.h"
+#include "support/scratch_folder_posix.h"
+#include "utc_local_time.h"
+
+namespace kuvano::bench {
+namespace {
+
+constexpr int kRounds = 5;
+constexpr double kTarget = 1.3;
+
+// The first-level subfolders a survey measures: plain folders, not hidden.
+std::vector<std::string> PlainSubfolders(const std::string& root) {
+    std::vector<std::string> folders;
+    for (const auto& entry : std::filesystem::directory_iterator(root)) {
+        if (entry.is_directory() && !entry.is_symlink() && !entry.path().filename().string().starts_with('.')) {
+            folders.push_back(entry.path().string());
+        }
+    }
+    std::ranges::sort(folders);
+    return folders;
+}
+
+std::string QuotedList(const std::vector<std::string>& folders) {
+    std::string list;
+    for (const std::string& folder : folders) list += " " + testing::ShellQuoted(folder);
+    return list;
+}
+
+// The subfolders whose rows are missing or whose totals differ from find's.
+int Mismatches(const FolderSurvey& survey, const std::vector<std::string>& folders) {
+    std::vector<std::string> measured;
+    int mismatches = 0;
+    for (const SurveyRow& row : survey.Rows()) {
+        const std::string folder = PosixPathFromWindows(row.folder);
+        measured.push_back(folder);
+        const testing::FindTotals found = testing::FindTotalsBelow(folder);
+        if (found == testing::FindTotals{row.bytes, row.entries}) continue;
+        std::printf("%s: survey %lld bytes, %lld entries; find %lld bytes, %lld entries\n", folder.c_str(),
+                    static_cast<long long>(row.bytes), static_cast<long long>(row.entries),
+                    static_cast<long long>(found.bytes), static_cast<long long>(found.entries));
+        ++mismatches;
+    }
+    std::ranges::sort(measured);
+    if (measured != folders) {
+        std::printf("the survey measured %zu folders, not the %zu plain subfolders\n", measured.size(), folders.size());
+        ++mismatches;
+    }
+    return mismatches;
+}
+
+int Run(const std::optional<std::string>& given) {
+    std::unique_ptr<testing::ScratchFolder> scratch;
+    std::string root;
+    if (given) {
+        root = std::filesystem::absolute(*given).lexically_normal().string();
+        if (root.size() > 1 && root.ends_with('/')) root.pop_back();
+        std::filesystem::create_directories(root);
+    } else {
+        scratch = std::make_unique<testing::ScratchFolder>("bench");
+        root = scratch->Path();
+    }
+    if (std::filesystem::is_empty(root)) {
+        const auto start = std::chrono::steady_clock::now();
+        const BenchTreeCounts made = MakeBenchTree(root);
+        std::printf("made %lld folders and %lld files in %.1f s\n", static_cast<long long>(made.folders),
+                    static_cast<long long>(made.files),
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    const std::vector<std::string> folders = PlainSubfolders(root);
+    std::printf("tree: %s, %zu first-level subfolders\n", root.c_str(), folders.size());
+
+    const DirectoryListerPosix lister;
+    const UtcLocalTime localTime;
+    const OrdinalCollation collation;
+    FolderSurvey survey(lister, localTime, u"C:\\Windows", collation);
+    // Natively there is no queue to look at; the clock is still read per entry, as in the program.
+    PumpThrottle throttle(kSurveyPumpInterval);
+    survey.SetProcessMessages([&throttle] { throttle.Due(PumpThrottle::Clock::now()); });
+    std::u16string base;
+    WindowsNameFromPosix(root, base);
+    const std::string list = QuotedList(folders);
+    std::vector<Contender> contenders{
+        {"survey (POSIX lister)", [&] { survey.Run(base); }, {}},
+        {"du -s --apparent-size -B1", [&] { testing::CommandOutput("du -s --apparent-size -B1" + list); }, {}},
+        {"find | wc -l", [&] { testing::CommandOutput("find" + list + " | wc -l"); }, {}},
+    };
+    RunSideBySide(contenders, kRounds);
+
+    std::printf("median of %d runs side by side, after one warm-up each:\n", kRounds);
+    for (const Contender& contender : contenders) {
+        std::printf("  %-28s %7.3f s\n", contender.name.c_str(), Median(contender.seconds));
+    }
+    const double survey_du = Median(contenders[0].seconds) / Median(contenders[1].seconds);
+    std::printf("survey / du   %.2f (target at most %.2f: %s)\n", survey_du, kTarget,
+                survey_du <= kTarget ? "met" : "missed");
+    std::printf("survey / find %.2f\n", Median(contenders[0].seconds) / Median(contenders[2].seconds));
+
+    const int mismatches = Mismatches(survey, folders);
+    std::printf("%s\n", mismatches == 0 ? "every subfolder's bytes and entries equal find's" : "MISMATCH");
+    return mismatches == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kuvano::bench
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: %s [TREE]\n", argv[0]);
+        return 2;
+    }
+    return kuvano::bench::Run(argc == 2 ? std::optional<std::string>(argv[1]) : std::nullopt);
+}
