@@ -2,18 +2,10 @@
 
 #include <cstdint>
 
+#include "app/little_endian.h"
+
 namespace kuvano {
 namespace {
-
-void Put16(std::string& out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void Put32(std::string& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
 
 size_t MaskRowBytes(int width) {
     return static_cast<size_t>((width + 31) / 32 * 4);

@@ -4,22 +4,14 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "app/little_endian.h"
+
 namespace kuvano {
 namespace {
 
 constexpr uint32_t kHasIndex = 0x10;  // main header flag
 constexpr uint32_t kKeyFrame = 0x10;  // index entry flag
 constexpr std::string_view kFrameChunk = "00db";
-
-void Put16(std::string& out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void Put32(std::string& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
 
 // RIFF chunks start on even offsets: an odd body gets one byte of padding.
 std::string Chunk(std::string_view id, std::string_view body) {
