@@ -8,6 +8,7 @@
 #include "folder_size/folder_size_window_win32.h"
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
+#include "platform/dll_search_win32.h"
 #include "platform/drive_platform_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
@@ -15,6 +16,8 @@
 #include "sidebar/sidebar_window_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything else is loaded: the program runs from download folders.
+    if (!kuvano::RestrictDllSearchToSystemFolder()) return 1;
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // The folder picker is a shell dialog: it needs COM on this thread.

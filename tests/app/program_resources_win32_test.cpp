@@ -1,5 +1,5 @@
-// What the built Kuvano.exe carries: a 64-bit GUI program with no runtime
-// DLLs of the compiler beside it, its manifest, version 4.3 and its icon.
+// What the built Kuvano.exe carries: a hardened 64-bit GUI program that
+// imports system DLLs only, its manifest, version 4.3 and its icon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "app/program_icon.h"
@@ -42,16 +44,68 @@ protected:
     HMODULE module_ = nullptr;
 };
 
-TEST(ProgramImage, IsA64BitGuiProgramThatNeedsNoCompilerRuntime) {
-    const std::string image = testing::ReadFileBytes(ProgramPath());
+// The parts of the image's headers the checks below read.
+struct ImageHeaders {
+    uint32_t pe;        // offset of the "PE" signature
+    uint32_t optional;  // offset of the optional header
+    uint32_t sections;  // offset of the section table
+    uint16_t sectionCount;
+};
+
+ImageHeaders HeadersOf(const std::string& image) {
     const uint32_t pe = Read32(image, 0x3C);
-    ASSERT_EQ(image.substr(pe, 4), std::string("PE\0\0", 4));
-    EXPECT_EQ(Read32(image, pe + 4) & 0xFFFF, 0x8664u);   // x64
-    EXPECT_EQ(Read32(image, pe + 24 + 68) & 0xFFFF, 2u);  // the GUI subsystem
-    std::string lower = image;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(tolower(c)); });
-    for (const char* runtime : {"libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll"}) {
-        EXPECT_EQ(lower.find(runtime), std::string::npos) << runtime;
+    const auto sizeOfOptional = static_cast<uint16_t>(Read32(image, pe + 20) & 0xFFFF);
+    return {pe, pe + 24, pe + 24 + sizeOfOptional, static_cast<uint16_t>(Read32(image, pe + 6) & 0xFFFF)};
+}
+
+// The file offset of a relative virtual address, through the section table.
+size_t FileOffset(const std::string& image, const ImageHeaders& headers, uint32_t rva) {
+    for (uint16_t i = 0; i < headers.sectionCount; ++i) {
+        const size_t section = headers.sections + i * 40u;
+        const uint32_t address = Read32(image, section + 12);
+        const uint32_t rawSize = Read32(image, section + 16);
+        if (rva >= address && rva < address + rawSize) return Read32(image, section + 20) + (rva - address);
+    }
+    throw std::out_of_range("address outside every section");
+}
+
+// The names of the DLLs the image imports from, in lower case.
+std::vector<std::string> ImportedDlls(const std::string& image, const ImageHeaders& headers) {
+    constexpr uint32_t kImportDirectory = 112 + 1 * 8;  // data directory 1 of a PE32+ optional header
+    std::vector<std::string> names;
+    size_t descriptor = FileOffset(image, headers, Read32(image, headers.optional + kImportDirectory));
+    for (; Read32(image, descriptor + 12) != 0; descriptor += 20) {
+        std::string name = image.c_str() + FileOffset(image, headers, Read32(image, descriptor + 12));
+        std::transform(name.begin(), name.end(), name.begin(), [](char c) { return static_cast<char>(tolower(c)); });
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST(ProgramImage, IsAHardened64BitGuiProgramThatImportsOnlySystemDlls) {
+    const std::string image = testing::ReadFileBytes(ProgramPath());
+    const ImageHeaders headers = HeadersOf(image);
+    ASSERT_EQ(image.substr(headers.pe, 4), std::string("PE\0\0", 4));
+    EXPECT_EQ(Read32(image, headers.pe + 4) & 0xFFFF, 0x8664u);                  // x64
+    EXPECT_EQ(Read32(image, headers.optional) & 0xFFFF, 0x20Bu);                 // PE32+
+    EXPECT_EQ(Read32(image, headers.optional + 68) & 0xFFFF, 2u);                // the GUI subsystem
+    EXPECT_EQ(Read32(image, headers.pe + 22) & IMAGE_FILE_RELOCS_STRIPPED, 0u);  // relocatable
+    EXPECT_NE(Read32(image, headers.optional + 112 + 5 * 8 + 4), 0u) << "a base relocation table";
+    const uint32_t dllCharacteristics = Read32(image, headers.optional + 70) & 0xFFFF;
+    for (const uint32_t flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA,
+                                IMAGE_DLLCHARACTERISTICS_NX_COMPAT}) {
+        EXPECT_EQ(dllCharacteristics & flag, flag) << std::hex << flag;
+    }
+
+    wchar_t system[MAX_PATH]{};
+    ASSERT_NE(GetSystemDirectoryW(system, MAX_PATH), 0u);
+    const std::vector<std::string> imports = ImportedDlls(image, headers);
+    EXPECT_FALSE(imports.empty());
+    for (const std::string& dll : imports) {
+        for (const char* runtime : {"libstdc++", "libgcc", "libwinpthread"})
+            EXPECT_FALSE(dll.starts_with(runtime)) << dll;
+        const std::wstring inSystem = std::wstring(system) + L"\\" + std::wstring(dll.begin(), dll.end());
+        EXPECT_TRUE(testing::FileExists(inSystem)) << dll << " is not a system DLL";
     }
 }
 
