@@ -19,6 +19,9 @@ set_tests_properties(wine_shutdown PROPERTIES
 
 add_test(NAME core_tests_under_wine COMMAND core_tests)
 
+add_test(NAME package_zip
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/../package/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+
 # Read-only and full folders and a drive of exact size are real mounts.
 add_test(NAME win32_tests
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch
