@@ -3,19 +3,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <utility>
 
 namespace kuvano {
 
-// Owns one system handle and closes it exactly once. Move-only.
+// Owns one system handle and closes it exactly once. Move-only. Counts the
+// handles of its kind that wrappers hold, since under Wine the system does
+// not count a process's GUI objects and a leak would show nowhere else.
 template <typename T, typename Traits>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(T handle) : handle_(handle) {}
+    explicit UniqueHandle(T handle) : handle_(handle) { Count(handle, +1); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : UniqueHandle(other.release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) reset(other.release());
         return *this;
@@ -25,13 +28,26 @@ public:
     T get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::Invalid(); }
 
-    T release() { return std::exchange(handle_, Traits::Invalid()); }
+    T release() {
+        Count(handle_, -1);
+        return std::exchange(handle_, Traits::Invalid());
+    }
     void reset(T handle = Traits::Invalid()) {
+        Count(handle, +1);
         const T old = std::exchange(handle_, handle);
+        Count(old, -1);
         if (old != Traits::Invalid()) Traits::Close(old);
     }
 
+    // Handles of this kind held by wrappers now.
+    static long long Held() { return held_.load(std::memory_order_relaxed); }
+
 private:
+    static void Count(T handle, int change) {
+        if (handle != Traits::Invalid()) held_.fetch_add(change, std::memory_order_relaxed);
+    }
+
+    static inline std::atomic<long long> held_{0};
     T handle_ = Traits::Invalid();
 };
 
