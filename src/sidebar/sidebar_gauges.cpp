@@ -1,5 +1,6 @@
 #include "sidebar/sidebar_gauges.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/free_level.h"
@@ -20,6 +21,33 @@ std::u16string_view UnitLabel(int32_t tani) {
         case 2: return u"[MB]=";
         default: return u"[GB]=";
     }
+}
+
+// What a gauge's picture depends on; nothing for a hidden gauge.
+struct GaugeLook {
+    TMyGaugeKind kind;
+    TBorderStyle border;
+    Rect place;
+    TColor color;
+    TColor foreColor;
+    TColor backColor;
+    int32_t percent;
+    bool showText;
+    std::u16string caption;
+    bool operator==(const GaugeLook&) const = default;
+};
+
+std::optional<GaugeLook> LookOf(const TMyGauge& gauge) {
+    if (!gauge.Visible) return std::nullopt;
+    return GaugeLook{gauge.Kind(),
+                     gauge.BorderStyle(),
+                     {gauge.Left, gauge.Top, gauge.Left + gauge.Width, gauge.Top + gauge.Height},
+                     gauge.Color,
+                     gauge.ForeColor(),
+                     gauge.BackColor(),
+                     gauge.PercentValue(),
+                     gauge.ShowText(),
+                     gauge.MyMoj};
 }
 
 }  // namespace
@@ -80,9 +108,25 @@ SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& driv
     }
 }
 
+// Under Wine a gauge's paint costs dozens of calls to the server: only the
+// changed ones are named.
+std::vector<Rect> SidebarGauges::Timer1Timer(std::u16string_view thousandsSeparator) {
+    std::array<std::optional<GaugeLook>, kSidebarSlots> before;
+    std::ranges::transform(BarGauges, before.begin(), LookOf);
+    Refresh(thousandsSeparator);
+    std::vector<Rect> areas;
+    for (size_t slot = 0; slot < kSidebarSlots; ++slot) {
+        const std::optional<GaugeLook> now = LookOf(BarGauges[slot]);
+        if (now == before[slot]) continue;
+        if (before[slot]) areas.push_back(before[slot]->place);
+        if (now && (!before[slot] || now->place != before[slot]->place)) areas.push_back(now->place);
+    }
+    return areas;
+}
+
 // Present drives take the slots in letter order; one that goes away moves the
 // later ones up at the next tick.
-void SidebarGauges::Timer1Timer(std::u16string_view thousandsSeparator) {
+void SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
     for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
     int slot = -1;
     for (const char letter : kDriveLetters) {

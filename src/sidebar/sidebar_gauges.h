@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/settings.h"
 #include "platform/drive_platform.h"
@@ -55,11 +56,14 @@ public:
     std::array<std::string, kSidebarSlots> BarDrives;
     std::array<BlinkFlag, kSidebarSlots> BarBlinkFlags{};
 
-    void Timer1Timer(std::u16string_view thousandsSeparator);
+    // One refresh. Returns where the strip must be painted anew: the places,
+    // before and after, of every gauge whose picture changed.
+    std::vector<Rect> Timer1Timer(std::u16string_view thousandsSeparator);
     // The explorer parameters for the clicked gauge, found by its name "gIcoN".
     std::u16string myBarIconClick(const TMyGauge& sender) const;
 
 private:
+    void Refresh(std::u16string_view thousandsSeparator);
     void myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;

@@ -20,6 +20,11 @@ bool Contains(const TMyGauge& gauge, POINT at) {
            at.y < gauge.Top + gauge.Height;
 }
 
+bool Meets(const TMyGauge& gauge, const RECT& area) {
+    return gauge.Left < area.right && gauge.Left + gauge.Width > area.left && gauge.Top < area.bottom &&
+           gauge.Top + gauge.Height > area.top;
+}
+
 POINT PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -95,6 +100,7 @@ void TForm4::FormCreate() {
 void TForm4::myBarDock(bool renew) {
     if (!dock_) return;
     dock_->myBarDock(renew, settings_.iti, settings_.GaugeWidth, MonitorRects());
+    InvalidateRect(Handle(), nullptr, FALSE);  // ticks repaint only changed gauges
     RECT client{};
     GetClientRect(Handle(), &client);
     TOOLINFOW tool{};
@@ -115,12 +121,15 @@ void TForm4::FormHide() {
 void TForm4::Timer1Timer() {
     if (!gauges_) return;
     try {
-        gauges_->Timer1Timer(UserThousandsSeparator());
+        for (const Rect& area : gauges_->Timer1Timer(UserThousandsSeparator())) {
+            const RECT rect{area.left, area.top, area.right, area.bottom};
+            InvalidateRect(Handle(), &rect, FALSE);
+        }
     } catch (...) {
         // A failed tick leaves the rest hidden until the next one.
+        InvalidateRect(Handle(), nullptr, FALSE);
     }
     UpdateHints();
-    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TForm4::Paint() {
@@ -130,7 +139,7 @@ void TForm4::Paint() {
     FillRect(dc, &paint.rcPaint, background.get());
     if (gauges_) {
         for (const TMyGauge& gauge : gauges_->BarGauges) {
-            if (!gauge.Visible) continue;
+            if (!gauge.Visible || !Meets(gauge, paint.rcPaint)) continue;
             GdiGaugeCanvas canvas(dc, {gauge.Left, gauge.Top}, font_.get());
             gauge.Paint(canvas);
         }

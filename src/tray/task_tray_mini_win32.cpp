@@ -1,6 +1,9 @@
 #include "tray/task_tray_mini_win32.h"
 
 #include <algorithm>
+#include <array>
+#include <type_traits>
+#include <utility>
 
 #include "platform/base_window_win32.h"
 #include "tray/tray_registry.h"
@@ -60,7 +63,7 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
-TTaskTrayMini::TTaskTrayMini(HWND owner) : owner_(owner) {
+TTaskTrayMini::TTaskTrayMini(HWND owner, TrayNotifier notify) : owner_(owner), notify_(std::move(notify)) {
     CallbackWindow().EnsureCreated(owner);
     identifier_ = CallbackWindow().trayRegistry.Register(this);
     record_.cbSize = sizeof(record_);
@@ -70,24 +73,31 @@ TTaskTrayMini::TTaskTrayMini(HWND owner) : owner_(owner) {
 
 TTaskTrayMini::~TTaskTrayMini() {
     CallbackWindow().trayRegistry.Unregister(this);
-    if (shown_) Shell_NotifyIconW(NIM_DELETE, &record_);
+    if (shown_) notify_(NIM_DELETE, &record_);
 }
 
 void TTaskTrayMini::SetIcon(uint8_t mode, HICON icon, std::u16string_view tip) {
-    record_.hWnd = CallbackWindow().EnsureCreated(owner_);
+    const HWND callback = CallbackWindow().EnsureCreated(owner_);
+    const std::u16string text = TrayTipText(tip);
+    std::array<wchar_t, std::extent_v<decltype(NOTIFYICONDATAW::szTip)>> tipText{};
+    std::copy(text.begin(), text.end(), tipText.begin());
+    // Under Wine each modify costs the shell milliseconds, and most ticks change nothing.
+    const bool unchanged =
+        record_.hWnd == callback && record_.hIcon == icon && std::ranges::equal(tipText, record_.szTip);
+    record_.hWnd = callback;
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.hIcon = icon;
-    const std::u16string text = TrayTipText(tip);
-    std::fill(std::begin(record_.szTip), std::end(record_.szTip), L'\0');
-    std::copy(text.begin(), text.end(), record_.szTip);
+    std::ranges::copy(tipText, record_.szTip);
     switch (mode) {
         case kAdd:
-            Shell_NotifyIconW(NIM_ADD, &record_);
+            notify_(NIM_ADD, &record_);
             shown_ = true;
             break;
-        case kModify: Shell_NotifyIconW(NIM_MODIFY, &record_); break;
+        case kModify:
+            if (!unchanged) notify_(NIM_MODIFY, &record_);
+            break;
         case kDelete:
-            Shell_NotifyIconW(NIM_DELETE, &record_);
+            notify_(NIM_DELETE, &record_);
             shown_ = false;
             break;
         default: break;
@@ -95,7 +105,7 @@ void TTaskTrayMini::SetIcon(uint8_t mode, HICON icon, std::u16string_view tip) {
 }
 
 void TTaskTrayMini::TaskbarCreated() {
-    if (shown_) Shell_NotifyIconW(NIM_ADD, &record_);
+    if (shown_) notify_(NIM_ADD, &record_);
 }
 
 void TTaskTrayMini::Dispatch(UINT mouseMessage) {

@@ -18,6 +18,9 @@ struct TrayMouseEvent {
 
 using TrayMouseHandler = std::function<void(const TrayMouseEvent&)>;
 
+// How a component hands its icon to the shell: Shell_NotifyIconW, or a test's recorder.
+using TrayNotifier = std::function<BOOL(DWORD, NOTIFYICONDATAW*)>;
+
 // A menu and the window whose WM_COMMAND handler carries out its items.
 struct TrayPopupMenu {
     HMENU menu = nullptr;
@@ -34,7 +37,7 @@ public:
     enum Mode : uint8_t { kAdd = 0, kModify = 1, kDelete = 2 };
 
     // `owner` is the form whose window comes to the foreground for each action.
-    explicit TTaskTrayMini(HWND owner);
+    explicit TTaskTrayMini(HWND owner, TrayNotifier notify = Shell_NotifyIconW);
     ~TTaskTrayMini();
     TTaskTrayMini(const TTaskTrayMini&) = delete;
     TTaskTrayMini& operator=(const TTaskTrayMini&) = delete;
@@ -50,7 +53,8 @@ public:
     bool EnableMMouseDown = true;
 
     // Mode 0 adds the icon, 1 modifies it, 2 deletes it; other modes only fill
-    // the record. The shell's answer is not looked at.
+    // the record. A modify that changes neither the picture nor the tip is
+    // not sent. The shell's answer is not looked at.
     void SetIcon(uint8_t mode, HICON icon, std::u16string_view tip);
 
     // After Explorer restarts, the new taskbar knows no icons: put ours back.
@@ -61,6 +65,7 @@ public:
 
 private:
     HWND owner_;
+    TrayNotifier notify_;
     int32_t identifier_;
     NOTIFYICONDATAW record_{};
     bool shown_ = false;

@@ -127,6 +127,28 @@ TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
     EXPECT_EQ(gauges.BarGauges[0].Progress(), 100);  // the warning frame is a full gauge
 }
 
+// Where slots 0 and 1 sit on the default strip: bars at the left edge.
+constexpr Rect kSlot0{0, 5, 8, 37};
+constexpr Rect kSlot1{0, 43, 8, 75};
+
+TEST_F(SidebarGaugesTest, NamesForRepaintOnlyTheGaugesWhosePictureChanged) {
+    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));  // both appear
+    settings.tani = 0;                                                         // only the hints change
+    EXPECT_EQ(gauges.Timer1Timer(u","), std::vector<Rect>{});
+    drives.drives[u"E:\\"].space = {50, 100};
+    EXPECT_EQ(gauges.Timer1Timer(u","), std::vector<Rect>{kSlot1});
+    drives.drives.erase(u"C:\\");  // E moves up and its old place empties
+    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    settings.enGrf = true;  // a pie is wider: the old place and the new one
+    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
+}
+
+TEST_F(SidebarGaugesTest, NamesABlinkingGaugeForRepaintAtEveryStep) {
+    gauges.Timer1Timer(u",");
+    digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
+    for (int step = 0; step < 3; ++step) EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+}
+
 TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
     gauges.Timer1Timer(u",");
     EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[1]), u"/e ,/select, E:\\");

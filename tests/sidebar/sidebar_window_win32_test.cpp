@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sidebar/gdi_gauge_canvas_win32.h"
 #include "support/fake_drive_platform.h"
 #include "support/fake_warning_digits.h"
 
@@ -76,6 +77,28 @@ TEST_F(SidebarWindowTest, RefreshesItsGaugesAndHintsEverySecond) {
     const HWND hints = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
     ASSERT_NE(hints, nullptr);
     EXPECT_EQ(SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), kSidebarSlots + 1);  // a tool per gauge, one for the strip
+}
+
+TEST_F(SidebarWindowTest, PaintsAnewOnlyTheGaugesThatChanged) {
+    settings.barhyoj = 1;
+    ASSERT_TRUE(form4.Create(nullptr));
+    form4.Link(warning, {});
+    const auto tick = [this] { SendMessageW(form4.Handle(), WM_TIMER, TForm4::kTimer1, 0); };
+    tick();
+    UpdateWindow(form4.Handle());
+    tick();
+    EXPECT_FALSE(GetUpdateRect(form4.Handle(), nullptr, FALSE)) << "nothing changed: nothing to paint";
+
+    drives.drives[u"E:\\"].space = {0, 100};  // E fills up: its bar turns full and red
+    tick();
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(form4.Handle(), &update, FALSE));
+    const RECT slot1{0, 43, 8, 75};
+    EXPECT_TRUE(EqualRect(&update, &slot1));
+    UpdateWindow(form4.Handle());
+    const HDC dc = GetDC(form4.Handle());
+    EXPECT_EQ(GetPixel(dc, 4, 59), ColorRefOf(LevelColors[0]));
+    ReleaseDC(form4.Handle(), dc);
 }
 
 // The shell docks a new toolbar beside those already on the edge: a second

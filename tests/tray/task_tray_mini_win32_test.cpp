@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace kuvano {
@@ -131,6 +132,35 @@ TEST(TTaskTrayMini, NoNotificationReachesADestroyedComponent) {
     }
     Notify(owner.CallbackWindow(), identifier, 0x202);
     EXPECT_TRUE(events.empty());
+}
+
+struct Sent {
+    DWORD message;
+    HICON icon;
+    std::wstring tip;
+    bool operator==(const Sent&) const = default;
+};
+
+TEST(TTaskTrayMini, SendsAModifyOnlyForANewPictureOrTip) {
+    OwnerForm owner;
+    std::vector<Sent> sent;
+    TTaskTrayMini tray(owner.handle, [&sent](DWORD message, NOTIFYICONDATAW* record) {
+        sent.push_back({message, record->hIcon, record->szTip});
+        return TRUE;
+    });
+    const HICON level = LoadIconW(nullptr, IDI_APPLICATION);
+    const HICON warning = LoadIconW(nullptr, IDI_WARNING);
+    tray.SetIcon(TTaskTrayMini::kAdd, level, u"C 10");
+    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 10");  // nothing new: not sent
+    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 9");
+    tray.SetIcon(TTaskTrayMini::kModify, warning, u"C 9");  // blink steps
+    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 9");
+    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 9");
+    const std::vector<Sent> expected{{NIM_ADD, level, L"C 10"},
+                                     {NIM_MODIFY, level, L"C 9"},
+                                     {NIM_MODIFY, warning, L"C 9"},
+                                     {NIM_MODIFY, level, L"C 9"}};
+    EXPECT_EQ(sent, expected);
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+#include "proc_usage_posix.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace kuvano::bench {
+namespace {
+
+std::string ProcPath(pid_t pid, const char* leaf) {
+    return "/proc/" + std::to_string(pid) + "/" + leaf;
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Splits a NUL-separated /proc list.
+std::vector<std::string> NulSeparated(const std::string& text) {
+    std::vector<std::string> items;
+    std::istringstream stream(text);
+    for (std::string item; std::getline(stream, item, '\0');) items.push_back(item);
+    return items;
+}
+
+std::optional<std::string> LinkTarget(const std::string& path) {
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(path, error);
+    if (error) return std::nullopt;
+    return target.string();
+}
+
+}  // namespace
+
+// Fields 14 and 15 of stat, in clock ticks. The command name, field 2, may
+// hold spaces and parentheses: the fields are counted after its last ')'.
+std::optional<double> CpuSeconds(pid_t pid) {
+    const auto stat = ReadWhole(ProcPath(pid, "stat"));
+    if (!stat) return std::nullopt;
+    const size_t nameEnd = stat->rfind(')');
+    if (nameEnd == std::string::npos) return std::nullopt;
+    std::istringstream fields(stat->substr(nameEnd + 2));
+    std::string skipped;
+    for (int field = 3; field < 14; ++field) fields >> skipped;
+    unsigned long long userTicks = 0;
+    unsigned long long systemTicks = 0;
+    if (!(fields >> userTicks >> systemTicks)) return std::nullopt;
+    return static_cast<double>(userTicks + systemTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::optional<double> PeakMebibytes(pid_t pid) {
+    std::ifstream status(ProcPath(pid, "status"));
+    for (std::string line; std::getline(status, line);) {
+        if (!line.starts_with("VmHWM:")) continue;
+        return std::stod(line.substr(6)) / 1024.0;  // given in kB
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> Arguments(pid_t pid) {
+    const auto text = ReadWhole(ProcPath(pid, "cmdline"));
+    return text ? NulSeparated(*text) : std::vector<std::string>{};
+}
+
+bool HasEnvironmentEntry(pid_t pid, const std::string& entry) {
+    const auto text = ReadWhole(ProcPath(pid, "environ"));
+    if (!text) return false;
+    for (const std::string& item : NulSeparated(*text)) {
+        if (item == entry) return true;
+    }
+    return false;
+}
+
+std::optional<std::string> WorkingFolder(pid_t pid) {
+    return LinkTarget(ProcPath(pid, "cwd"));
+}
+
+std::optional<std::string> Executable(pid_t pid) {
+    return LinkTarget(ProcPath(pid, "exe"));
+}
+
+std::vector<pid_t> AllProcesses() {
+    std::vector<pid_t> pids;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") == std::string::npos) pids.push_back(std::stoi(name));
+    }
+    return pids;
+}
+
+}  // namespace kuvano::bench
