@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "app/size_text.h"
 #include "folder_size/running_scope.h"
@@ -11,6 +12,12 @@ namespace {
 
 constexpr int64_t kMegabyte = 1'048'576;
 constexpr int kLevels = 14;
+
+// Sums hold at the largest count instead of wrapping round to negative.
+int64_t SaturatingAdd(int64_t sum, uint64_t size) {
+    const auto room = static_cast<uint64_t>(INT64_MAX - sum);
+    return size >= room ? INT64_MAX : sum + static_cast<int64_t>(size);
+}
 
 int64_t Megabytes(const SurveyRow& row) {
     return row.bytes / kMegabyte;
@@ -34,7 +41,7 @@ FolderSurvey::FolderSurvey(const DirectoryLister& lister, const LocalTime& local
       windowsDirectory_(std::move(windowsDirectory)) {
     FindFile1.SearchSubDir = true;
     FindFile1.OnFind = [this](TFindFile&, const TFindData& findData, const std::u16string&, bool&) {
-        measuring_.bytes += static_cast<int64_t>(findData.size);
+        measuring_.bytes = SaturatingAdd(measuring_.bytes, findData.size);
         ++measuring_.entries;
     };
     FindFile2.Conditions = ConditionBit(fcHidden) | ConditionBit(fcSystem) | ConditionBit(fcDirectory);
@@ -67,13 +74,16 @@ void FolderSurvey::Stop() {
 
 // A stop in the middle of a subfolder still gives it a row with what was
 // counted so far. The row is added only when measured: the rows may be
-// re-sorted while it is.
+// re-sorted while it is. A link gets its row but is not entered, as
+// everywhere in the walk.
 void FolderSurvey::FindFile2Find(const TFindData& findData, const std::u16string& currentDir) {
     measuring_ = {.folder = currentDir + u"\\" + findData.name};
     if (collation_.EqualIgnoringCase(measuring_.folder, windowsDirectory_)) return;
-    FindFile1.SetBaseDir(measuring_.folder);
-    FindFile1.Run();
-    totalBytes_ += measuring_.bytes;
+    if (!(findData.attributes & kAttributeReparsePoint)) {
+        FindFile1.SetBaseDir(measuring_.folder);
+        FindFile1.Run();
+    }
+    totalBytes_ = SaturatingAdd(totalBytes_, static_cast<uint64_t>(measuring_.bytes));
     rows_.push_back(std::move(measuring_));
     if (OnRowAdded) OnRowAdded();
 }

@@ -84,6 +84,18 @@ TEST_F(FolderSurveyTest, SkipsTheWindowsDirectoryInAnyLetterCase) {
     EXPECT_EQ(Texts(), std::vector<RowText>{(RowText{u"005,120", u"C:\\Data", u"000,001", 13})});
 }
 
+TEST_F(FolderSurveyTest, ALinkGetsARowButIsNotEnteredAndSumsHoldAtTheMost) {
+    lister.AddSubfolder(u"C:\\Base", u"Link", kAttributeReparsePoint);
+    lister.AddFile(u"C:\\Base\\Link", u"elsewhere.bin", kMiB);
+    lister.AddFile(u"C:\\Base\\B", u"huge", UINT64_MAX - 1);
+    lister.AddFile(u"C:\\Base\\B", u"more", 5);
+    survey.Run(u"C:\\Base");
+    ASSERT_EQ(survey.Rows().size(), 3u);
+    EXPECT_EQ(survey.Rows()[0].bytes, INT64_MAX) << "B holds more than 64 signed bits count";
+    EXPECT_EQ(survey.TotalBytes(), INT64_MAX);
+    EXPECT_EQ(Texts()[2], (RowText{u"000,000", u"C:\\Base\\Link", u"000,000", 0}));
+}
+
 TEST_F(FolderSurveyTest, LevelsAreSharesInFourteenStepsAndZeroWithoutBytes) {
     struct Case {
         std::vector<uint64_t> sizes;
