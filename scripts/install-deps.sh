@@ -3,8 +3,10 @@
 # those already present. Needs root (or sudo).
 set -eu
 
+# clang and libclang-rt-14-dev (libFuzzer and clang's sanitizer runtimes)
+# build the fuzz targets.
 packages="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 \
-xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic util-linux"
+xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic util-linux clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

@@ -1,16 +1,17 @@
 #!/bin/sh
 # Builds everything and runs every test: the portable core natively with
-# sanitizers, then the Windows program and its tests under Wine. Ends with
-# one CTest summary for both.
+# sanitizers, then the Windows program and its tests under Wine, then a short
+# run of each libFuzzer target. Ends with one CTest summary for all three.
 set -eu
 . "$(dirname "$0")/common.sh"
 
 "$repo/scripts/install-deps.sh"
 build_preset native
 build_preset windows
+build_preset fuzz
 
-# One summary for both builds.
-printf 'subdirs("native" "windows")\n' > "$build/CTestTestfile.cmake"
+# One summary for the three builds.
+printf 'subdirs("native" "windows" "fuzz")\n' > "$build/CTestTestfile.cmake"
 
 ensure_display
 trap stop_display EXIT

@@ -4,18 +4,19 @@
 // no character and is dropped).
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "app/ini_document.h"
 #include "app/settings_file.h"
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using kuvano::fuzz::Check;
     const std::string_view file(reinterpret_cast<const char*>(data), size);
     const kuvano::IniDocument untouched = kuvano::IniDocument::Parse(file);
     const bool utf16 = file.starts_with("\xFF\xFE");
     const std::string_view text = utf16 && size % 2 == 1 ? file.substr(0, size - 1) : file;
-    if (untouched.Serialize() != text) std::abort();
+    Check(untouched.Serialize() == text, "an untouched document gives the file back");
 
     kuvano::Settings settings;
     kuvano::ReadSettings(untouched, settings);
@@ -26,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What was saved reads back as the same settings.
     kuvano::Settings reloaded;
     kuvano::ReadSettings(kuvano::IniDocument::Parse(saved), reloaded);
-    if (reloaded.tani != settings.tani || reloaded.iti != settings.iti || reloaded.enGrf != settings.enGrf ||
-        reloaded.aki != settings.aki) {
-        std::abort();
-    }
+    Check(reloaded.tani == settings.tani && reloaded.iti == settings.iti && reloaded.enGrf == settings.enGrf &&
+              reloaded.aki == settings.aki,
+          "saved settings read back the same");
     return 0;
 }

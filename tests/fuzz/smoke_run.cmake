@@ -1,0 +1,14 @@
+# One short, repeatable run of a fuzzer: its inputs start from the committed
+# seeds, and what it adds goes to a scratch folder, never among the seeds.
+file(GLOB seeds "${SEEDS}/*")
+if(NOT seeds)
+  message(FATAL_ERROR "no seeds in ${SEEDS}")
+endif()
+file(REMOVE_RECURSE "${SCRATCH}")
+file(MAKE_DIRECTORY "${SCRATCH}")
+execute_process(
+  COMMAND "${FUZZER}" -seed=1 -runs=${RUNS} -print_final_stats=1 "-artifact_prefix=${SCRATCH}/" "${SCRATCH}" "${SEEDS}"
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${FUZZER} failed (${result}); the input that broke it is in ${SCRATCH}")
+endif()
