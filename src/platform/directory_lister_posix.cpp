@@ -98,7 +98,7 @@ private:
         // Listed but not examinable (a folder that may be read but not searched):
         // what the listing tells, and no claim of read-only.
         struct stat listed {};
-        listed.st_mode = DTTOIF(found.d_type) | S_IWUSR;
+        listed.st_mode = static_cast<mode_t>(DTTOIF(found.d_type) | S_IWUSR);
         Fill(listed, Attributes(listed.st_mode, hidden, false), entry);
         return true;
     }

@@ -112,7 +112,7 @@ std::string PosixPathFromWindows(std::u16string_view path) {
         } else if (unit == kBackslashInName) {
             out.push_back('\\');
         } else if (IsHighSurrogate(unit) && i + 1 < path.size() && IsLowSurrogate(path[i + 1])) {
-            AppendUtf8(0x10000 + ((unit - 0xD800) << 10 | (path[i + 1] - 0xDC00)), out);
+            AppendUtf8(static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10 | (path[i + 1] - 0xDC00))), out);
             ++i;
         } else if (unit >= kEscapedByte + 0x80 && unit <= kEscapedByte + 0xFF) {
             out.push_back(static_cast<char>(unit - kEscapedByte));

@@ -68,11 +68,10 @@ TEST(LongRunEndToEnd, RunsForMinutesWithEveryWindowOpenAndStillSavesOnQuit) {
     }
     EXPECT_GE(surveys, 1);
 
-    // Quit from the menu in the middle of a survey, after a change to save.
+    // Quit from the menu in the middle of a survey, after a change to save:
+    // the program takes the quit from within the survey's message pump.
     PostMessageW(*form4, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::popUe), 0);
-    if (!Surveying(*form5)) SurveyBigFolder(*form5);
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    EXPECT_TRUE(Surveying(*form5));
+    SurveyBigFolder(*form5);  // or, when one runs already, ignored
     PostMessageW(*form4, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmBarSyuryo), 0);
     ASSERT_TRUE(Driver::WaitForExit(*form1)) << "Kuvano did not end";
     const std::string saved = testing::ReadFileBytes(folder.File(L"Kuvano.ini"));
