@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/directory_lister.h"
+#include "support/listed_entries.h"
 
 namespace kuvano::testing {
 
@@ -42,29 +43,12 @@ public:
         if (entries.empty()) return nullptr;
         first = entries.front();
         const auto failure = failAfterFirst.find(folder);
-        return std::make_unique<Listing>(std::move(entries), failure == failAfterFirst.end() ? 18 : failure->second);
+        if (failure == failAfterFirst.end()) return std::make_unique<ListedEntries>(std::move(entries), 18);
+        entries.resize(1);
+        return std::make_unique<ListedEntries>(std::move(entries), failure->second);
     }
 
 private:
-    class Listing final : public Enumeration {
-    public:
-        Listing(std::vector<TFindData> entries, uint32_t endError)
-            : entries_(std::move(entries)), endError_(endError) {}
-        bool Next(TFindData& entry, uint32_t& error) override {
-            if (endError_ != 18 || ++next_ >= entries_.size()) {
-                error = endError_;
-                return false;
-            }
-            entry = entries_[next_];
-            return true;
-        }
-
-    private:
-        std::vector<TFindData> entries_;
-        uint32_t endError_;
-        size_t next_ = 0;
-    };
-
     static TFindData Dot(const std::u16string& name) {
         TFindData entry;
         entry.name = name;
