@@ -116,6 +116,15 @@ bool Driver::WaitForExit(HWND window, std::chrono::milliseconds patience) {
     return result == WAIT_OBJECT_0;
 }
 
+RECT Driver::WaitForRect(HWND window, const std::function<bool(const RECT&)>& placed,
+                         std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    RECT frame{};
+    while (GetWindowRect(window, &frame) && !placed(frame) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return frame;
+}
+
 void Driver::NotifyTray(HWND mainWindow, UINT mouseMessage) {
     const HWND callback = FindWindowExW(mainWindow, nullptr, L"TMyCallback", nullptr);
     if (!callback) throw std::runtime_error("the tray's callback window is missing");

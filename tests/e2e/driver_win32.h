@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ public:
 
     // Waits until the process owning `window` has ended.
     static bool WaitForExit(HWND window, std::chrono::milliseconds patience = kPatience);
+
+    // The window's frame once `placed` accepts it, or the last one seen when
+    // patience runs out: docking and resizing happen after a window exists.
+    static RECT WaitForRect(HWND window, const std::function<bool(const RECT&)>& placed,
+                            std::chrono::milliseconds patience = kPatience);
 
     // Visibility as the window's own style bits say (IsWindowVisible does not
     // work across desktops).

@@ -19,6 +19,16 @@ using testing::ScratchFolder;
 
 constexpr UINT kMenuGetHandle = 0x01E1;  // MN_GETHMENU
 
+int Width(const RECT& frame) { return frame.right - frame.left; }
+int Height(const RECT& frame) { return frame.bottom - frame.top; }
+
+auto WidthIs(int width) {
+    return [width](const RECT& frame) { return Width(frame) == width; };
+}
+auto RowAtTop(int height) {
+    return [height](const RECT& frame) { return frame.top == 0 && Height(frame) == height; };
+}
+
 class SidebarEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,8 +88,7 @@ int WatchedDrives() {
 
 TEST_F(SidebarEndToEnd, AppearsAtTheLeftEdgeWithAGaugePerDrive) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // the first refresh
-    RECT strip{};
-    GetWindowRect(sidebar, &strip);
+    const RECT strip = Driver::WaitForRect(sidebar, WidthIs(8));
     EXPECT_EQ(strip.left, 0);
     EXPECT_EQ(strip.right, 8);
     EXPECT_EQ(strip.bottom - strip.top, GetSystemMetrics(SM_CYSCREEN));
@@ -110,13 +119,11 @@ TEST_F(SidebarEndToEnd, TheTrayMenuSwitchesToPiesAndTheTopAndTheNextStartDocksTh
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
     };
     choose(L'p');
-    RECT strip{};
-    GetWindowRect(sidebar, &strip);
-    EXPECT_EQ(strip.right - strip.left, 32);
+    EXPECT_EQ(Width(Driver::WaitForRect(sidebar, WidthIs(32))), 32);
     choose(L't');
-    GetWindowRect(sidebar, &strip);
+    RECT strip = Driver::WaitForRect(sidebar, RowAtTop(32));
     EXPECT_EQ(strip.top, 0);
-    EXPECT_EQ(strip.bottom - strip.top, 32);
+    EXPECT_EQ(Height(strip), 32);
 
     choose(L'x');
     ASSERT_TRUE(Driver::WaitForExit(mainWindow));
@@ -129,10 +136,9 @@ TEST_F(SidebarEndToEnd, TheTrayMenuSwitchesToPiesAndTheTopAndTheNextStartDocksTh
     const auto again = Driver::FindWindowOf(program, L"TForm4");
     ASSERT_TRUE(again.has_value());
     mainWindow = *Driver::FindWindowOf(program, L"TForm1");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    GetWindowRect(*again, &strip);
+    strip = Driver::WaitForRect(*again, RowAtTop(32));
     EXPECT_EQ(strip.top, 0) << "the next start docks where the last one ended";
-    EXPECT_EQ(strip.bottom - strip.top, 32);
+    EXPECT_EQ(Height(strip), 32);
 }
 
 // Types a colour into the colour dialog's red, green and blue fields.
@@ -170,21 +176,16 @@ TEST_F(SidebarEndToEnd, TheColourDialogSetsTheStripsColourAndACancelKeepsIt) {
 TEST_F(SidebarEndToEnd, TheMenuMovesAndWidensTheStripAndQuits) {
     // Earlier runs may have left toolbars on the left edge: the shell then
     // docks this one beside them, so only the thickness is fixed.
-    RECT strip{};
-    GetWindowRect(sidebar, &strip);
-    EXPECT_EQ(strip.right - strip.left, 8);
+    EXPECT_EQ(Width(Driver::WaitForRect(sidebar, WidthIs(8))), 8);
 
     PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmPieBar), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    GetWindowRect(sidebar, &strip);
-    EXPECT_EQ(strip.right - strip.left, 32) << "pies make the strip 32 pixels wide at once";
+    EXPECT_EQ(Width(Driver::WaitForRect(sidebar, WidthIs(32))), 32) << "pies make the strip 32 pixels wide";
 
     PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::popUe), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    GetWindowRect(sidebar, &strip);
+    const RECT strip = Driver::WaitForRect(sidebar, RowAtTop(32));
     EXPECT_EQ(strip.top, 0);
-    EXPECT_EQ(strip.bottom - strip.top, 32);
-    EXPECT_GT(strip.right - strip.left, GetSystemMetrics(SM_CXSCREEN) / 2) << "a row across the top";
+    EXPECT_EQ(Height(strip), 32);
+    EXPECT_GT(Width(strip), GetSystemMetrics(SM_CXSCREEN) / 2) << "a row across the top";
 
     PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmBarSyuryo), 0);
     ASSERT_TRUE(Driver::WaitForExit(mainWindow)) << "the quit item ends Kuvano";
