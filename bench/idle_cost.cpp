@@ -75,10 +75,10 @@ void PrintComparison(const Figures& baseline, const Figures& kuvano) {
     PrintRow("idle baseline", baseline);
     PrintRow("Kuvano", kuvano);
     if (baseline.cpuPerMinute > 0) {
-        std::printf("CPU Kuvano / baseline: %.1f (target at most %.0f)\n", kuvano.cpuPerMinute / baseline.cpuPerMinute,
+        std::printf("CPU Kuvano / baseline: %.2f (target at most %.0f)\n", kuvano.cpuPerMinute / baseline.cpuPerMinute,
                     kCpuTarget);
     } else {
-        std::printf("CPU Kuvano / baseline: none, the baseline used less than a clock tick\n");
+        std::printf("CPU Kuvano / baseline: none, the baseline used no measurable time\n");
     }
     std::printf("peak memory Kuvano - baseline: %+.1f MiB (target at most %.0f)\n",
                 kuvano.peakMebibytes - baseline.peakMebibytes, kMemoryTarget);

@@ -10,7 +10,7 @@ namespace kuvano::bench {
 
 // What Linux's /proc says about the processes of this machine.
 
-// User plus system CPU time of the whole process so far, or nothing once it is gone.
+// CPU time of the process's threads so far, or nothing once it is gone.
 std::optional<double> CpuSeconds(pid_t pid);
 
 // The peak resident set (VmHWM) in MiB, or nothing once the process is gone.
