@@ -9,6 +9,7 @@
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
 #include "platform/dll_search_win32.h"
+#include "platform/drive_kind_cache.h"
 #include "platform/drive_platform_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
@@ -24,12 +25,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) return 1;
 
     const kuvano::FileStoreWin32 store;
-    const kuvano::DrivePlatformWin32 drives;
+    const kuvano::DrivePlatformWin32 system;
+    kuvano::DriveKindCache drives(system);
     kuvano::Settings settings;
 
     // The main window comes first: creating it loads the settings that the
     // others read when they are created.
-    kuvano::TForm1 form1(settings, store, kuvano::ProgramPath());
+    kuvano::TForm1 form1(settings, store, kuvano::ProgramPath(), drives);
     kuvano::TForm3 form3;
     kuvano::TForm4 form4(settings, drives);
     kuvano::TForm5 form5;

@@ -8,8 +8,8 @@
 
 namespace kuvano {
 
-TForm1::TForm1(Settings& settings, const FileStore& store, std::u16string programPath)
-    : settings_(settings), store_(store), programPath_(std::move(programPath)) {}
+TForm1::TForm1(Settings& settings, const FileStore& store, std::u16string programPath, DriveKindCache& driveKinds)
+    : settings_(settings), store_(store), programPath_(std::move(programPath)), driveKinds_(driveKinds) {}
 
 bool TForm1::Create() {
     // A tool window never gets a taskbar button.
@@ -32,6 +32,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kTimer1) Timer1Timer();
             return 0;
+        case WM_DEVICECHANGE:
+            driveKinds_.Forget();
+            return TRUE;  // grants any removal query
         case WM_CLOSE: return OnClose();
         case WM_QUERYENDSESSION: return FormCloseQuery() ? TRUE : FALSE;
         case WM_ENDSESSION:

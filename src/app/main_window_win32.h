@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "app/tray_image_lists_win32.h"
 #include "help/about_box_win32.h"
+#include "platform/drive_kind_cache.h"
 #include "platform/base_window_win32.h"
 #include "platform/file_store.h"
 #include "platform/unique_handle_win32.h"
@@ -18,13 +19,14 @@ namespace kuvano {
 
 // TForm1: the hidden main window. It loads the settings when it is created,
 // owns the tray icon and its 500 ms monitor, and writes the settings back in
-// its close query; closing it ends the program.
+// its close query; closing it ends the program. Being a top-level window, it
+// hears of volumes arriving and leaving, and makes the drive types be asked again.
 class TForm1 final : public BaseWindow<TForm1> {
 public:
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT kTimer1Interval = 500;
 
-    TForm1(Settings& settings, const FileStore& store, std::u16string programPath);
+    TForm1(Settings& settings, const FileStore& store, std::u16string programPath, DriveKindCache& driveKinds);
     bool Create();
     // Made once the other windows exist, before the message loop starts.
     void Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& popupMenu);
@@ -46,6 +48,7 @@ private:
     Settings& settings_;
     const FileStore& store_;
     std::u16string programPath_;
+    DriveKindCache& driveKinds_;
     UniqueIcon mainIcon_;
     TrayImageLists imageLists_;
     HICON trayIconObject_ = nullptr;  // the picture shown now; owned by mainIcon_ or imageLists_

@@ -1,6 +1,7 @@
 #include "app/main_window_win32.h"
 
 #include <windows.h>
+#include <dbt.h>
 
 #include <gtest/gtest.h>
 
@@ -37,11 +38,12 @@ protected:
     Settings settings;
     FakeFileStore store;
     FakeDrivePlatform drives;
+    DriveKindCache driveKinds{drives};
     testing::FakeWarningDigits digits;
     LowSpaceWarning warning{digits};
-    DriveMonitor monitor{settings, drives, warning};
+    DriveMonitor monitor{settings, driveKinds, warning};
     TFormInfo about;
-    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe"};
+    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe", driveKinds};
 };
 
 bool IsIcon(HICON icon) {
@@ -57,6 +59,24 @@ TEST_F(MainWindowTest, StartsFromTheSettingsAndTheProgramsDrive) {
     EXPECT_EQ(settings.drivenam, "C");
     EXPECT_TRUE(GetWindowLongW(form1.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(IsWindowVisible(form1.Handle()));
+}
+
+TEST_F(MainWindowTest, AVolumeThatArrivesIsSeenAtTheNextTick) {
+    settings.drivenam = "F";
+    Tick();
+    EXPECT_EQ(settings.drivenam, "C") << "no F: yet: the tray falls back to the program's drive";
+
+    drives.drives[u"F:\\"] = {DriveKind::Removable, {1, 2}, u""};
+    settings.drivenam = "F";
+    Tick();
+    EXPECT_EQ(settings.drivenam, "C") << "the type is remembered until the system announces a change";
+
+    DEV_BROADCAST_VOLUME volume{sizeof(volume), DBT_DEVTYP_VOLUME, 0, 1u << 5, DBTF_MEDIA};
+    EXPECT_EQ(SendMessageW(form1.Handle(), WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&volume)),
+              TRUE);
+    settings.drivenam = "F";
+    Tick();
+    EXPECT_EQ(settings.drivenam, "F");
 }
 
 // Fills the process's GDI handle table but for `spare` places.

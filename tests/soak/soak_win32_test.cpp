@@ -6,6 +6,7 @@
 // the program's own handle wrappers are counted.
 #include <windows.h>
 #include <commctrl.h>
+#include <dbt.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
@@ -102,14 +103,17 @@ protected:
         }
     }
 
-    // Drives appear and disappear on their own rhythms; free space drifts.
+    // Drives appear and disappear on their own rhythms, announced as the
+    // system announces volumes; free space drifts.
     void ChangeDrives(int cycle) {
         const auto toggle = [this](const char16_t* root, bool present, DriveSpace space) {
+            const bool wasPresent = drives.drives.contains(root);
             if (present) {
                 drives.drives[root] = {DriveKind::Removable, space, u""};
             } else {
                 drives.drives.erase(root);
             }
+            if (present != wasPresent) SendMessageW(form1.Handle(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
         };
         const int64_t drift = (cycle % 9) * kMiB / 2;
         toggle(u"E:\\", cycle / 7 % 2 == 0, {2 * kMiB + drift, 64 * kMiB});
@@ -134,11 +138,12 @@ protected:
     Settings settings;
     FakeFileStore store;
     FakeDrivePlatform drives;
+    DriveKindCache driveKinds{drives};
     TFormInfo about;
-    TForm2 form2{settings, drives};
-    DriveMonitor monitor{settings, drives, form2.Warning()};
-    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe"};
-    TForm4 form4{settings, drives};
+    TForm2 form2{settings, driveKinds};
+    DriveMonitor monitor{settings, driveKinds, form2.Warning()};
+    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe", driveKinds};
+    TForm4 form4{settings, driveKinds};
 };
 
 TEST_F(Soak, HandlesAndMemoryStayFlatOverTensOfThousandsOfCycles) {
