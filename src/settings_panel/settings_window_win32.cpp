@@ -65,7 +65,6 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TForm2::FormCreate() {
     panel_.PanelBlinkFlags.fill(0);
-    loadedDigits_ = DigitsFromSettings(settings_);
     font_ = FormFont(12);
     boldFont_ = FormFont(12, true);
     listFont_ = FixedPitchFont(12);
@@ -117,6 +116,7 @@ void TForm2::AddControls() {
 // Digits change by the arrows and the up/down keys only: a typed character
 // is refused with a beep.
 void TForm2::AddSpinEdits() {
+    const WarningDigits loaded = DigitsFromSettings(settings_);
     for (size_t i = 0; i < spinEdits_.size(); ++i) {
         const HWND edit = AddControl(Handle(), L"EDIT", L"0", ES_CENTER | WS_BORDER | WS_TABSTOP,
                                      {kSpinLefts[i], 232, 30, 21}, kFirstSpinEdit + static_cast<int>(i), font_.get());
@@ -127,7 +127,7 @@ void TForm2::AddSpinEdits() {
             GetModuleHandleW(nullptr), nullptr);
         SendMessageW(spinEdits_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
         SendMessageW(spinEdits_[i], UDM_SETRANGE32, 0, 9);
-        SendMessageW(spinEdits_[i], UDM_SETPOS32, 0, loadedDigits_[i]);
+        SendMessageW(spinEdits_[i], UDM_SETPOS32, 0, loaded[i]);
         AddHint(hints_, edit, kSpinHints[i]);
     }
 }
@@ -148,12 +148,13 @@ LRESULT CALLBACK TForm2::DigitEditProc(HWND edit, UINT message, WPARAM wParam, L
 }
 
 WarningDigits TForm2::CurrentWarningDigits() const {
-    if (!spinEdits_[0]) return loadedDigits_;
-    WarningDigits digits{};
-    for (size_t i = 0; i < spinEdits_.size(); ++i) {
-        digits[i] = static_cast<int32_t>(SendMessageW(spinEdits_[i], UDM_GETPOS32, 0, 0));
-    }
-    return digits;
+    return shownDigits_;
+}
+
+// Every change of a digit, by arrow, key or UDM_SETPOS32, rewrites its edit box.
+void TForm2::DigitChanged(int digit) {
+    const HWND spinButtons = spinEdits_[static_cast<size_t>(digit)];
+    if (spinButtons) shownDigits_[static_cast<size_t>(digit)] = static_cast<int32_t>(SendMessageW(spinButtons, UDM_GETPOS32, 0, 0));
 }
 
 // Shown at the lower right of the primary screen; the first refresh comes a second later.
@@ -195,6 +196,8 @@ void TForm2::OnCommand(int id, int notification) {
     } else if (id >= kFirstUnitButton && id < kFirstUnitButton + 4 && notification == BN_CLICKED) {
         settings_.tani = id - kFirstUnitButton;
         CheckOnly(unitButtons_, settings_.tani);
+    } else if (id >= kFirstSpinEdit && id < kFirstSpinEdit + 6 && notification == EN_CHANGE) {
+        DigitChanged(id - kFirstSpinEdit);
     } else if (id >= kFirstKindButton && id < kFirstKindButton + 3 && notification == BN_CLICKED) {
         settings_.syurui = id - kFirstKindButton;
         CheckOnly(kindButtons_, settings_.syurui);

@@ -54,6 +54,7 @@ private:
     void OnCommand(int id, int notification);
     void ListBox1Click();
     void SpinEditClick(int digit);
+    void DigitChanged(int digit);
     void AddControls();
     void AddSpinEdits();
     LRESULT OnColour(HDC dc, HWND control);
@@ -63,7 +64,9 @@ private:
     Settings& settings_;
     LowSpaceWarning warning_{*this};
     SettingsPanel panel_;
-    WarningDigits loadedDigits_{};
+    // What the digit controls hold, followed as they change: every display
+    // reads the warning each refresh, and asking the controls costs more.
+    WarningDigits shownDigits_{};
     UniqueFont font_;
     UniqueFont boldFont_;
     UniqueFont listFont_;
