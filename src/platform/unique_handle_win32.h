@@ -70,5 +70,6 @@ using UniqueBitmap = UniqueHandle<HBITMAP, NullInvalidTraits<HBITMAP, DeleteObje
 using UniqueFont = UniqueHandle<HFONT, NullInvalidTraits<HFONT, DeleteObject>>;
 using UniqueBrush = UniqueHandle<HBRUSH, NullInvalidTraits<HBRUSH, DeleteObject>>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, NullInvalidTraits<HIMAGELIST, ImageList_Destroy>>;
+using UniqueLibrary = UniqueHandle<HMODULE, NullInvalidTraits<HMODULE, FreeLibrary>>;
 
 }  // namespace kuvano

@@ -1,9 +1,9 @@
 #include "sidebar/sidebar_window_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "help/help_window_win32.h"
+#include "platform/colour_dialog_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
@@ -199,14 +199,8 @@ void TForm4::OnCommand(SidebarCommand command) {
 
 // A cancelled dialog keeps the colour; either way the strip is painted anew.
 void TForm4::pmAkiiroClick() {
-    static COLORREF customColours[16]{};
-    CHOOSECOLORW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.rgbResult = ColorRefOf(static_cast<TColor>(settings_.aki));
-    dialog.lpCustColors = customColours;
-    dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (ChooseColorW(&dialog)) settings_.aki = static_cast<int32_t>(dialog.rgbResult);
+    const auto chosen = ChooseColour(Handle(), ColorRefOf(static_cast<TColor>(settings_.aki)), customColours_);
+    if (chosen) settings_.aki = static_cast<int32_t>(*chosen);
     if (gauges_) {
         for (TMyGauge& gauge : gauges_->BarGauges) gauge.Color = static_cast<TColor>(settings_.aki);
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 
 #include "app/settings.h"
@@ -69,6 +70,7 @@ private:
     PopupMenu1 popupMenu1_;
     MenuTargets targets_;
     UniqueFont font_;
+    std::array<COLORREF, 16> customColours_{};  // the colour dialog's own row, kept between uses
     HWND hints_ = nullptr;
     bool registered_ = false;
 };

@@ -104,6 +104,8 @@ TEST(ProgramImage, IsAHardened64BitGuiProgramThatImportsOnlySystemDlls) {
     for (const std::string& dll : imports) {
         for (const char* runtime : {"libstdc++", "libgcc", "libwinpthread"})
             EXPECT_FALSE(dll.starts_with(runtime)) << dll;
+        // Loaded only while the colour dialog is open: it pulls in printing.
+        EXPECT_NE(lstrcmpiA(dll.c_str(), "comdlg32.dll"), 0) << "imports the common dialogs";
         const std::wstring inSystem = std::wstring(system) + L"\\" + std::wstring(dll.begin(), dll.end());
         EXPECT_TRUE(testing::FileExists(inSystem)) << dll << " is not a system DLL";
     }
