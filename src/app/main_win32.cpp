@@ -1,7 +1,6 @@
 // Kuvano: shows how much space is free on the machine's drives.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/drive_monitor.h"
 #include "app/main_window_win32.h"
@@ -21,8 +20,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!kuvano::RestrictDllSearchToSystemFolder()) return 1;
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // The folder picker is a shell dialog: it needs COM on this thread.
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) return 1;
 
     const kuvano::FileStoreWin32 store;
     const kuvano::DrivePlatformWin32 system;

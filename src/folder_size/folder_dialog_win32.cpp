@@ -40,9 +40,26 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM dat
     return 0;
 }
 
+// The picker is a shell dialog and needs COM on this thread. It is taken for
+// the dialog only: a program resting in the tray all day need not hold COM.
+class ComApartment {
+public:
+    ComApartment()
+        : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComApartment() {
+        if (entered_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool entered_;
+};
+
 }  // namespace
 
 bool TFolderDialog::Execute() {
+    const ComApartment com;
     IMalloc* allocatorPointer = nullptr;
     if (FAILED(SHGetMalloc(&allocatorPointer)) || !allocatorPointer) return false;
     const ShellAllocator allocator(allocatorPointer);

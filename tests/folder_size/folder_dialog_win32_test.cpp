@@ -38,13 +38,11 @@ std::wstring SelectAndReadStatus(HWND dialog, BOOL isPath, const void* item) {
     return Status(dialog);
 }
 
-// The real picker on this thread, while a helper thread waits for it, lets
-// `inspect` look at it and presses a button.
+// The real picker on this thread, which has no COM of its own as the
+// program's has none, while a helper thread waits for it, lets `inspect`
+// look at it and presses a button.
 class FolderDialogWin32 : public ::testing::Test {
 protected:
-    FolderDialogWin32() { EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
-    ~FolderDialogWin32() override { CoUninitialize(); }
-
     bool ExecuteAndPress(int button, const std::function<void(HWND)>& inspect) {
         std::thread helper([&] {
             HWND shown = nullptr;
