@@ -129,9 +129,14 @@ void TForm5::AddControls() {
     SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
     AddButton(1, kBitBtn2, {536, 4, 27, 25}, StartButtonPicture(), L"検索開始");
     AddButton(2, kBitBtn3, {568, 4, 25, 25}, StopButtonPicture(), L"検索中止");
+}
 
-    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {600, 3, 25, 25}, kAnimate1, font);
-    // Without the clip beside the program the panel works the same, only still.
+// At the first show: the animation control loads the system's video
+// libraries, not worth holding for a panel that may never be opened.
+// Without the clip beside the program the panel works the same, only still.
+void TForm5::AddAnimation() {
+    if (animate1_) return;
+    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {600, 3, 25, 25}, kAnimate1, font_.get());
     const std::u16string clip = homeFolder_ + FromWide(kAnimationFile);
     SendMessageW(animate1_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip)));
 }
@@ -148,6 +153,7 @@ void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& pict
 
 // The pointer rests on the folder button, which has the focus.
 void TForm5::FormShow() {
+    AddAnimation();
     RECT frame{};
     GetWindowRect(Handle(), &frame);
     SetCursorPos(frame.left + 20, frame.top + 45);

@@ -41,6 +41,7 @@ private:
     void AddControls();
     void AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint);
     void FormShow();
+    void AddAnimation();
     void FormCloseQuery();
     void OnCommand(int id, int notification);
     LRESULT OnNotify(const NMHDR& header);

@@ -62,11 +62,13 @@ void TForm3::FormCreate() {
         WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
         0, 0, kClientWidth, kClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
-    SetWindowTextW(memo_, MemoText().c_str());
 }
 
+// The text is laid out at the first show: laying it out measures every
+// Japanese glyph in it, megabytes of font held for a window seldom opened.
 void TForm3::ShowHelp() {
     if (IsWindowVisible(Handle())) return;
+    if (GetWindowTextLengthW(memo_) == 0) SetWindowTextW(memo_, MemoText().c_str());
     ShowWindow(Handle(), SW_SHOW);
     BringToFront(Handle());
 }

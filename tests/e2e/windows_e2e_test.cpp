@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "e2e/driver_win32.h"
+#include "sidebar/sidebar_menu.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
@@ -82,6 +83,12 @@ TEST_F(RunningKuvano, TheHelpWindowHoldsTheHelpTextReadOnlyAndUnwrapped) {
 
     const HWND memo = FindWindowExW(help, nullptr, L"Edit", nullptr);
     ASSERT_NE(memo, nullptr);
+    const HWND sidebar = Driver::WindowsOf(program, L"TForm4").front();
+    PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pop4vajhel), 0);
+    for (int wait = 0; wait < 50 && !Driver::HasVisibleStyle(help); ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ASSERT_TRUE(Driver::HasVisibleStyle(help));
     const LONG style = GetWindowLongW(memo, GWL_STYLE);
     for (LONG required :
          {LONG{ES_MULTILINE}, LONG{ES_READONLY}, LONG{WS_HSCROLL}, LONG{WS_VSCROLL}, LONG{ES_AUTOHSCROLL}}) {
