@@ -163,9 +163,13 @@ TEST_F(SidebarEndToEnd, TheColourDialogSetsTheStripsColourAndACancelKeepsIt) {
     ASSERT_TRUE(dialog.has_value());
     ChooseColour(*dialog, L"0", L"128", L"0");
     PostMessageW(*dialog, WM_COMMAND, IDOK, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(800));
-    const auto screen = Driver::Screenshot(0, 0, 8, 4);
-    EXPECT_EQ(screen[8], (Driver::Rgb{0, 128, 0})) << "the strip shows the chosen colour at once";
+    const Driver::Rgb green{0, 128, 0};
+    Driver::Rgb strip = Driver::Screenshot(0, 0, 8, 4)[8];
+    for (int look = 0; look < 20 && strip != green; ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        strip = Driver::Screenshot(0, 0, 8, 4)[8];
+    }
+    EXPECT_EQ(strip, green) << "the strip shows the chosen colour";
 
     PostMessageW(sidebar, WM_COMMAND, static_cast<WPARAM>(SidebarCommand::pmBarSyuryo), 0);
     ASSERT_TRUE(Driver::WaitForExit(mainWindow));
