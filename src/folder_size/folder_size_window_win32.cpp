@@ -213,10 +213,9 @@ void TForm5::OnDisplayInfo(NMLVDISPINFOW& info) {
     const SurveyRow& row = rows[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_IMAGE) item.iImage = row.level;
     if (!(item.mask & LVIF_TEXT)) return;
-    const std::u16string separator = UserThousandsSeparator();
-    const std::u16string text = item.iSubItem == kColumnMegabytes ? MegabyteText(row, separator)
+    const std::u16string text = item.iSubItem == kColumnMegabytes ? MegabyteText(row, shownSeparator_)
                                 : item.iSubItem == kColumnFolder  ? row.folder
-                                                                  : EntriesText(row, separator);
+                                                                  : EntriesText(row, shownSeparator_);
     displayText_.assign(text.begin(), text.end());
     item.pszText = displayText_.data();
 }
@@ -257,7 +256,9 @@ void TForm5::ShowHistory(const FolderHistory& history) {
     SendMessageW(combo1_, CB_SETCURSEL, history.Selected(), 0);
 }
 
+// The separator is read once per showing, not for each of the cells drawn.
 void TForm5::ShowRows(const std::vector<SurveyRow>& rows) {
+    shownSeparator_ = UserThousandsSeparator();
     SendMessageW(listView1_, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
     InvalidateRect(listView1_, nullptr, FALSE);
 }

@@ -63,6 +63,7 @@ private:
     PumpThrottle pumpThrottle_;
     std::optional<TFolderDialog> folderDialog1_;
     std::wstring displayText_;  // what the list shows of the cell it asked for last
+    std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
     UniqueFont font_;
     UniqueBrush animationGround_;
     UniqueImageList levelPictures_;
