@@ -7,13 +7,7 @@
 set -eu
 . "$(dirname "$0")/common.sh"
 
-native=$(realpath -m "${BENCH_NATIVE_BUILD:-$build/bench-native}")
-windows=$(realpath -m "${BENCH_WINDOWS_BUILD:-$build/bench-windows}")
-cmake -S "$repo" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$native" --target folder_survey_bench
-cmake -S "$repo" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$windows" --target folder_survey_bench_win32
+build_bench folder_survey_bench folder_survey_bench_win32
 
 tree=$(mktemp -d "${TMPDIR:-/tmp}/kuvano-bench-tree-XXXXXX")
 cleanup() {

@@ -1,4 +1,4 @@
-# Shared by start.sh and test.sh: where things live and how Wine and the
+# Shared by the scripts: where things live and how Wine and the
 # display are set up.
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build="$repo/build"
@@ -25,6 +25,21 @@ ensure_display() {
 
 stop_display() {
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+
+# Release builds for the benchmarks, native and Windows, in folders of their
+# own (BENCH_NATIVE_BUILD and BENCH_WINDOWS_BUILD may name others). Builds
+# NATIVE_TARGET natively and each WINDOWS_TARGET; sets $native and $windows.
+#   build_bench NATIVE_TARGET WINDOWS_TARGET...
+build_bench() {
+    native=$(realpath -m "${BENCH_NATIVE_BUILD:-$build/bench-native}")
+    windows=$(realpath -m "${BENCH_WINDOWS_BUILD:-$build/bench-windows}")
+    cmake -S "$repo" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$native" --target "$1"
+    shift
+    cmake -S "$repo" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$windows" --target "$@"
 }
 
 build_preset() {

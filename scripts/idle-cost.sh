@@ -7,13 +7,7 @@
 set -eu
 . "$(dirname "$0")/common.sh"
 
-native=$(realpath -m "${BENCH_NATIVE_BUILD:-$build/bench-native}")
-windows=$(realpath -m "${BENCH_WINDOWS_BUILD:-$build/bench-windows}")
-cmake -S "$repo" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$native" --target idle_cost
-cmake -S "$repo" -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$windows" --target Kuvano idle_baseline_win32
+build_bench idle_cost Kuvano idle_baseline_win32
 
 # A fresh folder: no settings file, so Kuvano shows its sidebar.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kuvano-idle-XXXXXX")
