@@ -125,6 +125,15 @@ RECT Driver::WaitForRect(HWND window, const std::function<bool(const RECT&)>& pl
     return frame;
 }
 
+bool Driver::Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!holds()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
 void Driver::NotifyTray(HWND mainWindow, UINT mouseMessage) {
     const HWND callback = FindWindowExW(mainWindow, nullptr, L"TMyCallback", nullptr);
     if (!callback) throw std::runtime_error("the tray's callback window is missing");

@@ -37,6 +37,11 @@ public:
     static RECT WaitForRect(HWND window, const std::function<bool(const RECT&)>& placed,
                             std::chrono::milliseconds patience = kPatience);
 
+    // Whether `holds` comes true within the patience, looked at every 100 ms:
+    // the program shows things at its next tick or paint, not at once.
+    static bool Eventually(const std::function<bool()>& holds,
+                           std::chrono::milliseconds patience = std::chrono::seconds(5));
+
     // Visibility as the window's own style bits say (IsWindowVisible does not
     // work across desktops).
     static bool HasVisibleStyle(HWND window);

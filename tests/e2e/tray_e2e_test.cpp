@@ -38,15 +38,15 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
     const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
     ASSERT_TRUE(mainWindow.has_value());
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // two ticks
     const PixelImage star = StarOfDriveC();
-    EXPECT_TRUE(Driver::TrayShows(star).Whole()) << "the tray shows the star of drive C's level";
+    EXPECT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); }))
+        << "the tray shows the star of drive C's level";
 
     Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     auto boxes = Driver::WindowsOf(program, L"TFormInfo");
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(Driver::HasVisibleStyle(boxes[0])) << "a left-button release opens the about box";
+    EXPECT_TRUE(Driver::Eventually([&] { return Driver::HasVisibleStyle(boxes[0]); }))
+        << "a left-button release opens the about box";
     Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);  // the second release of a double click
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     boxes = Driver::WindowsOf(program, L"TFormInfo");
@@ -85,17 +85,15 @@ TEST(TrayEndToEnd, TheIconComesBackWhenTheTaskbarIsCreatedAnew) {
     const std::wstring program = StartCopy(folder);
     const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
     ASSERT_TRUE(mainWindow.has_value());
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
     const PixelImage star = StarOfDriveC();
-    ASSERT_TRUE(Driver::TrayShows(star).Whole());
+    ASSERT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); }));
 
     ForgetTrayIcon(*mainWindow);
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // ticks cannot modify what is gone
     EXPECT_LT(Driver::TrayShows(star).matching, Driver::TrayShows(star).opaque / 2) << "the icon should be gone";
 
     SendMessageW(*mainWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    EXPECT_TRUE(Driver::TrayShows(star).Whole()) << "the icon is back";
+    EXPECT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); })) << "the icon is back";
 
     PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Driver::WaitForExit(*mainWindow));
