@@ -97,13 +97,15 @@ std::vector<HWND> Driver::WindowsOf(const std::wstring& program, const wchar_t* 
 
 std::optional<HWND> Driver::FindWindowOf(const std::wstring& program, const wchar_t* className,
                                          std::chrono::milliseconds patience) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    do {
-        const std::vector<HWND> found = WindowsOf(program, className);
-        if (!found.empty()) return found.front();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
+    std::optional<HWND> first;
+    Eventually(
+        [&] {
+            const std::vector<HWND> found = WindowsOf(program, className);
+            if (!found.empty()) first = found.front();
+            return first.has_value();
+        },
+        patience);
+    return first;
 }
 
 bool Driver::WaitForExit(HWND window, std::chrono::milliseconds patience) {
@@ -118,10 +120,8 @@ bool Driver::WaitForExit(HWND window, std::chrono::milliseconds patience) {
 
 RECT Driver::WaitForRect(HWND window, const std::function<bool(const RECT&)>& placed,
                          std::chrono::milliseconds patience) {
-    const auto deadline = std::chrono::steady_clock::now() + patience;
     RECT frame{};
-    while (GetWindowRect(window, &frame) && !placed(frame) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Eventually([&] { return GetWindowRect(window, &frame) && placed(frame); }, patience);
     return frame;
 }
 
