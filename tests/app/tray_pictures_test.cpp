@@ -142,24 +142,6 @@ TEST(TrayPictures, EveryPictureHasTheShapeTransparentAroundAndABlackOutline) {
     }
 }
 
-TEST(TrayPictures, OutlineIsOnePixelWideAtHandPickedPlaces) {
-    const struct {
-        TrayIconKind kind;
-        int x, y;
-        bool outline;
-    } cases[] = {
-        {TrayIconKind::Bar, 1, 7, true},    {TrayIconKind::Bar, 2, 7, false},  {TrayIconKind::Bar, 8, 15, true},
-        {TrayIconKind::Bar, 13, 14, false}, {TrayIconKind::Pie, 0, 6, true},   {TrayIconKind::Pie, 1, 6, false},
-        {TrayIconKind::Pie, 5, 1, true},    {TrayIconKind::Pie, 6, 1, false},  {TrayIconKind::Pie, 4, 2, false},
-        {TrayIconKind::Star, 7, 0, true},   {TrayIconKind::Star, 7, 1, false}, {TrayIconKind::Star, 2, 7, true},
-        {TrayIconKind::Star, 3, 7, false},  {TrayIconKind::Star, 7, 12, true}, {TrayIconKind::Star, 3, 14, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(OnOutline(ShapeOf(c.kind), c.x, c.y), c.outline) << c.x << "," << c.y;
-        EXPECT_EQ(TrayPictures(c.kind)[0].At(c.x, c.y) == kBlack, c.outline) << c.x << "," << c.y;
-    }
-}
-
 TEST(TrayPictures, BarAndStarColourTheInsideRowsBelowTheLevel) {
     const struct {
         TrayIconKind kind;
