@@ -2,18 +2,29 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/drive_monitor.h"
 #include "app/main_window_win32.h"
 #include "folder_size/folder_size_window_win32.h"
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
+#include "platform/dialog_keys_win32.h"
 #include "platform/dll_search_win32.h"
 #include "platform/drive_kind_cache.h"
 #include "platform/drive_platform_win32.h"
+#include "platform/failure_report_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_window_win32.h"
+
+namespace {
+
+// Shown when the system refuses the program its windows (out of desktop heap, say).
+constexpr wchar_t kCannotStart[] = L"Kuvano を起動できません。ウィンドウを作成できませんでした。";
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything else is loaded: the program runs from download folders.
@@ -36,6 +47,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kuvano::TFormInfo formInfo;
     if (!form1.Create() || !form3.Create(form1.Handle()) || !form4.Create(form1.Handle()) ||
         !form5.Create(form1.Handle()) || !form2.Create(form1.Handle()) || !formInfo.Create(form1.Handle())) {
+        const DWORD error = GetLastError();
+        kuvano::ReportFailure(L"creating the windows, error " + std::to_wstring(error));
+        MessageBoxW(nullptr, kCannotStart, L"Kuvano", MB_OK | MB_ICONERROR);
         return 1;
     }
     kuvano::DriveMonitor monitor(settings, drives, form2.Warning());
@@ -44,8 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and the arrow keys move between the settings panel's controls.
-        if (IsWindowVisible(form2.Handle()) && IsDialogMessageW(form2.Handle(), &message)) continue;
+        if (kuvano::TranslateDialogKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -2,6 +2,7 @@
 
 #include "app/home_drive.h"
 #include "app/settings_file.h"
+#include "platform/failure_report_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
 #include "resource_ids.h"
@@ -23,6 +24,7 @@ void TForm1::Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& 
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == FailureCountMessage()) return static_cast<LRESULT>(FailureCount());
     if (message == TaskbarCreatedMessage() && taskTrayMini1_) {
         taskTrayMini1_->TaskbarCreated();
         return 0;
@@ -83,7 +85,7 @@ void TForm1::FormDestroy() {
     }
 }
 
-// A failed tick is dropped without a word; the next one starts afresh.
+// A failed tick leaves only a trace for the debugger; the next one starts afresh.
 void TForm1::Timer1Timer() {
     if (!monitor_ || !taskTrayMini1_) return;
     try {
@@ -92,6 +94,7 @@ void TForm1::Timer1Timer() {
         trayTip_ = update.tip;
         taskTrayMini1_->SetIcon(TTaskTrayMini::kModify, trayIconObject_, trayTip_);
     } catch (...) {
+        ReportCaughtFailure(L"tray tick");
     }
 }
 

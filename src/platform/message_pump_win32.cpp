@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/dialog_keys_win32.h"
+
 namespace kuvano {
 
 bool PumpPendingMessages() {
@@ -11,6 +13,7 @@ bool PumpPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
+        if (TranslateDialogKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
@@ -12,7 +13,7 @@ namespace kuvano {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;  // no title-bar buttons
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 558;
 constexpr int kClientHeight = 287;
 
@@ -185,6 +186,7 @@ void TForm2::paneKosin() {
         CheckOnly(unitButtons_, view.unitButton);
         CheckOnly(kindButtons_, view.kindButton);
     } catch (...) {
+        ReportCaughtFailure(L"settings panel refresh");
     }
 }
 

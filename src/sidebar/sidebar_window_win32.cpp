@@ -4,6 +4,7 @@
 
 #include "help/help_window_win32.h"
 #include "platform/colour_dialog_win32.h"
+#include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
@@ -45,7 +46,7 @@ void TForm4::Link(const LowSpaceWarning& warning, const MenuTargets& targets) {
 }
 
 LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == TaskbarCreatedMessage() && registered_) {
+    if (message == TaskbarCreatedMessage() && shell_ && shell_->Registered()) {
         // A new Explorer knows no toolbars: register and reserve the strip again.
         shell_->New();
         myBarDock(false);
@@ -73,8 +74,7 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();
         case WM_DESTROY:
-            if (registered_) shell_->Remove();
-            registered_ = false;
+            if (shell_) shell_->Remove();
             return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
@@ -92,7 +92,6 @@ void TForm4::FormCreate() {
     shell_.emplace(Handle());
     dock_.emplace(*shell_);
     shell_->New();
-    registered_ = true;
     myBarDock(false);
     SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
 }
@@ -113,8 +112,7 @@ void TForm4::myBarDock(bool renew) {
 
 // Hidden, the sidebar gives its strip back and stops refreshing.
 void TForm4::FormHide() {
-    if (registered_) shell_->Remove();
-    registered_ = false;
+    if (shell_) shell_->Remove();
     KillTimer(Handle(), kTimer1);
 }
 
@@ -126,6 +124,7 @@ void TForm4::Timer1Timer() {
             InvalidateRect(Handle(), &rect, FALSE);
         }
     } catch (...) {
+        ReportCaughtFailure(L"sidebar refresh");
         // A failed tick leaves the rest hidden until the next one.
         InvalidateRect(Handle(), nullptr, FALSE);
     }
