@@ -2,20 +2,30 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace kuvano {
 
 // Base of every window class: registers the class once, keeps `this` with the
 // window from WM_NCCREATE on and sends each message to Derived::HandleMessage.
 // Derived provides `static const wchar_t* ClassName()` and
-// `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`.
+// `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`, and may give its class
+// styles as `static constexpr UINT kClassStyle`.
 template <typename Derived>
 class BaseWindow {
 public:
     BaseWindow() = default;
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
+    // By the time this runs the derived object is gone: the window is
+    // detached first, so that none of the messages its destruction sends can
+    // reach a handler. What a derived window must undo when its object ends,
+    // it undoes in its own destructor.
     virtual ~BaseWindow() {
-        if (hwnd_) DestroyWindow(hwnd_);
+        if (!hwnd_) return;
+        const HWND hwnd = std::exchange(hwnd_, nullptr);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd);
     }
 
     HWND Handle() const { return hwnd_; }
@@ -67,10 +77,19 @@ protected:
     }
 
 private:
+    static constexpr UINT ClassStyle() {
+        if constexpr (requires { Derived::kClassStyle; }) {
+            return Derived::kClassStyle;
+        } else {
+            return 0;
+        }
+    }
+
     static void RegisterOnce() {
         static const ATOM atom = [] {
             WNDCLASSEXW windowClass{};
             windowClass.cbSize = sizeof(windowClass);
+            windowClass.style = ClassStyle();
             windowClass.lpfnWndProc = &BaseWindow::WindowProc;
             windowClass.hInstance = GetModuleHandleW(nullptr);
             windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

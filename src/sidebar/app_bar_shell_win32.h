@@ -13,12 +13,24 @@ namespace kuvano {
 inline constexpr UINT kAppBarCallbackMessage = WM_USER + 100;
 
 // The shell's desktop-toolbar calls for one window; the results are ignored.
+// A registration never outlives this object: the strip goes back to the
+// desktop however the sidebar ends.
 class AppBarShellWin32 final : public AppBarShell {
 public:
     explicit AppBarShellWin32(HWND window);
+    AppBarShellWin32(const AppBarShellWin32&) = delete;
+    AppBarShellWin32& operator=(const AppBarShellWin32&) = delete;
+    ~AppBarShellWin32() override { Remove(); }
 
-    void New() override { Send(ABM_NEW); }
-    void Remove() override { Send(ABM_REMOVE); }
+    void New() override {
+        Send(ABM_NEW);
+        registered_ = true;
+    }
+    void Remove() override {
+        if (registered_) Send(ABM_REMOVE);
+        registered_ = false;
+    }
+    bool Registered() const { return registered_; }
     void QueryPos(AppBarEdge edge, Rect& rc) override { Negotiate(ABM_QUERYPOS, edge, rc); }
     void SetPos(AppBarEdge edge, Rect& rc) override { Negotiate(ABM_SETPOS, edge, rc); }
     void MoveWindow(const Rect& rc) override;
@@ -28,6 +40,7 @@ private:
     void Negotiate(DWORD message, AppBarEdge edge, Rect& rc);
 
     APPBARDATA barData_{};
+    bool registered_ = false;
 };
 
 // The monitors' full rectangles, in the system's enumeration order.

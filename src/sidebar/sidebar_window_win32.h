@@ -72,7 +72,6 @@ private:
     UniqueFont font_;
     std::array<COLORREF, 16> customColours_{};  // the colour dialog's own row, kept between uses
     HWND hints_ = nullptr;
-    bool registered_ = false;
 };
 
 }  // namespace kuvano
