@@ -1,13 +1,16 @@
 #include "help/about_box_win32.h"
 
+#include "platform/dialog_keys_win32.h"
 #include "platform/form_helpers_win32.h"
+#include "platform/thread_windows_disabled_win32.h"
 #include "resource_ids.h"
 
 namespace kuvano {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+// Control parent: Enter and Esc reach the box as a dialog's keys would.
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 HWND AddStatic(HWND parent, const wchar_t* text, DWORD style, int x, int y, int width, int height, HFONT font) {
@@ -27,6 +30,10 @@ LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: FormCreate(); return 0;
         case WM_CTLCOLORSTATIC: return OnLabelColour(reinterpret_cast<HDC>(wParam));
+        case WM_COMMAND:
+            // Enter and Esc close the box, as its close box does.
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
+            return 0;
         case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
@@ -57,6 +64,7 @@ void TFormInfo::ShowModal() {
         return;
     }
     inModalLoop_ = true;
+    const ThreadWindowsDisabled others(Handle());
     ShowWindow(Handle(), SW_SHOW);
     BringToFront(Handle());
     MSG message{};
@@ -66,6 +74,7 @@ void TFormInfo::ShowModal() {
             ShowWindow(Handle(), SW_HIDE);
             break;
         }
+        if (TranslateDialogKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -10,7 +10,8 @@ namespace kuvano {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+// Control parent: Esc closes the window as a dialog's would.
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 557;
 constexpr int kClientHeight = 558;
 
@@ -48,6 +49,9 @@ bool TForm3::Create(HWND owner) {
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: FormCreate(); return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
+            return 0;
         case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }

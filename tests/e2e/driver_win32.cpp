@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/failure_report_win32.h"
 #include "tray/task_tray_mini_win32.h"
 
 namespace kuvano::e2e {
@@ -132,6 +133,12 @@ bool Driver::Eventually(const std::function<bool()>& holds, std::chrono::millise
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return true;
+}
+
+long long Driver::FailuresOf(HWND mainWindow) {
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count)) return -1;
+    return static_cast<long long>(count);
 }
 
 void Driver::NotifyTray(HWND mainWindow, UINT mouseMessage) {

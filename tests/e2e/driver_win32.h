@@ -52,6 +52,10 @@ public:
     // The text of one cell of a list view in another process.
     static std::wstring ListViewText(HWND listView, int row, int column);
 
+    // How many failures the program has reported so far (it shows the user
+    // none); -1 when the main window does not answer.
+    static long long FailuresOf(HWND mainWindow);
+
     // Sends the tray icon's notification, as the shell does for a mouse action.
     static void NotifyTray(HWND mainWindow, UINT mouseMessage);
 

@@ -67,6 +67,7 @@ TEST(LongRunEndToEnd, RunsForMinutesWithEveryWindowOpenAndStillSavesOnQuit) {
         }
     }
     EXPECT_GE(surveys, 1);
+    EXPECT_EQ(Driver::FailuresOf(*form1), 0);
 
     // Quit from the menu in the middle of a survey, after a change to save:
     // the program takes the quit from within the survey's message pump.

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "app/free_level.h"
 #include "app/tray_pictures.h"
@@ -42,19 +44,31 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
     EXPECT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); }))
         << "the tray shows the star of drive C's level";
 
-    Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);
-    auto boxes = Driver::WindowsOf(program, L"TFormInfo");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(Driver::Eventually([&] { return Driver::HasVisibleStyle(boxes[0]); }))
-        << "a left-button release opens the about box";
-    Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);  // the second release of a double click
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    boxes = Driver::WindowsOf(program, L"TFormInfo");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(Driver::HasVisibleStyle(boxes[0]));
-    PostMessageW(boxes[0], WM_CLOSE, 0, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_FALSE(Driver::HasVisibleStyle(boxes[0]));
+    std::vector<HWND> others;
+    for (const wchar_t* className : {L"TForm2", L"TForm3", L"TForm4", L"TForm5"}) {
+        others.push_back(Driver::WindowsOf(program, className).at(0));
+    }
+    const auto allEnabled = [&](bool enabled) {
+        return std::ranges::all_of(others, [&](HWND window) { return (IsWindowEnabled(window) != FALSE) == enabled; });
+    };
+    // Esc and the close box close the box alike, and both give the other windows back.
+    for (const UINT closing : {UINT{WM_KEYDOWN}, UINT{WM_CLOSE}}) {
+        Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);
+        auto boxes = Driver::WindowsOf(program, L"TFormInfo");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(Driver::Eventually([&] { return Driver::HasVisibleStyle(boxes[0]); }))
+            << "a left-button release opens the about box";
+        EXPECT_TRUE(allEnabled(false)) << "the box is modal: the other windows are disabled";
+        Driver::NotifyTray(*mainWindow, WM_LBUTTONUP);  // the second release of a double click
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        boxes = Driver::WindowsOf(program, L"TFormInfo");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(Driver::HasVisibleStyle(boxes[0]));
+        PostMessageW(boxes[0], closing, closing == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        EXPECT_TRUE(Driver::Eventually([&] { return !Driver::HasVisibleStyle(boxes[0]); }));
+        EXPECT_TRUE(Driver::Eventually([&] { return allEnabled(true); })) << "closed, the box enables them again";
+    }
+    EXPECT_EQ(Driver::FailuresOf(*mainWindow), 0);
 
     PostMessageW(*mainWindow, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Driver::WaitForExit(*mainWindow));

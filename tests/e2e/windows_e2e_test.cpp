@@ -30,6 +30,7 @@ protected:
     }
     void TearDown() override {
         if (IsWindow(mainWindow)) {
+            EXPECT_EQ(Driver::FailuresOf(mainWindow), 0);
             PostMessageW(mainWindow, WM_CLOSE, 0, 0);
             Driver::WaitForExit(mainWindow);
         }
@@ -102,6 +103,9 @@ TEST_F(RunningKuvano, TheHelpWindowHoldsTheHelpTextReadOnlyAndUnwrapped) {
     EXPECT_EQ(lines[45], L"【変更履歴】");
     EXPECT_EQ(lines[104], L"2024/09/21 V4.3 ドライブの容量のヒント表示を「空き」から「空き/全」に変更。");
     EXPECT_EQ(lines[105], L" ");
+
+    PostMessageW(memo, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(Driver::Eventually([&] { return !Driver::HasVisibleStyle(help); })) << "Esc closes the help window";
 }
 
 TEST_F(RunningKuvano, TheEndOfAWindowsSessionSavesTheSettings) {

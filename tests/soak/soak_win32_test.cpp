@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/main_window_win32.h"
+#include "platform/failure_report_win32.h"
 #include "help/about_box_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_window_win32.h"
@@ -172,6 +173,7 @@ TEST_F(Soak, HandlesAndMemoryStayFlatOverTensOfThousandsOfCycles) {
     EXPECT_GT(trayChanges, kCycles / 4) << "the tray kept blinking and following the drives";
     EXPECT_LT(PrivateBytes(), privateBytes + 2 * static_cast<size_t>(kMiB))
         << "private memory grew by " << (PrivateBytes() - privateBytes) / 1024 << " KiB";
+    EXPECT_EQ(FailureCount(), 0) << "a tick failed; the debugger's output says which";
 }
 
 }  // namespace
