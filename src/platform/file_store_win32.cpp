@@ -20,17 +20,57 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+struct Temporary {
+    std::wstring name;
+    UniqueFile file;
+    DWORD error = ERROR_SUCCESS;  // why there is no file
+};
+
 // A fresh file beside the target; an existing one is never reused.
-std::pair<std::wstring, UniqueFile> CreateTemporaryBeside(const std::u16string& path) {
+Temporary CreateTemporaryBeside(const std::u16string& path) {
     const std::wstring base = std::wstring(Wide(path)) + L"." + std::to_wstring(GetCurrentProcessId());
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int attempt = 0; attempt < 100 && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS); ++attempt) {
         std::wstring name = base + L"-" + std::to_wstring(attempt) + L".tmp";
         UniqueFile file(
             CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return {std::move(name), std::move(file)};
-        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+        error = GetLastError();
     }
-    return {};
+    return {{}, {}, error};
+}
+
+// A folder may refuse new files and renames while the file in it stays
+// writable (a locked-down profile folder, an immutable directory).
+bool FolderRefused(DWORD error) {
+    return error == ERROR_ACCESS_DENIED;
+}
+
+enum class Replacement { Done, FolderRefused, Failed };
+
+// The safe way first: a failed save leaves the old file exactly as it was.
+Replacement ReplaceThroughTemporary(const std::u16string& path, std::string_view bytes) {
+    auto [temporaryName, temporary, refusal] = CreateTemporaryBeside(path);
+    if (!temporary) return FolderRefused(refusal) ? Replacement::FolderRefused : Replacement::Failed;
+    const bool written = WriteAll(temporary.get(), bytes) && FlushFileBuffers(temporary.get());
+    temporary.reset();
+    if (written && MoveFileExW(temporaryName.c_str(), Wide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return Replacement::Done;
+    }
+    const DWORD error = GetLastError();
+    DeleteFileW(temporaryName.c_str());
+    return written && FolderRefused(error) ? Replacement::FolderRefused : Replacement::Failed;
+}
+
+// As the system's profile functions save: over the old bytes. A file marked
+// read-only is never written, whoever the user is.
+bool WriteInPlace(const std::u16string& path, std::string_view bytes) {
+    const DWORD attributes = GetFileAttributesW(Wide(path));
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        return false;
+    }
+    UniqueFile file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 
 }  // namespace
@@ -60,14 +100,11 @@ FileStore::ReadResult FileStoreWin32::ReadWhole(const std::u16string& path) cons
 }
 
 bool FileStoreWin32::ReplaceWhole(const std::u16string& path, std::string_view bytes) const {
-    auto [temporaryName, temporary] = CreateTemporaryBeside(path);
-    if (!temporary) return false;
-    const bool written = WriteAll(temporary.get(), bytes) && FlushFileBuffers(temporary.get());
-    temporary.reset();
-    if (written && MoveFileExW(temporaryName.c_str(), Wide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    switch (ReplaceThroughTemporary(path, bytes)) {
+        case Replacement::Done: return true;
+        case Replacement::FolderRefused: return WriteInPlace(path, bytes);
+        case Replacement::Failed: return false;
     }
-    DeleteFileW(temporaryName.c_str());
     return false;
 }
 

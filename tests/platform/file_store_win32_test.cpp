@@ -99,6 +99,28 @@ TEST(FileStoreWin32, AReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(FileNamesIn(folder), filesBefore);
 }
 
+TEST(FileStoreWin32, AFolderThatRefusesNewFilesGetsTheFileWrittenInPlaceUnlessItIsReadOnly) {
+    const std::wstring folder = ScratchMounts() + L"\\sealed";
+    const std::vector<std::wstring> filesBefore = FileNamesIn(folder);
+    const FileStoreWin32 store;
+
+    const std::wstring path = folder + L"\\Kuvano.ini";
+    ASSERT_TRUE(store.ReplaceWhole(U16(path), "[setei]\r\ntani=2\r\ndrivenam=D\r\n"));
+    EXPECT_EQ(ReadFileBytes(path), "[setei]\r\ntani=2\r\ndrivenam=D\r\n");
+    ASSERT_TRUE(store.ReplaceWhole(U16(path), "short"));
+    EXPECT_EQ(ReadFileBytes(path), "short");
+
+    const std::wstring locked = folder + L"\\locked.ini";
+    ASSERT_TRUE(GetFileAttributesW(locked.c_str()) & FILE_ATTRIBUTE_READONLY);
+    Settings settings;
+    settings.tani = 2;
+    const auto error = SaveSettings(settings, store, U16(locked));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->Message(), U16(locked) + u" に書き込めません");
+    EXPECT_EQ(ReadFileBytes(locked), "[setei]\r\ntani=1\r\n");
+    EXPECT_EQ(FileNamesIn(folder), filesBefore);
+}
+
 // Writing in place would have truncated the file before running out of room.
 TEST(FileStoreWin32, AFullDiskKeepsTheOldFile) {
     const std::wstring folder = ScratchMounts() + L"\\full";
