@@ -89,6 +89,9 @@ void TForm1::FormDestroy() {
 void TForm1::Timer1Timer() {
     if (!monitor_ || !taskTrayMini1_) return;
     try {
+        // Once a second: letters that come and go without an announcement.
+        followLetters_ = !followLetters_;
+        if (followLetters_) driveKinds_.FollowLetters();
         const TrayUpdate update = monitor_->myGetDriveFree(UserThousandsSeparator());
         if (update.picture) trayIconObject_ = imageLists_.Picture(update.picture->kind, update.picture->index);
         trayTip_ = update.tip;

@@ -49,6 +49,7 @@ private:
     const FileStore& store_;
     std::u16string programPath_;
     DriveKindCache& driveKinds_;
+    bool followLetters_ = false;
     UniqueIcon mainIcon_;
     TrayImageLists imageLists_;
     HICON trayIconObject_ = nullptr;  // the picture shown now; owned by mainIcon_ or imageLists_

@@ -45,6 +45,8 @@ public:
     virtual DriveSpace Space(const std::u16string& root) const = 0;
     // The shell's display name of the drive, such as "Local Disk (C:)".
     virtual std::u16string DisplayName(const std::u16string& root) const = 0;
+    // The letters that name a volume now, bit 0 for A to bit 25 for Z.
+    virtual uint32_t LogicalDrives() const = 0;
 };
 
 }  // namespace kuvano

@@ -23,6 +23,10 @@ private:
 
 }  // namespace
 
+uint32_t DrivePlatformWin32::LogicalDrives() const {
+    return GetLogicalDrives();
+}
+
 DriveKind DrivePlatformWin32::Kind(const std::u16string& root) const {
     const NoCriticalErrorDialogs quiet;
     return static_cast<DriveKind>(GetDriveTypeW(Wide(root)));

@@ -77,6 +77,14 @@ TEST_F(MainWindowTest, AVolumeThatArrivesIsSeenAtTheNextTick) {
     settings.drivenam = "F";
     Tick();
     EXPECT_EQ(settings.drivenam, "F");
+
+    // A substituted letter comes unannounced: the mask of letters shows it within a second.
+    drives.drives[u"G:\\"] = {DriveKind::Fixed, {1, 2}, u""};
+    for (int tick = 0; tick < 2; ++tick) {
+        settings.drivenam = "G";
+        Tick();
+    }
+    EXPECT_EQ(settings.drivenam, "G");
 }
 
 // Fills the process's GDI handle table but for `spare` places.
@@ -138,6 +146,25 @@ TEST_F(MainWindowTest, LoggingOffSavesToo) {
     settings.tani = 1;
     EXPECT_EQ(SendMessageW(form1.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_NE(store.files.at(u"C:\\Tools\\Kuvano.ini").find("tani=1\r\n"), std::string::npos);
+}
+
+// Ended by its owner's scope, as when the program fails to start: the object
+// is gone before its window, so no handler may run (its WM_DESTROY would
+// post a quit and take the tray icon down a second time).
+TEST(MainWindowEnd, LeavingTheScopeDestroysTheWindowWithoutRunningAHandler) {
+    Settings settings;
+    FakeFileStore store;
+    FakeDrivePlatform drives;
+    DriveKindCache driveKinds{drives};
+    HWND window = nullptr;
+    {
+        TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe", driveKinds};
+        ASSERT_TRUE(form1.Create());
+        window = form1.Handle();
+    }
+    EXPECT_FALSE(IsWindow(window));
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a handler ran after the object ended";
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ public:
     }
     DriveSpace Space(const std::u16string& root) const override { return system.Space(root); }
     std::u16string DisplayName(const std::u16string& root) const override { return system.DisplayName(root); }
+    uint32_t LogicalDrives() const override { return system.LogicalDrives(); }
 };
 
 TEST(DriveKindCache, AsksTheSystemOncePerRootUntilADeviceChange) {
@@ -43,6 +44,25 @@ TEST(DriveKindCache, AsksTheSystemOncePerRootUntilADeviceChange) {
     EXPECT_EQ(cache.Kind(u"E:\\"), DriveKind::Removable);
     EXPECT_EQ(cache.Kind(u"C:\\"), DriveKind::NoRootDirectory);
     EXPECT_EQ(drives.kindQueries, 4);
+}
+
+TEST(DriveKindCache, AsksAgainOnlyForLettersThatCameOrWentUnannounced) {
+    CountingDrives drives;
+    drives.system.drives[u"C:\\"] = {DriveKind::Fixed, {}, u""};
+    drives.system.drives[u"D:\\"] = {DriveKind::Fixed, {}, u""};
+    DriveKindCache cache(drives);
+    cache.FollowLetters();
+    for (const char16_t* root : {u"C:\\", u"D:\\", u"S:\\", u"T:\\", u"\\:\\"}) cache.Kind(root);
+    EXPECT_EQ(drives.kindQueries, 5);
+
+    // S: appears and D: goes, with no announcement.
+    drives.system.drives[u"S:\\"] = {DriveKind::Fixed, {}, u""};
+    drives.system.drives.erase(u"D:\\");
+    cache.FollowLetters();
+    EXPECT_EQ(cache.Kind(u"S:\\"), DriveKind::Fixed);
+    EXPECT_EQ(cache.Kind(u"D:\\"), DriveKind::NoRootDirectory);
+    for (const char16_t* root : {u"C:\\", u"T:\\", u"\\:\\"}) cache.Kind(root);
+    EXPECT_EQ(drives.kindQueries, 7) << "only S: and D: are asked again";
 }
 
 TEST(DriveKindCache, AlwaysAsksFreeSpaceAndNamesAfresh) {

@@ -30,6 +30,13 @@ public:
         const auto drive = drives.find(root);
         return drive == drives.end() ? std::u16string{} : drive->second.displayName;
     }
+    uint32_t LogicalDrives() const override {
+        uint32_t letters = 0;
+        for (const auto& [root, drive] : drives) {
+            if (drive.kind != DriveKind::NoRootDirectory) letters |= 1u << (root[0] - u'A');
+        }
+        return letters;
+    }
 };
 
 }  // namespace kuvano::testing
