@@ -57,6 +57,7 @@ void TForm1::FormCreate() {
     mainIcon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON,
                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     trayIconObject_ = mainIcon_.get();
+    ReceiveTaskbarCreated(Handle());
     taskTrayMini1_.emplace(Handle());
     taskTrayMini1_->OnMouseUp = [this](const TrayMouseEvent& event) { TaskTrayMini1MouseUp(event); };
     taskTrayMini1_->SetIcon(TTaskTrayMini::kAdd, trayIconObject_, trayTip_);

@@ -63,6 +63,10 @@ UINT TaskbarCreatedMessage() {
     return message;
 }
 
+void ReceiveTaskbarCreated(HWND window) {
+    ChangeWindowMessageFilterEx(window, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+}
+
 TTaskTrayMini::TTaskTrayMini(HWND owner, TrayNotifier notify) : owner_(owner), notify_(std::move(notify)) {
     CallbackWindow().EnsureCreated(owner);
     identifier_ = CallbackWindow().trayRegistry.Register(this);

@@ -74,5 +74,8 @@ private:
 // The message the shell broadcasts to top-level windows when the taskbar is
 // created anew.
 UINT TaskbarCreatedMessage();
+// Lets the broadcast through to `window` when the program runs elevated,
+// where the system filters registered messages from lower processes.
+void ReceiveTaskbarCreated(HWND window);
 
 }  // namespace kuvano
