@@ -1,9 +1,11 @@
-// The idle cost of Kuvano under Wine against a minimal Win32 program with
-// the same two timers: the CPU time and peak memory of each at rest, one
-// after the other, each in a Wine started afresh in the same prefix.
-//   idle_cost BASELINE.exe KUVANO.exe [SETTLE_SECONDS [MEASURED_SECONDS]]
+// The idle cost of Kuvano under Wine against two baselines: a minimal Win32
+// program with the same two timers, and one that also makes the drive
+// queries Kuvano must make. The CPU time and peak memory of each at rest,
+// one after the other, each in a Wine started afresh in the same prefix.
+//   idle_cost SETTLE_SECONDS MEASURED_SECONDS BASELINE.exe WORK_BASELINE.exe KUVANO.exe...
 // Linux paths; WINEPREFIX and DISPLAY must be set. Waits SETTLE_SECONDS
-// (10) after the start, then measures over MEASURED_SECONDS (60).
+// after each start, then measures over MEASURED_SECONDS. More than one
+// Kuvano.exe (a build before a change, say) are measured in the same run.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -19,8 +21,9 @@
 namespace kuvano::bench {
 namespace {
 
-constexpr double kCpuTarget = 2.0;     // Kuvano / baseline, at most
-constexpr double kMemoryTarget = 8.0;  // MiB more than the baseline, at most
+constexpr double kCpuTarget = 2.0;      // Kuvano / timers baseline, at most
+constexpr double kWorkCpuTarget = 1.25;  // Kuvano / work baseline, at most
+constexpr double kMemoryTarget = 8.0;   // MiB more than either baseline, at most
 
 struct Figures {
     double cpuPerMinute = 0;  // the program's own process
@@ -65,37 +68,50 @@ Figures Measure(const std::string& program, std::chrono::seconds settle, std::ch
             CpuSince(othersBefore) * perMinute};
 }
 
-void PrintRow(const char* name, const Figures& figures) {
-    std::printf("%-15s %14.3f %10.1f %18.3f %18.3f\n", name, figures.cpuPerMinute, figures.peakMebibytes,
+void PrintRow(const std::string& name, const Figures& figures) {
+    std::printf("%-22s %10.3f %9.1f %17.3f %19.3f\n", name.c_str(), figures.cpuPerMinute, figures.peakMebibytes,
                 figures.serverPerMinute, figures.othersPerMinute);
 }
 
-void PrintComparison(const Figures& baseline, const Figures& kuvano) {
-    std::printf("%-15s %14s %10s %18s %18s\n", "", "CPU s/min", "peak MiB", "wineserver s/min", "rest of Wine s/min");
-    PrintRow("idle baseline", baseline);
-    PrintRow("Kuvano", kuvano);
+void PrintRatio(const std::string& name, const Figures& kuvano, const char* baselineName, const Figures& baseline,
+                double cpuTarget) {
     if (baseline.cpuPerMinute > 0) {
-        std::printf("CPU Kuvano / baseline: %.2f (target at most %.0f)\n", kuvano.cpuPerMinute / baseline.cpuPerMinute,
-                    kCpuTarget);
+        std::printf("%s / %s: CPU %.2f (target at most %.2f), ", name.c_str(), baselineName,
+                    kuvano.cpuPerMinute / baseline.cpuPerMinute, cpuTarget);
     } else {
-        std::printf("CPU Kuvano / baseline: none, the baseline used no measurable time\n");
+        std::printf("%s / %s: CPU none, the baseline used no measurable time, ", name.c_str(), baselineName);
     }
-    std::printf("peak memory Kuvano - baseline: %+.1f MiB (target at most %.0f)\n",
-                kuvano.peakMebibytes - baseline.peakMebibytes, kMemoryTarget);
+    std::printf("peak memory %+.1f MiB (target at most %.0f)\n", kuvano.peakMebibytes - baseline.peakMebibytes,
+                kMemoryTarget);
 }
 
 int Run(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: idle_cost BASELINE.exe KUVANO.exe [SETTLE_SECONDS [MEASURED_SECONDS]]\n");
+    if (argc < 6) {
+        std::fprintf(stderr,
+                     "usage: idle_cost SETTLE_SECONDS MEASURED_SECONDS BASELINE.exe WORK_BASELINE.exe KUVANO.exe...\n");
         return 2;
     }
-    const std::chrono::seconds settle(argc > 3 ? std::stoi(argv[3]) : 10);
-    const std::chrono::seconds measured(argc > 4 ? std::stoi(argv[4]) : 60);
+    const std::chrono::seconds settle(std::stoi(argv[1]));
+    const std::chrono::seconds measured(std::stoi(argv[2]));
     std::printf("At rest under Wine, one after the other: %lld s to settle, then %lld s measured.\n",
                 static_cast<long long>(settle.count()), static_cast<long long>(measured.count()));
-    const Figures baseline = Measure(argv[1], settle, measured);
-    const Figures kuvano = Measure(argv[2], settle, measured);
-    PrintComparison(baseline, kuvano);
+    const Figures timers = Measure(argv[3], settle, measured);
+    const Figures work = Measure(argv[4], settle, measured);
+    std::vector<std::pair<std::string, Figures>> kuvanos;
+    for (int i = 5; i < argc; ++i) {
+        const std::string name = "Kuvano " + std::to_string(i - 4);
+        std::printf("%s: %s\n", name.c_str(), argv[i]);
+        kuvanos.emplace_back(name, Measure(argv[i], settle, measured));
+    }
+
+    std::printf("%-22s %10s %9s %17s %19s\n", "", "CPU s/min", "peak MiB", "wineserver s/min", "rest of Wine s/min");
+    PrintRow("timers baseline", timers);
+    PrintRow("work baseline", work);
+    for (const auto& [name, figures] : kuvanos) PrintRow(name, figures);
+    for (const auto& [name, figures] : kuvanos) {
+        PrintRatio(name, figures, "timers baseline", timers, kCpuTarget);
+        PrintRatio(name, figures, "work baseline", work, kWorkCpuTarget);
+    }
     return 0;
 }
 
