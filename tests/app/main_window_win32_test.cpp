@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
+#include "platform/failure_report_win32.h"
 #include "support/fake_drive_platform.h"
 #include "support/fake_file_store.h"
 #include "support/fake_warning_digits.h"
@@ -146,6 +148,35 @@ TEST_F(MainWindowTest, LoggingOffSavesToo) {
     settings.tani = 1;
     EXPECT_EQ(SendMessageW(form1.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_NE(store.files.at(u"C:\\Tools\\Kuvano.ini").find("tani=1\r\n"), std::string::npos);
+}
+
+// The user is told nothing of a failed tick, but it leaves a trace.
+TEST(MainWindowFailure, AFailedTickIsReported) {
+    class FailingDrives final : public DrivePlatform {
+    public:
+        DriveKind Kind(const std::u16string&) const override { throw std::runtime_error("no drive service"); }
+        DriveSpace Space(const std::u16string&) const override { return {}; }
+        std::u16string DisplayName(const std::u16string&) const override { return {}; }
+        uint32_t LogicalDrives() const override { return 0; }
+    };
+    Settings settings;
+    FakeFileStore store;
+    FailingDrives drives;
+    DriveKindCache driveKinds{drives};
+    testing::FakeWarningDigits digits;
+    LowSpaceWarning warning{digits};
+    DriveMonitor monitor{settings, driveKinds, warning};
+    TFormInfo about;
+    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe", driveKinds};
+    ASSERT_TRUE(form1.Create());
+    form1.Link(monitor, about, {});
+    const long long before = FailureCount();
+    SendMessageW(form1.Handle(), WM_TIMER, TForm1::kTimer1, 0);
+    EXPECT_EQ(FailureCount(), before + 1);
+    DestroyWindow(form1.Handle());
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
 }
 
 // Ended by its owner's scope, as when the program fails to start: the object
