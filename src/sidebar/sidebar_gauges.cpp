@@ -169,4 +169,15 @@ std::u16string SidebarGauges::myBarIconClick(const TMyGauge& sender) const {
     return ExplorerParameters(BarDrives[static_cast<size_t>(slot)]);
 }
 
+std::u16string SidebarGauges::LeftButtonAt(LeftButton event, Point at) {
+    std::u16string clicked;
+    for (TMyGauge& gauge : BarGauges) {
+        const bool inside = gauge.Visible && at.x >= gauge.Left && at.x < gauge.Left + gauge.Width &&
+                            at.y >= gauge.Top && at.y < gauge.Top + gauge.Height;
+        if (event == LeftButton::Press && inside) gauge.LeftButtonDown();
+        if (event == LeftButton::Release && gauge.LeftButtonUp(inside)) clicked = myBarIconClick(gauge);
+    }
+    return clicked;
+}
+
 }  // namespace kuvano

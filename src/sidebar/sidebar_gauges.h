@@ -46,6 +46,9 @@ std::u16string SidebarHint(char letter, int32_t tani, int64_t freeBytes, int64_t
 // What the file explorer is started with to open at the drive, selected.
 std::u16string ExplorerParameters(std::string_view letter);
 
+// What the left button does on the strip, as the window's messages tell it.
+enum class LeftButton : uint8_t { Press, DoubleClick, Release };
+
 // The sidebar's 24 gauges: once a second one per removable or fixed drive,
 // in letter order, coloured by level and blinking under the warning size.
 class SidebarGauges {
@@ -61,6 +64,11 @@ public:
     std::vector<Rect> Timer1Timer(std::u16string_view thousandsSeparator);
     // The explorer parameters for the clicked gauge, found by its name "gIcoN".
     std::u16string myBarIconClick(const TMyGauge& sender) const;
+    // The left button at `at` on the strip: a press arms the gauge under it
+    // and the release on that gauge clicks it. The second press of a double
+    // click arms nothing, so a double click opens one explorer, not two.
+    // Returns the explorer parameters of the gauge clicked; empty for none.
+    std::u16string LeftButtonAt(LeftButton event, Point at);
 
 private:
     void Refresh(std::u16string_view thousandsSeparator);

@@ -16,17 +16,12 @@ namespace {
 
 constexpr UINT kBackgroundHintId = 100;
 
-bool Contains(const TMyGauge& gauge, POINT at) {
-    return gauge.Visible && at.x >= gauge.Left && at.x < gauge.Left + gauge.Width && at.y >= gauge.Top &&
-           at.y < gauge.Top + gauge.Height;
-}
-
 bool Meets(const TMyGauge& gauge, const RECT& area) {
     return gauge.Left < area.right && gauge.Left + gauge.Width > area.left && gauge.Top < area.bottom &&
            gauge.Top + gauge.Height > area.top;
 }
 
-POINT PointOf(LPARAM lParam) {
+Point PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
@@ -59,8 +54,9 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND: return 1;  // the paint covers everything
         case WM_PAINT: Paint(); return 0;
-        case WM_LBUTTONDOWN: OnLeftButtonDown(PointOf(lParam)); return 0;
-        case WM_LBUTTONUP: OnLeftButtonUp(PointOf(lParam)); return 0;
+        case WM_LBUTTONDOWN: OnLeftButton(LeftButton::Press, PointOf(lParam)); return 0;
+        case WM_LBUTTONDBLCLK: OnLeftButton(LeftButton::DoubleClick, PointOf(lParam)); return 0;
+        case WM_LBUTTONUP: OnLeftButton(LeftButton::Release, PointOf(lParam)); return 0;
         case WM_SHOWWINDOW:
             if (!wParam) FormHide();
             return DefaultHandling(message, wParam, lParam);
@@ -89,6 +85,7 @@ void TForm4::FormCreate() {
     for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
     AddHintTool(kBackgroundHintId, kHint);
 
+    ReceiveTaskbarCreated(Handle());
     shell_.emplace(Handle());
     dock_.emplace(*shell_);
     shell_->New();
@@ -146,27 +143,18 @@ void TForm4::Paint() {
     EndPaint(Handle(), &paint);
 }
 
-void TForm4::OnLeftButtonDown(POINT at) {
-    if (!gauges_) return;
-    for (TMyGauge& gauge : gauges_->BarGauges) {
-        if (Contains(gauge, at)) {
-            gauge.LeftButtonDown();
-            SetCapture(Handle());
-        }
+// The capture lets a release off the strip disarm the pressed gauge.
+void TForm4::OnLeftButton(LeftButton event, Point at) {
+    if (event == LeftButton::Release) {
+        ReleaseCapture();
+    } else {
+        SetCapture(Handle());
     }
-}
-
-// The press and the release must both be on the same gauge.
-void TForm4::OnLeftButtonUp(POINT at) {
-    ReleaseCapture();
     if (!gauges_) return;
-    for (TMyGauge& gauge : gauges_->BarGauges) {
-        if (!gauge.LeftButtonUp(Contains(gauge, at))) continue;
-        const std::u16string parameters = gauges_->myBarIconClick(gauge);
-        if (!parameters.empty()) {
-            ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
-        }
-    }
+    const std::u16string parameters = gauges_->LeftButtonAt(event, at);
+    if (parameters.empty()) return;
+    const auto started = ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(started) <= 32) ReportFailure(L"opening the explorer at a drive");
 }
 
 void TForm4::OnCommand(SidebarCommand command) {

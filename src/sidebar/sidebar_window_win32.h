@@ -35,6 +35,8 @@ public:
     static constexpr UINT_PTR kTimer1 = 1;
     static constexpr UINT kTimer1Interval = 1000;
     static constexpr wchar_t kHint[] = L"Kuvanoタスクバー";
+    // Double clicks come as WM_LBUTTONDBLCLK, which arms no gauge.
+    static constexpr UINT kClassStyle = CS_DBLCLKS;
 
     TForm4(Settings& settings, const DrivePlatform& drives) : settings_(settings), drives_(drives) {}
     // Owned by the hidden main window; shown at once when barhyoj is 1.
@@ -55,8 +57,7 @@ private:
     void FormHide();
     void Timer1Timer();
     void Paint();
-    void OnLeftButtonDown(POINT at);
-    void OnLeftButtonUp(POINT at);
+    void OnLeftButton(LeftButton event, Point at);
     void UpdateHints();
     void OnCommand(SidebarCommand command);
     void pmAkiiroClick();

@@ -157,5 +157,17 @@ TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
     EXPECT_EQ(gauges.myBarIconClick(stranger), u"");
 }
 
+// The system tells a double click as a press, a release, a double-click
+// message and a release: one explorer, not two.
+TEST_F(SidebarGaugesTest, ADoubleClickOnAGaugeClicksItOnce) {
+    gauges.Timer1Timer(u",");
+    const TMyGauge& e = gauges.BarGauges[1];
+    const Point onE{e.Left + 1, e.Top + 1};
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Press, onE), u"");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"/e ,/select, E:\\");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::DoubleClick, onE), u"");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"") << "the double click's own release";
+}
+
 }  // namespace
 }  // namespace kuvano

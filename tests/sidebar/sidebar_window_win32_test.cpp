@@ -47,6 +47,8 @@ TEST_F(SidebarWindowTest, DocksAsAThinToolWindowAtTheChosenEdge) {
     EXPECT_EQ(GetWindowLongW(form4.Handle(), GWL_STYLE) & WS_POPUP, static_cast<LONG>(WS_POPUP));
     EXPECT_TRUE(GetWindowLongW(form4.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(GetWindowLongW(form4.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetClassLongPtrW(form4.Handle(), GCL_STYLE) & CS_DBLCLKS)
+        << "a double click's second press would click again";
 
     settings.iti = 4;
     settings.enGrf = true;
