@@ -1,29 +1,32 @@
 #include "sidebar/popup_menu_win32.h"
 
+#include "platform/failure_report_win32.h"
 #include "sidebar/menu_pictures.h"
 #include "sidebar/sidebar_menu.h"
 
 namespace kuvano {
 namespace {
 
-// Transparent pixels take the menu's own colour: not every system draws a
-// menu bitmap's alpha.
+// Menus blend a 32-bit picture with premultiplied alpha onto the item's own
+// background, plain or highlighted: transparent pixels are all zero.
 UniqueBitmap MenuBitmap(const PixelImage& picture) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biHeight = -picture.height;  // top-down, as the pixels
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return bitmap;
-    const COLORREF menu = GetSysColor(COLOR_MENU);
-    const Rgba background{GetRValue(menu), GetGValue(menu), GetBValue(menu), 255};
+    if (!bitmap) {
+        ReportFailure(L"a menu picture");
+        return bitmap;
+    }
     auto* pixel = static_cast<uint32_t*>(bits);
     for (const Rgba& p : picture.pixels) {
-        const Rgba shown = p.a == 0 ? background : p;
-        *pixel++ = 0xFF000000u | uint32_t{shown.r} << 16 | uint32_t{shown.g} << 8 | shown.b;
+        const auto scaled = [&p](uint8_t channel) { return uint32_t{channel} * p.a / 255; };
+        *pixel++ = uint32_t{p.a} << 24 | scaled(p.r) << 16 | scaled(p.g) << 8 | scaled(p.b);
     }
     return bitmap;
 }

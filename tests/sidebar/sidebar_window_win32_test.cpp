@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "sidebar/gdi_gauge_canvas_win32.h"
+#include "sidebar/menu_pictures.h"
 #include "support/fake_drive_platform.h"
 #include "support/fake_warning_digits.h"
 
@@ -150,6 +151,52 @@ TEST_F(SidebarWindowTest, RegistersAgainWhenTheTaskbarIsCreatedAnew) {
 
     SendMessageW(form4.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(LeftOfANewSidebar(probeSettings, drives), 8) << "the strip is reserved again";
+}
+
+// The menu blends each item's picture onto the item's background, plain or
+// highlighted: a transparent pixel must show that background, not a square.
+TEST(PopupMenu1, PicturesShowTheItemBackgroundThroughTransparentPixels) {
+    const PopupMenu1 menu;
+    const std::vector<PixelImage> pictures = PopupMenuPictures();
+    const HDC source = CreateCompatibleDC(nullptr);
+    const HDC target = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(info.bmiHeader), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP shown = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(target, shown);
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
+        const SidebarMenuItem& item = kSidebarMenu[position];
+        if (item.picture < 0) continue;
+        MENUITEMINFOW itemInfo{};
+        itemInfo.cbSize = sizeof(itemInfo);
+        itemInfo.fMask = MIIM_BITMAP;
+        ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), position, TRUE, &itemInfo));
+        BITMAP bitmap{};
+        ASSERT_EQ(GetObjectW(itemInfo.hbmpItem, sizeof(bitmap), &bitmap), static_cast<int>(sizeof(bitmap)));
+        ASSERT_EQ(bitmap.bmBitsPixel, 32) << "only 32-bit pictures are blended";
+        SelectObject(source, itemInfo.hbmpItem);
+        const PixelImage& picture = pictures.at(static_cast<size_t>(item.picture));
+        for (const int background : {COLOR_MENU, COLOR_HIGHLIGHT}) {
+            const HBRUSH brush = GetSysColorBrush(background);
+            const RECT all{0, 0, 16, 16};
+            FillRect(target, &all, brush);
+            GdiAlphaBlend(target, 0, 0, 16, 16, source, 0, 0, 16, 16, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+            GdiFlush();
+            const COLORREF back = GetSysColor(background);
+            for (int i = 0; i < 16 * 16; ++i) {
+                const Rgba p = picture.pixels[static_cast<size_t>(i)];
+                const COLORREF expected = p.a == 0 ? back : RGB(p.r, p.g, p.b);
+                const uint32_t got = pixels[i];
+                ASSERT_EQ(RGB(got >> 16 & 0xFF, got >> 8 & 0xFF, got & 0xFF), expected)
+                    << "picture " << item.picture << " on colour " << background << ", pixel " << i;
+            }
+        }
+    }
+    DeleteDC(source);
+    DeleteDC(target);
+    DeleteObject(shown);
 }
 
 }  // namespace
