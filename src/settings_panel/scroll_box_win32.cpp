@@ -5,7 +5,8 @@
 namespace kuvano {
 
 bool TScrollBox::Create(HWND parent, int left, int top, int width, int height) {
-    return CreateWithOptions({.exStyle = WS_EX_CLIENTEDGE,
+    // A control parent: dialog navigation goes on into the content.
+    return CreateWithOptions({.exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT,
                            .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
                            .parent = parent,
                            .x = left,

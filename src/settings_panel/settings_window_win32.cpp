@@ -60,6 +60,8 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_CTLCOLORSTATIC: return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE: FormClose(); return 0;
+        case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_NEXTDLGCTL: NextControl(wParam, lParam); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -76,42 +78,59 @@ void TForm2::FormCreate() {
     AddSpinEdits();
 }
 
+// Children are created in the tab order: Memo1, edDrive, the two radio
+// groups, BitBtn1, the drive list in ScrollBox1, then the six digits.
 void TForm2::AddControls() {
     const HFONT font = font_.get();
-    // Memo1 holds the letters the refresh walks; it lies behind the scroll box.
-    const HWND memo1 = AddControl(Handle(), L"EDIT", MemoLetters().c_str(),
-                                  ES_MULTILINE | ES_READONLY | WS_CLIPSIBLINGS, {16, 32, 49, 57}, kMemo1, font);
-    edDrive_ = AddControl(Handle(), L"EDIT", L"", ES_READONLY | WS_BORDER, {8, 2, 23, 20}, kEdDrive, boldFont_.get());
+    // Memo1 holds the letters the refresh walks. It comes first in the tab
+    // order yet is never seen: with an empty region the scroll box shows
+    // through it.
+    const HWND memo1 = AddControl(Handle(), L"EDIT", MemoLetters().c_str(), ES_MULTILINE | ES_READONLY | WS_TABSTOP,
+                                  {16, 32, 49, 57}, kMemo1, font);
+    if (!SetWindowRgn(memo1, CreateRectRgn(0, 0, 0, 0), FALSE)) ReportFailure(L"hiding Memo1 behind the drive list");
+    edDrive_ = AddControl(Handle(), L"EDIT", L"", ES_READONLY | WS_BORDER | WS_TABSTOP, {8, 2, 23, 20}, kEdDrive,
+                          boldFont_.get());
     AddControl(Handle(), L"STATIC", L"ドライブが選択されています", 0, {34, 6, 140, 14}, 0, font);
     AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"警告サイズ", 0, {8, 248, 62, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"ギガ", 0, {128, 256, 30, 14}, 0, font);
+    AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
+    AddRadioGroups();
+    const HWND bitBtn1 = AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP,
+                                    {440, 231, 89, 33}, kBitBtn1, font);
+    AddHint(hints_, bitBtn1, L"この設定パネルを閉じる");
+    AddDriveList();
+}
 
-    scrollBox1_.Create(Handle(), 8, 24, 520, 153);
-    listBox1_ = AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP,
-                           {0, 0, 593, 300}, kListBox1, listFont_.get());
-    SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
-    scrollBox1_.SetContent(listBox1_, 593, 300);
-    SetWindowPos(memo1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    AddHint(hints_, listBox1_, L"クリックでドライブ選択");
-
-    AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX, {8, 184, 305, 41}, 0, font);
+// Each group box starts a group of its own, so the arrow keys stay among one
+// group's buttons.
+void TForm2::AddRadioGroups() {
+    const HFONT font = font_.get();
+    AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX | WS_GROUP, {8, 184, 305, 41}, 0, font);
     for (size_t i = 0; i < unitButtons_.size(); ++i) {
         unitButtons_[i] =
             AddControl(Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                        {8 + kUnitLefts[i], 184 + 16, 76, 17}, kFirstUnitButton + static_cast<int>(i), font);
     }
-    AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX, {320, 184, 209, 41}, 0, font);
+    AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX | WS_GROUP, {320, 184, 209, 41}, 0, font);
     for (size_t i = 0; i < kindButtons_.size(); ++i) {
         kindButtons_[i] =
             AddControl(Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                        {320 + kKindLefts[i], 184 + 16, 70, 17}, kFirstKindButton + static_cast<int>(i), font);
     }
-    AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"警告サイズ", 0, {8, 248, 62, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"ギガ", 0, {128, 256, 30, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
-    const HWND bitBtn1 =
-        AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_TABSTOP, {440, 231, 89, 33}, kBitBtn1, font);
-    AddHint(hints_, bitBtn1, L"この設定パネルを閉じる");
+}
+
+// Tab reaches the list inside the scroll box, which takes part in dialog
+// navigation; a line chosen with the keys sets the drive as a click does.
+void TForm2::AddDriveList() {
+    scrollBox1_.Create(Handle(), 8, 24, 520, 153);
+    listBox1_ =
+        AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_GROUP | WS_TABSTOP,
+                   {0, 0, 593, 300}, kListBox1, listFont_.get());
+    SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
+    scrollBox1_.SetContent(listBox1_, 593, 300);
+    AddHint(hints_, listBox1_, L"クリックでドライブ選択");
 }
 
 // Digits change by the arrows and the up/down keys only: a typed character
@@ -158,8 +177,27 @@ void TForm2::DigitChanged(int digit) {
     if (spinButtons) shownDigits_[static_cast<size_t>(digit)] = static_cast<int32_t>(SendMessageW(spinButtons, UDM_GETPOS32, 0, 0));
 }
 
+// As a dialog does: the focus comes back to where it was when the panel
+// was left, and each showing starts at the first control.
+void TForm2::OnActivate(bool active) {
+    if (!active) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) focusOnActivate_ = focus;
+        return;
+    }
+    SetFocus(focusOnActivate_ ? focusOnActivate_ : GetNextDlgTabItem(Handle(), nullptr, FALSE));
+}
+
+// Memo1 keeps Tab to itself and asks its parent to move on, as in a dialog.
+void TForm2::NextControl(WPARAM target, LPARAM byHandle) {
+    const HWND next =
+        LOWORD(byHandle) ? reinterpret_cast<HWND>(target) : GetNextDlgTabItem(Handle(), GetFocus(), target != 0);
+    if (next) SetFocus(next);
+}
+
 // Shown at the lower right of the primary screen; the first refresh comes a second later.
 void TForm2::FormShow() {
+    focusOnActivate_ = nullptr;
     RECT frame{};
     GetWindowRect(Handle(), &frame);
     const int left = GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - 20;

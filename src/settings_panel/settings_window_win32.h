@@ -56,7 +56,11 @@ private:
     void SpinEditClick(int digit);
     void DigitChanged(int digit);
     void AddControls();
+    void AddRadioGroups();
+    void AddDriveList();
     void AddSpinEdits();
+    void OnActivate(bool active);
+    void NextControl(WPARAM target, LPARAM byHandle);
     LRESULT OnColour(HDC dc, HWND control);
     static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
                                           DWORD_PTR form);
@@ -75,6 +79,7 @@ private:
     HWND edDrive_ = nullptr;
     HWND listBox1_ = nullptr;
     HWND hints_ = nullptr;
+    HWND focusOnActivate_ = nullptr;  // none: the first tab stop
     std::array<HWND, 4> unitButtons_{};
     std::array<HWND, 3> kindButtons_{};
     std::array<HWND, 6> spinEdits_{};  // the up-down controls that hold the digits
