@@ -33,6 +33,34 @@ void CheckOnly(const std::array<HWND, N>& buttons, std::optional<int> index) {
     }
 }
 
+// Every way, but WM_SETTEXT, that an edit box changes its own text.
+bool ChangesTheText(UINT message, WPARAM key) {
+    switch (message) {
+        case WM_CHAR:
+        case WM_UNICHAR:
+        case WM_IME_CHAR:
+        case WM_IME_COMPOSITION:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+        case EM_REPLACESEL: return true;
+        case WM_KEYDOWN: return key == VK_DELETE || (key == VK_INSERT && GetKeyState(VK_SHIFT) < 0);
+        case WM_SYSKEYDOWN: return key == VK_BACK;  // Alt+Backspace undoes
+        default: return false;
+    }
+}
+
+// Tab and the system's probe for WM_UNICHAR are no typing.
+bool IsSilent(UINT message, WPARAM key) {
+    return (message == WM_CHAR && key == VK_TAB) || (message == WM_UNICHAR && key == UNICODE_NOCHAR);
+}
+
+bool IsOneDigit(const wchar_t* text) {
+    return text && text[0] >= L'0' && text[0] <= L'9' && text[1] == L'\0';
+}
+
 std::wstring MemoLetters() {
     std::wstring text;
     for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
@@ -133,8 +161,8 @@ void TForm2::AddDriveList() {
     AddHint(hints_, listBox1_, L"クリックでドライブ選択");
 }
 
-// Digits change by the arrows and the up/down keys only: a typed character
-// is refused with a beep.
+// Digits change by the arrows and the up/down keys only: typing, deleting,
+// pasting, cutting and undoing are refused, a typed character with a beep.
 void TForm2::AddSpinEdits() {
     const WarningDigits loaded = DigitsFromSettings(settings_);
     for (size_t i = 0; i < spinEdits_.size(); ++i) {
@@ -154,16 +182,13 @@ void TForm2::AddSpinEdits() {
 
 LRESULT CALLBACK TForm2::DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
                                        DWORD_PTR form) {
-    switch (message) {
-        case WM_CHAR:
-            if (wParam != VK_TAB) MessageBeep(MB_OK);
-            return 0;
-        case WM_PASTE:
-        case WM_CUT:
-        case WM_CLEAR: MessageBeep(MB_OK); return 0;
-        case WM_LBUTTONDOWN: reinterpret_cast<TForm2*>(form)->SpinEditClick(static_cast<int>(digit)); break;
-        default: break;
+    if (ChangesTheText(message, wParam)) {
+        if (!IsSilent(message, wParam)) MessageBeep(MB_OK);
+        return 0;
     }
+    // Only the up-down control's own text keeps the box and the digit alike.
+    if (message == WM_SETTEXT && !IsOneDigit(reinterpret_cast<const wchar_t*>(lParam))) return FALSE;
+    if (message == WM_LBUTTONDOWN) reinterpret_cast<TForm2*>(form)->SpinEditClick(static_cast<int>(digit));
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 

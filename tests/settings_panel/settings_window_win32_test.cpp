@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,17 @@ void PressKey(UINT key) {
     }
 }
 
+void PutOnClipboard(const wchar_t* text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    EXPECT_TRUE(SetClipboardData(CF_UNICODETEXT, memory));
+    CloseClipboard();
+}
+
 // The warning follows the digit controls however a digit changes, though
 // it no longer asks the controls on every refresh.
 TEST_F(SettingsWindowTest, DigitsStartFromTheSettings) {
@@ -68,6 +80,57 @@ TEST_F(SettingsWindowTest, DigitsFollowArrowKeysSetPositionsAndArrowClicks) {
     EXPECT_EQ(form2.CurrentWarningDigits()[5], 8) << "a click on the lower arrow";
 
     EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 4, 0, 8}));
+}
+
+// One way of changing an edit box's text: the messages it gets, with a
+// modifier key held down.
+struct TextChange {
+    const char* name;
+    BYTE heldKey;
+    std::vector<MSG> messages;
+};
+
+// Only the arrows change a digit: every other way would leave the box
+// showing what the warning does not use.
+TEST_F(SettingsWindowTest, DigitsRefuseEveryChangeButTheArrows) {
+    const HWND edit = SpinEdit(3);
+    const auto key = [edit](UINT message, WPARAM wParam, LPARAM lParam = 0) {
+        return MSG{edit, message, wParam, lParam, 0, {}};
+    };
+    const std::vector<TextChange> changes{
+        {"a typed digit", 0, {key(WM_KEYDOWN, '5'), key(WM_CHAR, '5')}},
+        {"Delete", 0, {key(WM_KEYDOWN, VK_DELETE)}},
+        {"Backspace", 0, {key(WM_KEYDOWN, VK_BACK), key(WM_CHAR, VK_BACK)}},
+        {"Ctrl+V", VK_CONTROL, {key(WM_KEYDOWN, 'V'), key(WM_CHAR, 0x16)}},
+        {"Shift+Insert", VK_SHIFT, {key(WM_KEYDOWN, VK_INSERT)}},
+        {"Ctrl+X", VK_CONTROL, {key(WM_KEYDOWN, 'X'), key(WM_CHAR, 0x18)}},
+        {"Shift+Delete", VK_SHIFT, {key(WM_KEYDOWN, VK_DELETE)}},
+        {"WM_PASTE", 0, {key(WM_PASTE, 0)}},
+        {"WM_CUT", 0, {key(WM_CUT, 0)}},
+        {"WM_CLEAR", 0, {key(WM_CLEAR, 0)}},
+        {"WM_IME_CHAR", 0, {key(WM_IME_CHAR, '5')}},
+        {"WM_UNICHAR", 0, {key(WM_UNICHAR, '5')}},
+        {"EM_REPLACESEL", 0, {key(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"5"))}},
+        {"WM_SETTEXT of nothing", 0, {key(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""))}},
+        {"WM_SETTEXT out of range", 0, {key(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12"))}},
+    };
+    PutOnClipboard(L"5");
+    for (const TextChange& change : changes) {
+        BYTE keys[256]{};
+        keys[change.heldKey] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(SpinButtons(3), UDM_SETPOS32, 0, 3);  // each way from the same start
+        SendMessageW(edit, EM_SETSEL, 0, -1);              // all of it, for the deleting ways
+        for (const MSG& message : change.messages) SendMessageW(edit, message.message, message.wParam, message.lParam);
+        const BYTE released[256]{};
+        SetKeyboardState(const_cast<BYTE*>(released));
+        EXPECT_EQ(TextOf(edit), L"3") << change.name;
+        EXPECT_EQ(form2.CurrentWarningDigits()[3], 3) << change.name;
+    }
+
+    SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(TextOf(edit), L"2") << "the down key still changes it";
+    EXPECT_EQ(form2.CurrentWarningDigits()[3], 2);
 }
 
 // Opened as the menu opens it, the panel has the focus on its first control,
