@@ -3,11 +3,17 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <optional>
 
+#include "platform/failure_report_win32.h"
+#include "platform/long_path.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
 namespace {
+
+// The longest path the system's W functions take, with its terminating zero.
+constexpr DWORD kLongestPath = 32768;
 
 struct ComRelease {
     void operator()(IUnknown* object) const { object->Release(); }
@@ -23,8 +29,18 @@ template <typename T>
 using ShellMemory = std::unique_ptr<T, ShellFree>;
 
 bool IsExistingDirectory(const std::u16string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(path));
+    const DWORD attributes = GetFileAttributesW(Wide(LongPath(path)));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Folders deeper than 260 characters have a path too. Nothing for an item
+// without a file-system path.
+std::optional<std::u16string> FileSystemPath(PCIDLIST_ABSOLUTE item) {
+    std::wstring path(kLongestPath, L'\0');
+    if (!SHGetPathFromIDListEx(item, path.data(), kLongestPath, GPFIDL_DEFAULT)) return std::nullopt;
+    path.resize(wcsnlen(path.c_str(), kLongestPath));
+    if (path.empty()) return std::nullopt;
+    return FromWide(path);
 }
 
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM data) {
@@ -32,11 +48,11 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM dat
     if (message == BFFM_INITIALIZED && IsExistingDirectory(self->Directory)) {
         SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Wide(self->Directory)));
     }
-    wchar_t status[MAX_PATH]{};
-    if (message == BFFM_SELCHANGED && !SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam), status)) {
-        status[0] = L'\0';  // an item without a file-system path
+    std::u16string status;
+    if (message == BFFM_SELCHANGED) {
+        status = FileSystemPath(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam)).value_or(u"");
     }
-    SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(status));
+    SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(Wide(status)));
     return 0;
 }
 
@@ -64,8 +80,6 @@ bool TFolderDialog::Execute() {
     if (FAILED(SHGetMalloc(&allocatorPointer)) || !allocatorPointer) return false;
     const ShellAllocator allocator(allocatorPointer);
     const ShellFree shellFree{allocator.get()};
-    const ShellMemory<wchar_t> path(static_cast<wchar_t*>(allocator->Alloc(MAX_PATH * sizeof(wchar_t))), shellFree);
-    if (!path) return false;
     LPITEMIDLIST desktopList = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner_, CSIDL_DESKTOP, &desktopList))) return false;
     const ShellMemory<ITEMIDLIST> desktop(desktopList, shellFree);
@@ -81,7 +95,14 @@ bool TFolderDialog::Execute() {
     info.lParam = reinterpret_cast<LPARAM>(this);
     const ShellMemory<ITEMIDLIST> chosen(SHBrowseForFolderW(&info), shellFree);
     if (!chosen) return false;
-    if (SHGetPathFromIDListW(chosen.get(), path.get())) Directory = FromWide(path.get());
+    // A choice whose path cannot be read is none: the caller would take the
+    // previous folder for it.
+    const std::optional<std::u16string> path = FileSystemPath(chosen.get());
+    if (!path) {
+        ReportFailure(L"folder picker: the chosen item's path");
+        return false;
+    }
+    Directory = *path;
     return true;
 }
 

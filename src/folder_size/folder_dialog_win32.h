@@ -19,11 +19,11 @@ public:
     std::u16string Title;
     TFolderDlgOptions Option = FolderDlgOptionBit(bifReturnOnlyFSDirs) | FolderDlgOptionBit(bifStatusText);
     // On entry the folder to preselect; after a choice, the chosen folder's
-    // path, unchanged if the choice has none.
+    // path, of any length.
     std::u16string Directory;
 
-    // True when the user chose an item, false when cancelled or the dialog
-    // could not open.
+    // True when the user chose a folder, false when cancelled, when the
+    // dialog could not open or when the choice's path cannot be read.
     bool Execute();
 
 private:

@@ -101,5 +101,17 @@ TEST_F(FolderDialogWin32, TheStatusLineShowsTheHighlightedFoldersPath) {
     RemoveDirectoryW(sub.c_str());
 }
 
+// A choice can come back without a file-system path (one the shell cannot
+// give in full): it is no choice, or the caller would take the last folder.
+TEST_F(FolderDialogWin32, AChoiceWhosePathCannotBeReadIsNoChoice) {
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+    const std::u16string last = FromWide(folder.Path());
+    dialog.Directory = last;
+    EXPECT_FALSE(ExecuteAndPress(IDOK, [&](HWND shown) { SelectAndReadStatus(shown, FALSE, computer); }));
+    CoTaskMemFree(computer);
+    EXPECT_EQ(dialog.Directory, last);
+}
+
 }  // namespace
 }  // namespace kuvano
