@@ -1,6 +1,14 @@
 #include "folder_size/folder_size_panel.h"
 
+#include <algorithm>
+
 namespace kuvano {
+namespace {
+
+constexpr PanelControls kIdle{};
+constexpr PanelControls kSurveying{.folderButton = false, .history = false, .start = false, .stop = true};
+
+}  // namespace
 
 FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
                                  FolderExists folderExists, std::u16string homeFolder)
@@ -15,15 +23,17 @@ FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& coll
 
 void FolderSizePanel::Survey(const std::u16string& shownFolder) {
     if (survey_.Surveying()) return;
-    view_.ShowSurveying(true);
+    view_.ShowControls(kSurveying);
     // A copy: the shown folder may be one of the history's own items.
     const std::u16string baseFolder = folderExists_(shownFolder) ? shownFolder : homeFolder_;
     history_.Add(baseFolder);
     view_.ShowHistory(history_);
+    highlighted_.reset();
     view_.ShowRows({});
+    view_.ShowHighlight(std::nullopt);
     survey_.Run(baseFolder);
-    view_.ShowRows(survey_.Rows());
-    view_.ShowSurveying(false);
+    ShowSortedRows();
+    view_.ShowControls(kIdle);
 }
 
 void FolderSizePanel::FolderChosen(const std::u16string& folder) {
@@ -33,20 +43,43 @@ void FolderSizePanel::FolderChosen(const std::u16string& folder) {
     Survey(folder);
 }
 
-void FolderSizePanel::RowSelected(size_t row) {
+void FolderSizePanel::RowSelected(size_t row, bool selected) {
     if (row >= survey_.Rows().size()) return;
-    history_.Add(survey_.Rows()[row].folder);
+    const std::u16string& folder = survey_.Rows()[row].folder;
+    history_.Add(folder);
     view_.ShowHistory(history_);
+    if (selected) {
+        highlighted_ = folder;
+    } else if (highlighted_ == folder) {
+        highlighted_.reset();
+    }
+}
+
+void FolderSizePanel::RowDoubleClicked(size_t row) {
+    if (row >= survey_.Rows().size()) return;
+    Survey(std::u16string(survey_.Rows()[row].folder));  // a copy: the survey clears the rows
 }
 
 void FolderSizePanel::SortBy(int column) {
     survey_.SortBy(column);
-    view_.ShowRows(survey_.Rows());
+    ShowSortedRows();
 }
 
 void FolderSizePanel::Stop() {
     survey_.Stop();
-    view_.ShowSurveying(false);
+    view_.ShowControls(kIdle);
+}
+
+// A survey's folders are all different: the highlighted one is found by name.
+void FolderSizePanel::ShowSortedRows() {
+    const auto& rows = survey_.Rows();
+    view_.ShowRows(rows);
+    std::optional<size_t> highlight;
+    if (highlighted_) {
+        const auto found = std::ranges::find(rows, *highlighted_, &SurveyRow::folder);
+        if (found != rows.end()) highlight = static_cast<size_t>(found - rows.begin());
+    }
+    view_.ShowHighlight(highlight);
 }
 
 }  // namespace kuvano

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "folder_size/folder_history.h"
@@ -8,14 +9,25 @@
 
 namespace kuvano {
 
+// Which of the panel's controls take input. While a survey runs only the
+// stop button and the list do: a new folder cannot be asked for then.
+struct PanelControls {
+    bool folderButton = true;
+    bool history = true;
+    bool start = true;
+    bool stop = false;  // also: the animation plays
+    bool operator==(const PanelControls&) const = default;
+};
+
 // What the folder size window shows of the panel's state.
 class FolderSizeView {
 public:
     virtual ~FolderSizeView() = default;
-    // Start button off, stop button on and the animation playing, or the reverse.
-    virtual void ShowSurveying(bool surveying) = 0;
+    virtual void ShowControls(const PanelControls& controls) = 0;
     virtual void ShowHistory(const FolderHistory& history) = 0;
     virtual void ShowRows(const std::vector<SurveyRow>& rows) = 0;
+    // The row to highlight after the rows moved, or none.
+    virtual void ShowHighlight(std::optional<size_t> row) = 0;
 };
 
 // The folder size panel's behaviour, apart from its controls.
@@ -33,7 +45,10 @@ public:
     void Survey(const std::u16string& shownFolder);
     // A folder from the picker: network paths are refused.
     void FolderChosen(const std::u16string& folder);
-    void RowSelected(size_t row);
+    // A row became selected or unselected: either way its folder is shown.
+    void RowSelected(size_t row, bool selected);
+    // Drills into the row's folder.
+    void RowDoubleClicked(size_t row);
     void SortBy(int column);
     // The stop button, and closing the window.
     void Stop();
@@ -41,11 +56,15 @@ public:
     const FolderHistory& History() const { return history_; }
 
 private:
+    void ShowSortedRows();
+
     FolderSurvey& survey_;
     FolderSizeView& view_;
     FolderExists folderExists_;
     std::u16string homeFolder_;
     FolderHistory history_;
+    // Followed by its folder, as a sort moves it to another index.
+    std::optional<std::u16string> highlighted_;
 };
 
 }  // namespace kuvano

@@ -100,7 +100,7 @@ void TForm5::FormCreate() {
     folderDialog1_.emplace(Handle());
     AddControls();
     ShowHistory(panel_.History());
-    ShowSurveying(false);
+    ShowControls({});
 }
 
 void TForm5::AddControls() {
@@ -190,15 +190,13 @@ LRESULT TForm5::OnNotify(const NMHDR& header) {
     if (header.hwndFrom != listView1_) return 0;
     switch (header.code) {
         case LVN_GETDISPINFOW: OnDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))); break;
-        case LVN_ITEMCHANGED: {
-            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            if (change.iItem >= 0 && (change.uChanged & LVIF_STATE) &&
-                ((change.uOldState ^ change.uNewState) & LVIS_SELECTED)) {
-                panel_.RowSelected(static_cast<size_t>(change.iItem));
-            }
+        case LVN_ITEMCHANGED: OnItemChanged(reinterpret_cast<const NMLISTVIEW&>(header)); break;
+        case NM_DBLCLK: {
+            // The row under the pointer, which need not be the one selected.
+            const int row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem;
+            if (row >= 0) panel_.RowDoubleClicked(static_cast<size_t>(row));
             break;
         }
-        case NM_DBLCLK: panel_.Survey(ShownFolder()); break;
         case LVN_COLUMNCLICK: panel_.SortBy(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem); break;
         default: break;
     }
@@ -220,6 +218,14 @@ void TForm5::OnDisplayInfo(NMLVDISPINFOW& info) {
     item.pszText = displayText_.data();
 }
 
+// A change of every row at once (row -1) is the window's own clearing.
+void TForm5::OnItemChanged(const NMLISTVIEW& change) {
+    if (change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
+    if ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) {
+        panel_.RowSelected(static_cast<size_t>(change.iItem), (change.uNewState & LVIS_SELECTED) != 0);
+    }
+}
+
 void TForm5::BitBtn1Click() {
     if (folderDialog1_->Execute()) panel_.FolderChosen(folderDialog1_->Directory);
 }
@@ -233,14 +239,15 @@ void TForm5::ProcessMessages() {
     if (pumpThrottle_.Due(PumpThrottle::Clock::now()) && !PumpPendingMessages()) panel_.Stop();
 }
 
-void TForm5::ShowSurveying(bool surveying) {
-    const std::array<bool, 3> enabled{true, !surveying, surveying};
+void TForm5::ShowControls(const PanelControls& controls) {
+    const std::array<bool, 3> enabled{controls.folderButton, controls.start, controls.stop};
     for (size_t i = 0; i < buttons_.size(); ++i) {
         EnableWindow(buttons_[i], enabled[i]);
         const HICON picture = (enabled[i] ? buttonPictures_[i] : disabledPictures_[i]).get();
         SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
     }
-    if (surveying) {
+    EnableWindow(combo1_, controls.history);
+    if (controls.stop) {
         SendMessageW(animate1_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
     } else {
         SendMessageW(animate1_, ACM_STOP, 0, 0);
@@ -254,6 +261,20 @@ void TForm5::ShowHistory(const FolderHistory& history) {
         SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder)));
     }
     SendMessageW(combo1_, CB_SETCURSEL, history.Selected(), 0);
+}
+
+// The list keeps its selection by index: after a sort it is moved to the
+// row that holds the highlighted folder now. Clearing every row at once is
+// reported as one change of row -1, not as the user's choice of the row
+// that held the highlight before.
+void TForm5::ShowHighlight(std::optional<size_t> row) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(listView1_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (!row) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(listView1_, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(listView1_, LVM_ENSUREVISIBLE, *row, FALSE);
 }
 
 // The separator is read once per showing, not for each of the cells drawn.

@@ -46,13 +46,15 @@ private:
     void OnCommand(int id, int notification);
     LRESULT OnNotify(const NMHDR& header);
     void OnDisplayInfo(NMLVDISPINFOW& info);
+    void OnItemChanged(const NMLISTVIEW& change);
     void BitBtn1Click();
     std::u16string ShownFolder() const;
     void ProcessMessages();
 
-    void ShowSurveying(bool surveying) override;
+    void ShowControls(const PanelControls& controls) override;
     void ShowHistory(const FolderHistory& history) override;
     void ShowRows(const std::vector<SurveyRow>& rows) override;
+    void ShowHighlight(std::optional<size_t> row) override;
 
     DirectoryListerWin32 lister_;
     LocalTimeWin32 localTime_;

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/module_path_win32.h"
+#include "support/scratch_folder_win32.h"
 
 namespace kuvano {
 namespace {
@@ -64,6 +67,44 @@ TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {
     SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_DROPDOWN),
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN) - 60);
+}
+
+// A folder of three subfolders, largest first: "a" holds three files, "b"
+// two, "c" one.
+class FolderSizeWindowSurveyTest : public FolderSizeWindowTest {
+protected:
+    FolderSizeWindowSurveyTest() {
+        for (const auto& [name, files] : {std::pair{L"a", 3}, std::pair{L"b", 2}, std::pair{L"c", 1}}) {
+            const std::wstring sub = folder.File(name);
+            EXPECT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
+            for (int i = 0; i < files; ++i) {
+                testing::WriteFileBytes(sub + L"\\" + std::to_wstring(i), std::string(1 << 20, 'x'));
+            }
+        }
+        const HWND combo = Control(TForm5::kCombo1);
+        SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(folder.Path().c_str()));
+        SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    }
+    LRESULT RowCount() const { return SendMessageW(Control(TForm5::kListView1), LVM_GETITEMCOUNT, 0, 0); }
+
+    testing::ScratchFolder folder{L"panel"};
+};
+
+// The first click selects "a"; the double-click lands on "b".
+TEST_F(FolderSizeWindowSurveyTest, ADoubleClickSurveysTheRowUnderThePointer) {
+    SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kBitBtn2, BN_CLICKED), 0);
+    const HWND list = Control(TForm5::kListView1);
+    ASSERT_EQ(RowCount(), 3);
+    LVITEMW selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
+    ASSERT_EQ(TextOf(Control(TForm5::kCombo1)), folder.File(L"a"));
+
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 100, (row.top + row.bottom) / 2));
+    EXPECT_EQ(TextOf(Control(TForm5::kCombo1)), folder.File(L"b"));
 }
 
 }  // namespace

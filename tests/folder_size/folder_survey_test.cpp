@@ -30,14 +30,20 @@ void PrintTo(const RowText& row, std::ostream* out) {
 
 class RecordingView final : public FolderSizeView {
 public:
-    void ShowSurveying(bool surveying) override { states.push_back(surveying); }
+    void ShowControls(const PanelControls& controls) override { states.push_back(controls); }
     void ShowHistory(const FolderHistory& history) override { shownHistory = history.Items(); }
     void ShowRows(const std::vector<SurveyRow>& rows) override { shownRows = rows.size(); }
+    void ShowHighlight(std::optional<size_t> row) override { highlight = row; }
 
-    std::vector<bool> states;
+    std::vector<PanelControls> states;
     std::vector<std::u16string> shownHistory;
     size_t shownRows = 0;
+    std::optional<size_t> highlight;
 };
+
+constexpr PanelControls kIdle{};
+// Only the stop button and the list: no new folder can be asked for.
+constexpr PanelControls kSurveying{.folderButton = false, .history = false, .start = false, .stop = true};
 
 class FolderSurveyTest : public ::testing::Test {
 protected:
@@ -198,9 +204,9 @@ TEST_F(FolderSizePanelTest, NetworkPathsAreRefusedAndSelectingARowRemembersIt) {
     panel.FolderChosen(u"\\\\server\\share");
     EXPECT_TRUE(view.states.empty());
     panel.Survey(u"C:\\Base");
-    EXPECT_EQ(view.states, (std::vector<bool>{true, false}));
+    EXPECT_EQ(view.states, (std::vector<PanelControls>{kSurveying, kIdle}));
     EXPECT_EQ(view.shownRows, 2u);
-    panel.RowSelected(1);
+    panel.RowSelected(1, true);
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Base\\B");
 }
 
@@ -213,12 +219,33 @@ TEST_F(FolderSizePanelTest, StopKeepsTheRowsSoFarAndNestedSurveysAreIgnored) {
         if (pumped == 40) panel.Stop();                 // in the middle of B
     });
     panel.Survey(u"C:\\Base");
-    EXPECT_EQ(view.states, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(view.states, (std::vector<PanelControls>{kSurveying, kIdle, kIdle}));
     ASSERT_EQ(survey.Rows().size(), 2u);
     EXPECT_EQ(Texts()[0].folder, u"C:\\Base\\B");
     EXPECT_EQ(Texts()[0].megabytes, u"000,024");  // part of B
     EXPECT_EQ(Texts()[0].level, 12);
     EXPECT_EQ(Texts()[1].folder, u"C:\\Base\\A");
+}
+
+TEST_F(FolderSizePanelTest, TheHighlightFollowsItsFolderWhenTheRowsAreSorted) {
+    lister.AddSubfolder(u"C:\\Base", u"C");
+    lister.AddFile(u"C:\\Base\\C", u"big.bin", 10 * kMiB);
+    survey.SetProcessMessages([&] {
+        if (survey.Rows().size() == 2) panel.RowSelected(1, true);  // B, while C is still to come
+    });
+    panel.Survey(u"C:\\Base");
+    EXPECT_EQ(view.highlight, 2u) << "the survey ends largest first: C, A, B";
+    struct Case {
+        int column;
+        size_t highlight;
+    };
+    for (const auto& [column, highlight] : {Case{kColumnFolder, 1}, Case{kColumnMegabytes, 0}}) {
+        panel.SortBy(column);
+        EXPECT_EQ(view.highlight, highlight) << "sorted by column " << column;
+    }
+    panel.RowSelected(0, false);
+    panel.SortBy(kColumnFolder);
+    EXPECT_EQ(view.highlight, std::nullopt) << "unselected, it is no longer followed";
 }
 
 }  // namespace

@@ -36,9 +36,11 @@ constexpr int kLevels = 14;
 
 class RecordingView final : public FolderSizeView {
 public:
-    void ShowSurveying(bool surveying) override { states.push_back(surveying); }
+    // A survey shows as the stop button taking input.
+    void ShowControls(const PanelControls& controls) override { states.push_back(controls.stop); }
     void ShowHistory(const FolderHistory& history) override { shownHistory = history.Items(); }
     void ShowRows(const std::vector<SurveyRow>& rows) override { shownRowCounts.push_back(rows.size()); }
+    void ShowHighlight(std::optional<size_t>) override {}
 
     std::vector<bool> states;
     std::vector<std::u16string> shownHistory;
@@ -216,7 +218,7 @@ private:
     void SelectRow(size_t row) {
         const auto history = panel_.History().Items();
         const size_t selected = panel_.History().Selected();
-        panel_.RowSelected(row);
+        panel_.RowSelected(row, true);
         if (row >= survey_.Rows().size()) {
             Check(panel_.History().Items() == history && panel_.History().Selected() == selected,
                   "a pick beyond the rows changes nothing");
