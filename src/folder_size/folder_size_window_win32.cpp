@@ -4,6 +4,7 @@
 
 #include "folder_size/folder_size_pictures.h"
 #include "folder_size/survey_animation.h"
+#include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
 #include "platform/locale_win32.h"
@@ -51,6 +52,22 @@ std::u16string ItemText(HWND combo, LRESULT index) {
     SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
     return FromWide(text);
+}
+
+// A disabled button gets no mouse messages of its own: they go to the panel.
+// So its hint is given once more, for its place on the panel.
+void AddHintForDisabled(HWND hints, HWND button, const wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = GetParent(button);
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(button));
+    GetWindowRect(button, &tool.rect);
+    MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    if (!SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        ReportFailure(L"folder size panel: the hint of a disabled button");
+    }
 }
 
 }  // namespace
@@ -148,6 +165,7 @@ void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& pict
     disabledPictures_[index] = IconFromPixels(DisabledPicture(picture));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonPictures_[index].get()));
     AddHint(hints_, button, hint);
+    AddHintForDisabled(hints_, button, hint);
     buttons_[index] = button;
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "platform/module_path_win32.h"
@@ -17,6 +18,14 @@ std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// The panel's own hint window, beside those its list may have.
+HWND HintsOf(HWND panel) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+        if (GetWindow(window, GW_OWNER) == panel && SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0) >= 3) return window;
+    }
+    return nullptr;
 }
 
 class FolderSizeWindowTest : public ::testing::Test {
@@ -67,6 +76,28 @@ TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {
     SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_DROPDOWN),
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN) - 60);
+
+    // A disabled button gets no mouse messages: its hint must be found over the panel.
+    const HWND hints = HintsOf(form5.Handle());
+    const struct {
+        int id;
+        const wchar_t* hint;
+    } buttons[] = {
+        {TForm5::kBitBtn1, L"フォルダ参照"}, {TForm5::kBitBtn2, L"検索開始"}, {TForm5::kBitBtn3, L"検索中止"}};
+    for (const auto& [id, hint] : buttons) {
+        RECT place{};
+        GetWindowRect(Control(id), &place);
+        MapWindowPoints(nullptr, form5.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        TTHITTESTINFOW hit{};
+        hit.hwnd = form5.Handle();
+        hit.pt = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        hit.ti.cbSize = sizeof(hit.ti);
+        ASSERT_TRUE(SendMessageW(hints, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) << id;
+        wchar_t text[32]{};
+        hit.ti.lpszText = text;
+        SendMessageW(hints, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
+        EXPECT_STREQ(text, hint);
+    }
 }
 
 // A folder of three subfolders, largest first: "a" holds three files, "b"
