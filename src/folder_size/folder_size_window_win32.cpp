@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "folder_size/folder_size_pictures.h"
 #include "folder_size/survey_animation.h"
 #include "platform/failure_report_win32.h"
@@ -17,7 +19,8 @@ namespace kuvano {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // the close box only
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+// Tab, Enter and Esc work as in a dialog.
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kClientWidth = 636;
 constexpr int kClientHeight = 449;
 constexpr int kHistoryRows = 20;
@@ -120,11 +123,22 @@ void TForm5::FormCreate() {
     ShowControls({});
 }
 
+// In the order Tab visits them.
 void TForm5::AddControls() {
-    const HFONT font = font_.get();
+    AddButton(0, kBitBtn1, {8, 4, 25, 25}, FolderButtonPicture(), L"フォルダ参照");
+    combo1_ = AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                         {40, 5, 489, 300}, kCombo1, font_.get());
+    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, 12);
+    SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
+    AddButton(1, kBitBtn2, {536, 4, 27, 25}, StartButtonPicture(), L"検索開始");
+    AddButton(2, kBitBtn3, {568, 4, 25, 25}, StopButtonPicture(), L"検索中止");
+    AddList();
+}
+
+void TForm5::AddList() {
     listView1_ = AddControl(Handle(), WC_LISTVIEWW, L"",
-                            LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-                            {4, 33, 617, 405}, kListView1, font, WS_EX_CLIENTEDGE);
+                            LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
+                            {4, 33, 617, 405}, kListView1, font_.get(), WS_EX_CLIENTEDGE);
     SendMessageW(listView1_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNW column{};
@@ -138,14 +152,6 @@ void TForm5::AddControls() {
         ImageList_AddIcon(levelPictures_.get(), IconFromPixels(LevelPicture(level)).get());
     }
     SendMessageW(listView1_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(levelPictures_.get()));
-
-    AddButton(0, kBitBtn1, {8, 4, 25, 25}, FolderButtonPicture(), L"フォルダ参照");
-    combo1_ = AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, {40, 5, 489, 300},
-                         kCombo1, font);
-    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, 12);
-    SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
-    AddButton(1, kBitBtn2, {536, 4, 27, 25}, StartButtonPicture(), L"検索開始");
-    AddButton(2, kBitBtn3, {568, 4, 25, 25}, StopButtonPicture(), L"検索中止");
 }
 
 // At the first show: the animation control loads the system's video
@@ -160,7 +166,7 @@ void TForm5::AddAnimation() {
 
 void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint) {
     const HWND button =
-        AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, place, id, font_.get());
+        AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, place, id, font_.get());
     buttonPictures_[index] = IconFromPixels(picture);
     disabledPictures_[index] = IconFromPixels(DisabledPicture(picture));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonPictures_[index].get()));
@@ -194,6 +200,8 @@ void TForm5::OnCommand(int id, int notification) {
         case kBitBtn3:
             if (notification == BN_CLICKED) panel_.Stop();
             break;
+        case IDOK: OnEnter(); break;
+        case IDCANCEL: FormCloseQuery(); break;  // Esc, as the close box
         case kCombo1:
             if (notification == CBN_SELCHANGE) panel_.Survey(ShownFolder());
             // Long paths can be read in a list as wide as the screen.
@@ -202,6 +210,13 @@ void TForm5::OnCommand(int id, int notification) {
             break;
         default: break;
     }
+}
+
+// Enter that no button took as its own: the focused button, else the start button.
+void TForm5::OnEnter() {
+    const auto focused = std::ranges::find(buttons_, GetFocus());
+    const HWND button = focused != buttons_.end() ? *focused : buttons_[1];
+    if (IsWindowEnabled(button)) OnCommand(GetDlgCtrlID(button), BN_CLICKED);
 }
 
 LRESULT TForm5::OnNotify(const NMHDR& header) {
@@ -258,6 +273,7 @@ void TForm5::ProcessMessages() {
 }
 
 void TForm5::ShowControls(const PanelControls& controls) {
+    const HWND focused = GetFocus();
     const std::array<bool, 3> enabled{controls.folderButton, controls.start, controls.stop};
     for (size_t i = 0; i < buttons_.size(); ++i) {
         EnableWindow(buttons_[i], enabled[i]);
@@ -265,6 +281,10 @@ void TForm5::ShowControls(const PanelControls& controls) {
         SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
     }
     EnableWindow(combo1_, controls.history);
+    // Keys reach the panel only through a focused control that takes input.
+    if (focused && IsChild(Handle(), focused) && !IsWindowEnabled(focused)) {
+        SetFocus(buttons_[controls.stop ? 2 : 1]);
+    }
     if (controls.stop) {
         SendMessageW(animate1_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
     } else {

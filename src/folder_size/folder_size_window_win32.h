@@ -40,10 +40,12 @@ private:
     void FormCreate();
     void AddControls();
     void AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint);
+    void AddList();
     void FormShow();
     void AddAnimation();
     void FormCloseQuery();
     void OnCommand(int id, int notification);
+    void OnEnter();
     LRESULT OnNotify(const NMHDR& header);
     void OnDisplayInfo(NMLVDISPINFOW& info);
     void OnItemChanged(const NMLISTVIEW& change);

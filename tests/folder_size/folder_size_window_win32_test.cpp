@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/message_pump_win32.h"
 #include "platform/module_path_win32.h"
 #include "support/scratch_folder_win32.h"
 
@@ -116,10 +117,47 @@ protected:
         SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(folder.Path().c_str()));
         SendMessageW(combo, CB_SETCURSEL, 0, 0);
     }
+    // A key as the user types it: queued for the focused control, handled by
+    // the pump that every message loop of the program shares.
+    static void PressKey(UINT key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+        PumpPendingMessages();
+    }
     LRESULT RowCount() const { return SendMessageW(Control(TForm5::kListView1), LVM_GETITEMCOUNT, 0, 0); }
 
     testing::ScratchFolder folder{L"panel"};
 };
+
+TEST_F(FolderSizeWindowSurveyTest, TabMovesEnterPressesAndEscClosesEvenDuringASurvey) {
+    ShowWindow(form5.Handle(), SW_SHOW);
+    ASSERT_EQ(GetFocus(), Control(TForm5::kBitBtn1));
+    std::vector<int> visited;
+    for (int i = 0; i < 4; ++i) {
+        PressKey(VK_TAB);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+    }
+    BYTE keys[256]{};
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    PressKey(VK_TAB);
+    visited.push_back(GetDlgCtrlID(GetFocus()));
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    // The stop button is off while no survey runs.
+    EXPECT_EQ(visited, (std::vector<int>{TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kListView1, TForm5::kBitBtn1,
+                                         TForm5::kListView1}));
+
+    SetFocus(Control(TForm5::kBitBtn2));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(RowCount(), 3) << "Enter on the start button surveys";
+
+    // Typed ahead: Esc comes while the survey that Enter starts runs, through its own pump.
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(form5.Handle()));
+    EXPECT_LT(RowCount(), 3) << "the survey stopped";
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
+}
 
 // The first click selects "a"; the double-click lands on "b".
 TEST_F(FolderSizeWindowSurveyTest, ADoubleClickSurveysTheRowUnderThePointer) {
