@@ -7,8 +7,16 @@
 namespace kuvano {
 namespace {
 
-// Menus blend a 32-bit picture with premultiplied alpha onto the item's own
-// background, plain or highlighted: transparent pixels are all zero.
+constexpr int kPictureSize = 16;
+
+struct DcTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
+using UniqueDc = UniqueHandle<HDC, DcTraits>;
+
+// A 32-bit picture with premultiplied alpha, as GdiAlphaBlend takes it:
+// transparent pixels are all zero.
 UniqueBitmap MenuBitmap(const PixelImage& picture) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -44,13 +52,36 @@ PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
             info.fType = MFT_SEPARATOR;
         } else {
             pictures_.push_back(MenuBitmap(pictures.at(static_cast<size_t>(item.picture))));
-            info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP;
+            info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
             info.wID = static_cast<UINT>(item.command);
             info.dwTypeData = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(item.caption.data()));
-            info.hbmpItem = pictures_.back().get();
+            // Drawn by us: some menus copy an item bitmap without blending it.
+            info.hbmpItem = HBMMENU_CALLBACK;
+            info.dwItemData = pictures_.size() - 1;
         }
         InsertMenuItemW(menu_.get(), position++, TRUE, &info);
     }
+}
+
+void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU) return;
+    item.itemWidth = kPictureSize;
+    item.itemHeight = kPictureSize;
+}
+
+// Blended over the background the menu has already painted, plain or
+// highlighted, in the middle of the place it gives.
+void PopupMenu1::DrawItem(const DRAWITEMSTRUCT& item) const {
+    if (item.CtlType != ODT_MENU || reinterpret_cast<HMENU>(item.hwndItem) != menu_.get()) return;
+    const UniqueDc source(CreateCompatibleDC(item.hDC));
+    const HGDIOBJ previous = SelectObject(source.get(), pictures_[item.itemData].get());
+    const int left = (item.rcItem.left + item.rcItem.right - kPictureSize) / 2;
+    const int top = (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2;
+    if (!GdiAlphaBlend(item.hDC, left, top, kPictureSize, kPictureSize, source.get(), 0, 0, kPictureSize, kPictureSize,
+                       {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA})) {
+        ReportFailure(L"drawing a menu picture");
+    }
+    SelectObject(source.get(), previous);
 }
 
 }  // namespace kuvano

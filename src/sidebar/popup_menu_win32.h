@@ -9,15 +9,19 @@
 namespace kuvano {
 
 // PopupMenu1: the sidebar's menu, which is also the tray icon's, with a
-// picture beside each command.
+// picture beside each command. The menu leaves the pictures to its owner
+// window, which passes WM_MEASUREITEM and WM_DRAWITEM for menus on here.
 class PopupMenu1 {
 public:
     PopupMenu1();
     HMENU Handle() const { return menu_.get(); }
 
+    static void MeasureItem(MEASUREITEMSTRUCT& item);
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
+
 private:
     UniqueMenu menu_;
-    std::vector<UniqueBitmap> pictures_;  // live as long as the menu shows them
+    std::vector<UniqueBitmap> pictures_;  // the items' data are indexes into these
 };
 
 }  // namespace kuvano

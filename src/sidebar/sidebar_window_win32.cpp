@@ -67,6 +67,8 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TrackPopupMenuEx(popupMenu1_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
             return 0;
+        case WM_MEASUREITEM: PopupMenu1::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_DRAWITEM: popupMenu1_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();
         case WM_DESTROY:

@@ -4,6 +4,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "sidebar/gdi_gauge_canvas_win32.h"
@@ -153,49 +156,57 @@ TEST_F(SidebarWindowTest, RegistersAgainWhenTheTaskbarIsCreatedAnew) {
     EXPECT_EQ(LeftOfANewSidebar(probeSettings, drives), 8) << "the strip is reserved again";
 }
 
-// The menu blends each item's picture onto the item's background, plain or
-// highlighted: a transparent pixel must show that background, not a square.
-TEST(PopupMenu1, PicturesShowTheItemBackgroundThroughTransparentPixels) {
-    const PopupMenu1 menu;
+// The menu leaves the item pictures to its owner, which draws them over the
+// background the menu has painted, plain or highlighted: a transparent pixel
+// must keep that background, not show a square.
+TEST_F(SidebarWindowTest, DrawsTheMenuPicturesOverTheItemBackground) {
+    ASSERT_TRUE(form4.Create(nullptr));
     const std::vector<PixelImage> pictures = PopupMenuPictures();
-    const HDC source = CreateCompatibleDC(nullptr);
-    const HDC target = CreateCompatibleDC(nullptr);
+    constexpr int kSide = 20;
+    const RECT place{2, 3, 18, 19};
+    const HDC dc = CreateCompatibleDC(nullptr);
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(info.bmiHeader), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(info.bmiHeader), kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HBITMAP shown = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    SelectObject(target, shown);
+    SelectObject(dc, shown);
     const auto* pixels = static_cast<const uint32_t*>(bits);
     for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
-        const SidebarMenuItem& item = kSidebarMenu[position];
-        if (item.picture < 0) continue;
-        MENUITEMINFOW itemInfo{};
-        itemInfo.cbSize = sizeof(itemInfo);
-        itemInfo.fMask = MIIM_BITMAP;
-        ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), position, TRUE, &itemInfo));
-        BITMAP bitmap{};
-        ASSERT_EQ(GetObjectW(itemInfo.hbmpItem, sizeof(bitmap), &bitmap), static_cast<int>(sizeof(bitmap)));
-        ASSERT_EQ(bitmap.bmBitsPixel, 32) << "only 32-bit pictures are blended";
-        SelectObject(source, itemInfo.hbmpItem);
-        const PixelImage& picture = pictures.at(static_cast<size_t>(item.picture));
-        for (const int background : {COLOR_MENU, COLOR_HIGHLIGHT}) {
-            const HBRUSH brush = GetSysColorBrush(background);
-            const RECT all{0, 0, 16, 16};
-            FillRect(target, &all, brush);
-            GdiAlphaBlend(target, 0, 0, 16, 16, source, 0, 0, 16, 16, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+        if (kSidebarMenu[position].picture < 0) continue;
+        const PixelImage& picture = pictures.at(static_cast<size_t>(kSidebarMenu[position].picture));
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_ID | MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), position, TRUE, &item));
+        for (const auto& [background, state] : {std::pair{COLOR_MENU, 0u}, {COLOR_HIGHLIGHT, UINT{ODS_SELECTED}}}) {
+            const RECT all{0, 0, kSide, kSide};
+            FillRect(dc, &all, GetSysColorBrush(background));
+            DRAWITEMSTRUCT draw{};
+            draw.CtlType = ODT_MENU;
+            draw.itemID = item.wID;
+            draw.itemAction = ODA_DRAWENTIRE;
+            draw.itemState = state;
+            draw.hwndItem = reinterpret_cast<HWND>(form4.Menu());
+            draw.hDC = dc;
+            draw.rcItem = place;
+            draw.itemData = item.dwItemData;
+            SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
             GdiFlush();
-            const COLORREF back = GetSysColor(background);
-            for (int i = 0; i < 16 * 16; ++i) {
-                const Rgba p = picture.pixels[static_cast<size_t>(i)];
-                const COLORREF expected = p.a == 0 ? back : RGB(p.r, p.g, p.b);
-                const uint32_t got = pixels[i];
-                ASSERT_EQ(RGB(got >> 16 & 0xFF, got >> 8 & 0xFF, got & 0xFF), expected)
-                    << "picture " << item.picture << " on colour " << background << ", pixel " << i;
+            for (int y = 0; y < kSide; ++y) {
+                for (int x = 0; x < kSide; ++x) {
+                    const POINT at{x, y};
+                    const Rgba p = PtInRect(&place, at)
+                                       ? picture.pixels[static_cast<size_t>((y - place.top) * 16 + x - place.left)]
+                                       : Rgba{};
+                    const COLORREF expected = p.a == 0 ? GetSysColor(background) : RGB(p.r, p.g, p.b);
+                    const uint32_t got = pixels[y * kSide + x];
+                    ASSERT_EQ(RGB(got >> 16 & 0xFF, got >> 8 & 0xFF, got & 0xFF), expected)
+                        << "item " << position << " on colour " << background << " at " << x << "," << y;
+                }
             }
         }
     }
-    DeleteDC(source);
-    DeleteDC(target);
+    DeleteDC(dc);
     DeleteObject(shown);
 }
 
