@@ -25,7 +25,20 @@ public:
 
     TrayRegistry<TTaskTrayMini> trayRegistry;
 
+    // Opens a tray's menu with this window as its owner; the command chosen, or 0.
+    UINT TrackMenu(const TrayPopupMenu& popup, POINT at) {
+        menuCommands_ = popup.commandWindow;
+        const auto command =
+            TrackPopupMenuEx(popup.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, Handle(), nullptr);
+        menuCommands_ = nullptr;
+        return static_cast<UINT>(command);
+    }
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        // The window that carries out the menu's commands also draws its item pictures.
+        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && wParam == 0 && menuCommands_) {
+            return SendMessageW(menuCommands_, message, wParam, lParam);
+        }
         if (message != kTrayCallbackMessage) return DefaultHandling(message, wParam, lParam);
         if (TTaskTrayMini* CurrentTray = trayRegistry.Find(wParam)) CurrentTray->Dispatch(static_cast<UINT>(lParam));
         return 0;
@@ -36,6 +49,8 @@ private:
     void CreateChild(HWND parent) {
         CreateWithOptions({.style = WS_CHILD, .parent = parent, .x = 0, .y = 0, .width = 0, .height = 0});
     }
+
+    HWND menuCommands_ = nullptr;  // while a tray's menu is open
 };
 
 TMyCallback& CallbackWindow() {
@@ -134,8 +149,7 @@ void TTaskTrayMini::Dispatch(UINT mouseMessage) {
         case TrayAction::MiddleDown: OnMMouseDown({TrayMouseButton::Middle, cursor}); break;
         case TrayAction::MiddleUp: OnMMouseUp({TrayMouseButton::Middle, cursor}); break;
         case TrayAction::Popup: {
-            const UINT command = static_cast<UINT>(TrackPopupMenuEx(PopupMenuR.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                                    cursor.x, cursor.y, owner_, nullptr));
+            const UINT command = CallbackWindow().TrackMenu(PopupMenuR, cursor);
             if (command != 0) SendMessageW(PopupMenuR.commandWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
             break;
         }

@@ -10,7 +10,8 @@
 namespace kuvano {
 namespace {
 
-// A hidden form to own the components; it notes when a popup menu opens.
+// A hidden form to own the components. As a menu's command window it is asked
+// to measure and draw the item pictures, then closes the menu.
 class OwnerForm {
 public:
     OwnerForm() {
@@ -30,20 +31,31 @@ public:
 
     HWND CallbackWindow() const { return FindWindowExW(handle, nullptr, L"TMyCallback", nullptr); }
 
-    static inline int menusOpened = 0;
+    // The forms last asked to measure and to draw a menu's item picture.
+    static inline HWND measuredBy = nullptr;
+    static inline HWND drawnBy = nullptr;
     HWND handle;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITMENUPOPUP) {
-            ++menusOpened;
-            SetTimer(window, 1, 50, nullptr);  // close the menu again from inside its loop
+        switch (message) {
+            case WM_MEASUREITEM: {
+                measuredBy = window;
+                auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+                item.itemWidth = item.itemHeight = 16;
+                SetTimer(window, 1, 2000, nullptr);  // closes the menu even if nothing is drawn
+                return TRUE;
+            }
+            case WM_DRAWITEM:
+                drawnBy = window;
+                SetTimer(window, 1, 10, nullptr);  // close the menu again from inside its loop
+                return TRUE;
+            case WM_TIMER:
+                KillTimer(window, 1);
+                EndMenu();
+                return 0;
+            default: return DefWindowProcW(window, message, wParam, lParam);
         }
-        if (message == WM_TIMER) {
-            KillTimer(window, 1);
-            EndMenu();
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 };
 
@@ -104,20 +116,30 @@ TEST(TTaskTrayMini, ClosedGatesSilenceTheirEvents) {
     EXPECT_EQ(events.size(), 1u);
 }
 
+// The menu's owner is the callback window, which hands the item pictures on
+// to the command window: otherwise the tray's menu would show none.
 TEST(TTaskTrayMini, OpensThePopupMenuOnARightButtonRelease) {
     OwnerForm owner;
+    OwnerForm commands;
     TTaskTrayMini tray(owner.handle);
-    const int before = OwnerForm::menusOpened;
+    OwnerForm::measuredBy = OwnerForm::drawnBy = nullptr;
     Notify(owner.CallbackWindow(), tray.Identifier(), 0x205);
-    EXPECT_EQ(OwnerForm::menusOpened, before);  // no menu assigned
+    EXPECT_EQ(OwnerForm::measuredBy, nullptr);  // no menu assigned
 
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, 1, L"item");
-    tray.PopupMenuR = {menu, owner.handle};
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP;
+    item.wID = 1;
+    item.dwTypeData = const_cast<wchar_t*>(L"item");
+    item.hbmpItem = HBMMENU_CALLBACK;
+    InsertMenuItemW(menu, 0, TRUE, &item);
+    tray.PopupMenuR = {menu, commands.handle};
     Notify(owner.CallbackWindow(), tray.Identifier(), 0x204);  // the press does nothing
-    EXPECT_EQ(OwnerForm::menusOpened, before);
+    EXPECT_EQ(OwnerForm::measuredBy, nullptr);
     Notify(owner.CallbackWindow(), tray.Identifier(), 0x205);
-    EXPECT_EQ(OwnerForm::menusOpened, before + 1);
+    EXPECT_EQ(OwnerForm::measuredBy, commands.handle);
+    EXPECT_EQ(OwnerForm::drawnBy, commands.handle);
     DestroyMenu(menu);
 }
 
