@@ -22,6 +22,15 @@ void TScrollBox::SetContent(HWND content, int width, int height) {
     UpdateScrollBars();
 }
 
+void TScrollBox::ShowRows(int top, int bottom) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    int position = offset_.y;
+    if (bottom > position + client.bottom) position = bottom - client.bottom;
+    if (top < position) position = top;
+    ScrollTo(SB_VERT, position);
+}
+
 LRESULT TScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_HSCROLL: Scroll(SB_HORZ, LOWORD(wParam)); return 0;
@@ -33,19 +42,22 @@ LRESULT TScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TScrollBox::UpdateScrollBars() {
+    SetBar(SB_HORZ, contentSize_.cx, offset_.x);
+    SetBar(SB_VERT, contentSize_.cy, offset_.y);
+}
+
+// The client area is read afresh for each bar: showing the other bar may
+// just have made it smaller, and a page too large hides the content's end.
+void TScrollBox::SetBar(int bar, int contentLength, int position) {
     RECT client{};
     GetClientRect(Handle(), &client);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMax = contentSize_.cx - 1;
-    info.nPage = static_cast<UINT>(client.right);
-    info.nPos = offset_.x;
-    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
-    info.nMax = contentSize_.cy - 1;
-    info.nPage = static_cast<UINT>(client.bottom);
-    info.nPos = offset_.y;
-    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    info.nMax = contentLength - 1;
+    info.nPage = static_cast<UINT>(bar == SB_HORZ ? client.right : client.bottom);
+    info.nPos = position;
+    SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 
 void TScrollBox::Scroll(int bar, WORD request) {
@@ -65,6 +77,14 @@ void TScrollBox::Scroll(int bar, WORD request) {
         case SB_BOTTOM: position = info.nMax; break;
         default: break;
     }
+    ScrollTo(bar, position);
+}
+
+void TScrollBox::ScrollTo(int bar, int position) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    GetScrollInfo(Handle(), bar, &info);
     position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
     (bar == SB_HORZ ? offset_.x : offset_.y) = position;
     SetScrollPos(Handle(), bar, position, TRUE);

@@ -256,6 +256,7 @@ void TForm2::paneKosin() {
 void TForm2::OnCommand(int id, int notification) {
     if (id == kListBox1 && notification == LBN_SELCHANGE) {
         ListBox1Click();
+        ShowSelectedLine();
     } else if (id == kBitBtn1 && notification == BN_CLICKED) {
         FormClose();
     } else if (id >= kFirstUnitButton && id < kFirstUnitButton + 4 && notification == BN_CLICKED) {
@@ -280,6 +281,15 @@ void TForm2::ListBox1Click() {
     }
     panel_.ListBox1Click(line);
     SetWindowTextW(edDrive_, Wide(DriveNameText(settings_.drivenam)));
+}
+
+// The list is taller than its scroll box: a line chosen with the keys may lie out of sight.
+void TForm2::ShowSelectedLine() {
+    const LRESULT selected = SendMessageW(listBox1_, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return;
+    RECT line{};
+    SendMessageW(listBox1_, LB_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&line));
+    scrollBox1_.ShowRows(line.top, line.bottom);
 }
 
 void TForm2::SpinEditClick(int digit) {

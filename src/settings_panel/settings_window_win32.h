@@ -53,6 +53,7 @@ private:
     void paneKosin();
     void OnCommand(int id, int notification);
     void ListBox1Click();
+    void ShowSelectedLine();
     void SpinEditClick(int digit);
     void DigitChanged(int digit);
     void AddControls();

@@ -135,10 +135,12 @@ TEST_F(SettingsWindowTest, DigitsRefuseEveryChangeButTheArrows) {
 
 // Opened as the menu opens it, the panel has the focus on its first control,
 // and Tab goes through the controls in their order, into the drive list,
-// where a key chooses the tray drive.
+// where the keys choose the tray drive: End the last one, whose line the
+// scroll box brings into sight.
 TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
-    drives.drives[u"C:\\"] = {DriveKind::Fixed, {25, 100}, u""};
-    drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
+    for (char16_t letter = u'C'; letter <= u'Z'; ++letter) {
+        drives.drives[std::u16string{letter, u':', u'\\'}] = {DriveKind::Fixed, {25, 100}, u""};
+    }
     settings.drivenam = "Q";
     ShowWindow(form2.Handle(), SW_SHOW);
     BringToFront(form2.Handle());
@@ -167,6 +169,7 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
         if (id == TForm2::kListBox1) {
             list = GetFocus();
             PressKey(VK_DOWN);
+            PressKey(VK_END);
         }
         PressKey(VK_TAB);
     }
@@ -174,10 +177,14 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
     ASSERT_NE(list, nullptr) << "Tab never reached the drive list";
     const LRESULT chosen = SendMessageW(list, LB_GETCURSEL, 0, 0);
     ASSERT_NE(chosen, LB_ERR);
-    wchar_t line[256]{};
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(line));
-    EXPECT_EQ(settings.drivenam, std::string(1, static_cast<char>(line[0]))) << "the Down key chose a drive";
-    EXPECT_EQ(TextOf(GetDlgItem(form2.Handle(), TForm2::kEdDrive)), std::wstring(1, line[0]));
+    EXPECT_EQ(settings.drivenam, "Z") << "End chose the last drive";
+    EXPECT_EQ(TextOf(GetDlgItem(form2.Handle(), TForm2::kEdDrive)), L"Z");
+    RECT shown{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(&shown));
+    MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&shown), 2);
+    RECT box{};
+    GetClientRect(GetParent(list), &box);
+    EXPECT_TRUE(shown.top >= 0 && shown.bottom <= box.bottom) << "the chosen line lies out of sight";
 }
 
 }  // namespace
