@@ -72,11 +72,25 @@ protected:
         return 0;
     }
 
+    // What a message the derived window leaves alone does. A window that
+    // takes part in dialog navigation also moves the focus on WM_NEXTDLGCTL,
+    // as a dialog does: a multi-line edit keeps Tab and asks its parent.
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NEXTDLGCTL && (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+            NextDialogControl(wParam, lParam);
+            return 0;
+        }
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
 private:
+    // The control named by handle, or the next (previous) tab stop from the focus.
+    void NextDialogControl(WPARAM target, LPARAM byHandle) {
+        const HWND next =
+            LOWORD(byHandle) ? reinterpret_cast<HWND>(target) : GetNextDlgTabItem(hwnd_, GetFocus(), target != 0);
+        if (next) SetFocus(next);
+    }
+
     static constexpr UINT ClassStyle() {
         if constexpr (requires { Derived::kClassStyle; }) {
             return Derived::kClassStyle;

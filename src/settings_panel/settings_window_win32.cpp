@@ -89,7 +89,6 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC: return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE: FormClose(); return 0;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
-        case WM_NEXTDLGCTL: NextControl(wParam, lParam); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -211,13 +210,6 @@ void TForm2::OnActivate(bool active) {
         return;
     }
     SetFocus(focusOnActivate_ ? focusOnActivate_ : GetNextDlgTabItem(Handle(), nullptr, FALSE));
-}
-
-// Memo1 keeps Tab to itself and asks its parent to move on, as in a dialog.
-void TForm2::NextControl(WPARAM target, LPARAM byHandle) {
-    const HWND next =
-        LOWORD(byHandle) ? reinterpret_cast<HWND>(target) : GetNextDlgTabItem(Handle(), GetFocus(), target != 0);
-    if (next) SetFocus(next);
 }
 
 // Shown at the lower right of the primary screen; the first refresh comes a second later.

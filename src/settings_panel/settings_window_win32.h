@@ -61,7 +61,6 @@ private:
     void AddDriveList();
     void AddSpinEdits();
     void OnActivate(bool active);
-    void NextControl(WPARAM target, LPARAM byHandle);
     LRESULT OnColour(HDC dc, HWND control);
     static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
                                           DWORD_PTR form);
