@@ -15,6 +15,7 @@
 #include "folder_size/pump_throttle.h"
 #include "platform/directory_lister_posix.h"
 #include "platform/file_names_posix.h"
+#include "platform/ordinal_collation.h"
 #include "side_by_side.h"
 #include "support/find_totals_posix.h"
 #include "support/scratch_folder_posix.h"

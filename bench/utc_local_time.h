@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "platform/local_time.h"
+#include "core/local_time.h"
 
 namespace kuvano::bench {
 

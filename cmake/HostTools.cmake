@@ -26,9 +26,9 @@ endfunction()
 function(kuvano_add_program_icon output)
   kuvano_host_tool(make_program_icon tool
     ${PROJECT_SOURCE_DIR}/tools/make_program_icon.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/ico_file.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/pixel_image.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/program_icon.cpp)
+    ${PROJECT_SOURCE_DIR}/src/art/ico_file.cpp
+    ${PROJECT_SOURCE_DIR}/src/core/pixel_image.cpp
+    ${PROJECT_SOURCE_DIR}/src/art/program_icon.cpp)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${tool} ${output}
@@ -40,9 +40,9 @@ endfunction()
 function(kuvano_add_animation output)
   kuvano_host_tool(make_animation tool
     ${PROJECT_SOURCE_DIR}/tools/make_animation.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/pixel_image.cpp
-    ${PROJECT_SOURCE_DIR}/src/folder_size/avi_file.cpp
-    ${PROJECT_SOURCE_DIR}/src/folder_size/survey_animation.cpp)
+    ${PROJECT_SOURCE_DIR}/src/core/pixel_image.cpp
+    ${PROJECT_SOURCE_DIR}/src/art/avi_file.cpp
+    ${PROJECT_SOURCE_DIR}/src/art/survey_animation.cpp)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${tool} ${output}

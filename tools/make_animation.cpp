@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "folder_size/avi_file.h"
-#include "folder_size/survey_animation.h"
+#include "art/avi_file.h"
+#include "art/survey_animation.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

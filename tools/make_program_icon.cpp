@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/ico_file.h"
-#include "app/program_icon.h"
+#include "art/ico_file.h"
+#include "art/program_icon.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

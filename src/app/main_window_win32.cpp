@@ -1,9 +1,10 @@
 #include "app/main_window_win32.h"
 
-#include "app/home_drive.h"
-#include "app/settings_file.h"
+#include "core/home_drive.h"
+#include "core/settings_file.h"
 #include "platform/failure_report_win32.h"
 #include "platform/locale_win32.h"
+#include "platform/taskbar_created_win32.h"
 #include "platform/wide_text_win32.h"
 #include "resource_ids.h"
 

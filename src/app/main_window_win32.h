@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
-#include "app/drive_monitor.h"
-#include "app/settings.h"
-#include "app/tray_image_lists_win32.h"
+#include "core/file_store.h"
+#include "core/settings.h"
 #include "help/about_box_win32.h"
-#include "platform/drive_kind_cache.h"
 #include "platform/base_window_win32.h"
-#include "platform/file_store.h"
+#include "platform/drive_kind_cache.h"
 #include "platform/unique_handle_win32.h"
+#include "tray/drive_monitor.h"
 #include "tray/task_tray_mini_win32.h"
+#include "tray/tray_image_lists_win32.h"
 
 namespace kuvano {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/local_time.h"
 #include "folder_size/dos_date_time.h"
 #include "folder_size/find_first_loop.h"
-#include "platform/local_time.h"
 
 namespace kuvano {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/directory_lister.h"
+#include "core/directory_lister.h"
 
 namespace kuvano {
 

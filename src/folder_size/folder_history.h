@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_collation.h"
+#include "core/text_collation.h"
 
 namespace kuvano {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pixel_image.h"
+#include "core/pixel_image.h"
 
 namespace kuvano {
 

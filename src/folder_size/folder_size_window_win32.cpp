@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "core/survey_clip.h"
 #include "folder_size/folder_size_pictures.h"
-#include "folder_size/survey_animation.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
@@ -75,9 +75,10 @@ void AddHintForDisabled(HWND hints, HWND button, const wchar_t* text) {
 
 }  // namespace
 
-TForm5::TForm5()
-    : homeFolder_(ProgramFolder()),
-      survey_(lister_, localTime_, WindowsDirectory(), collation_),
+TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation)
+    : collation_(collation),
+      homeFolder_(ProgramFolder()),
+      survey_(lister, localTime, WindowsDirectory(), collation_),
       panel_(survey_, collation_, *this, IsFolder, homeFolder_),
       pumpThrottle_(kSurveyPumpInterval) {
     survey_.SetProcessMessages([this] { ProcessMessages(); });

@@ -6,16 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "core/pixel_image.h"
 #include "folder_size/folder_dialog_win32.h"
 #include "folder_size/folder_size_panel.h"
 #include "folder_size/folder_survey.h"
 #include "folder_size/pump_throttle.h"
 #include "platform/base_window_win32.h"
-#include "app/pixel_image.h"
-#include "platform/directory_lister_win32.h"
 #include "platform/form_helpers_win32.h"
-#include "platform/local_time_win32.h"
-#include "platform/text_collation_win32.h"
 #include "platform/unique_handle_win32.h"
 
 namespace kuvano {
@@ -29,7 +26,8 @@ public:
     static constexpr wchar_t kCaption[] = L"Kuvano フォルダサイズ検索(注意：検索にはかなり時間がかかります)";
     static constexpr wchar_t kAnimationFile[] = L"Kuvano.avi";
 
-    TForm5();
+    // The system as the survey reaches it, from the application.
+    TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation);
     // Owned by the hidden main window, so that it never gets a taskbar button.
     bool Create(HWND owner);
 
@@ -58,9 +56,7 @@ private:
     void ShowRows(const std::vector<SurveyRow>& rows) override;
     void ShowHighlight(std::optional<size_t> row) override;
 
-    DirectoryListerWin32 lister_;
-    LocalTimeWin32 localTime_;
-    TextCollationWin32 collation_;
+    const TextCollation& collation_;
     std::u16string homeFolder_;
     FolderSurvey survey_;
     FolderSizePanel panel_;

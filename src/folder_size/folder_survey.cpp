@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/size_text.h"
+#include "core/size_text.h"
 #include "folder_size/running_scope.h"
 
 namespace kuvano {

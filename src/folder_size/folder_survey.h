@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text_collation.h"
 #include "folder_size/find_file.h"
-#include "platform/text_collation.h"
 
 namespace kuvano {
 

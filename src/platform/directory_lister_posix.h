@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/directory_lister.h"
+#include "core/directory_lister.h"
 #include "platform/name_mask_posix.h"
 
 namespace kuvano {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/directory_lister.h"
+#include "core/directory_lister.h"
 
 namespace kuvano {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/drive_platform.h"
+#include "core/drive_platform.h"
 
 namespace kuvano {
 

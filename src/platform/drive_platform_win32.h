@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/drive_platform.h"
+#include "core/drive_platform.h"
 
 namespace kuvano {
 

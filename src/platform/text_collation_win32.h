@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_collation.h"
+#include "core/text_collation.h"
 
 namespace kuvano {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/size_text.h"
+#include "core/size_text.h"
 
 namespace kuvano {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/free_level.h"
+#include "core/free_level.h"
 #include "settings_panel/drive_line.h"
 
 namespace kuvano {

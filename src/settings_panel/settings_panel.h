@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
-#include "platform/drive_platform.h"
-#include "settings_panel/low_space_warning.h"
+#include "core/drive_platform.h"
+#include "core/low_space_warning.h"
+#include "core/settings.h"
 
 namespace kuvano {
 

@@ -5,11 +5,11 @@
 #include <array>
 #include <optional>
 
-#include "app/settings.h"
+#include "core/drive_platform.h"
+#include "core/low_space_warning.h"
+#include "core/settings.h"
 #include "platform/base_window_win32.h"
-#include "platform/drive_platform.h"
 #include "platform/unique_handle_win32.h"
-#include "settings_panel/low_space_warning.h"
 #include "settings_panel/scroll_box_win32.h"
 #include "settings_panel/settings_panel.h"
 

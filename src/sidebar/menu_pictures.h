@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/pixel_image.h"
+#include "core/pixel_image.h"
 
 namespace kuvano {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/free_level.h"
-#include "app/size_text.h"
+#include "core/free_level.h"
+#include "core/size_text.h"
 
 namespace kuvano {
 namespace {

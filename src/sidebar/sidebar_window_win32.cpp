@@ -2,14 +2,13 @@
 
 #include <commctrl.h>
 
-#include "help/help_window_win32.h"
 #include "platform/colour_dialog_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
+#include "platform/taskbar_created_win32.h"
 #include "platform/wide_text_win32.h"
 #include "sidebar/gdi_gauge_canvas_win32.h"
-#include "tray/task_tray_mini_win32.h"
 
 namespace kuvano {
 namespace {
@@ -35,9 +34,9 @@ bool TForm4::Create(HWND owner) {
     return true;
 }
 
-void TForm4::Link(const LowSpaceWarning& warning, const MenuTargets& targets) {
+void TForm4::Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand) {
     gauges_.emplace(settings_, drives_, warning);
-    targets_ = targets;
+    applicationCommand_ = std::move(applicationCommand);
 }
 
 LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -159,6 +158,8 @@ void TForm4::OnLeftButton(LeftButton event, Point at) {
     if (reinterpret_cast<INT_PTR>(started) <= 32) ReportFailure(L"opening the explorer at a drive");
 }
 
+// The sidebar's own commands are handled here; the rest belong to the
+// application, which opens its windows or ends.
 void TForm4::OnCommand(SidebarCommand command) {
     if (const int32_t edge = EdgeOf(command)) {
         settings_.iti = edge;
@@ -170,19 +171,10 @@ void TForm4::OnCommand(SidebarCommand command) {
             SwitchBarsAndPies(settings_);
             myBarDock(false);
             break;
-        case SidebarCommand::pmSetei:
-            ShowWindow(targets_.form2, SW_SHOW);
-            BringToFront(targets_.form2);
-            break;
         case SidebarCommand::pmAkiiro: pmAkiiroClick(); break;
-        case SidebarCommand::pmFolSiz:
-            if (!IsWindowVisible(targets_.form5)) ShowWindow(targets_.form5, SW_SHOW);
+        default:
+            if (applicationCommand_) applicationCommand_(command);
             break;
-        case SidebarCommand::pop4vajhel:
-            if (targets_.form3) targets_.form3->ShowHelp();
-            break;
-        case SidebarCommand::pmBarSyuryo: PostMessageW(targets_.form1, WM_CLOSE, 0, 0); break;
-        default: break;
     }
 }
 

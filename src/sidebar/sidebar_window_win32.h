@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 
-#include "app/settings.h"
+#include "core/drive_platform.h"
+#include "core/low_space_warning.h"
+#include "core/settings.h"
 #include "platform/base_window_win32.h"
-#include "platform/drive_platform.h"
 #include "platform/unique_handle_win32.h"
-#include "settings_panel/low_space_warning.h"
 #include "sidebar/app_bar_shell_win32.h"
 #include "sidebar/bar_dock.h"
 #include "sidebar/popup_menu_win32.h"
@@ -18,15 +19,8 @@
 
 namespace kuvano {
 
-class TForm3;
-
-// The windows the menu opens, linked once they all exist.
-struct MenuTargets {
-    HWND form1 = nullptr;
-    HWND form2 = nullptr;
-    TForm3* form3 = nullptr;
-    HWND form5 = nullptr;
-};
+// What the menu asks of the rest of the program: open a window, or end.
+using ApplicationCommand = std::function<void(SidebarCommand)>;
 
 // TForm4: the sidebar, a topmost strip docked at a screen edge as a desktop
 // toolbar, with a gauge per drive refreshed once a second.
@@ -41,8 +35,9 @@ public:
     TForm4(Settings& settings, const DrivePlatform& drives) : settings_(settings), drives_(drives) {}
     // Owned by the hidden main window; shown at once when barhyoj is 1.
     bool Create(HWND owner);
-    // The warning rule lives in the settings panel, created after the sidebar.
-    void Link(const LowSpaceWarning& warning, const MenuTargets& targets);
+    // The warning rule belongs to the settings panel, created after the
+    // sidebar; the application takes the commands that open its windows.
+    void Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand);
     HMENU Menu() const { return popupMenu1_.Handle(); }
 
     // Docks at the edge in iti with the thickness of the graph style.
@@ -69,7 +64,7 @@ private:
     std::optional<BarDock> dock_;
     std::optional<SidebarGauges> gauges_;
     PopupMenu1 popupMenu1_;
-    MenuTargets targets_;
+    ApplicationCommand applicationCommand_;
     UniqueFont font_;
     std::array<COLORREF, 16> customColours_{};  // the colour dialog's own row, kept between uses
     HWND hints_ = nullptr;

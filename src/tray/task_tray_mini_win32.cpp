@@ -73,15 +73,6 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
-UINT TaskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-    return message;
-}
-
-void ReceiveTaskbarCreated(HWND window) {
-    ChangeWindowMessageFilterEx(window, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
-}
-
 TTaskTrayMini::TTaskTrayMini(HWND owner, TrayNotifier notify) : owner_(owner), notify_(std::move(notify)) {
     CallbackWindow().EnsureCreated(owner);
     identifier_ = CallbackWindow().trayRegistry.Register(this);

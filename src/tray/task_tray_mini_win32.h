@@ -71,11 +71,4 @@ private:
     bool shown_ = false;
 };
 
-// The message the shell broadcasts to top-level windows when the taskbar is
-// created anew.
-UINT TaskbarCreatedMessage();
-// Lets the broadcast through to `window` when the program runs elevated,
-// where the system filters registered messages from lower processes.
-void ReceiveTaskbarCreated(HWND window);
-
 }  // namespace kuvano

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program_icon.h"
+#include "art/program_icon.h"
 #include "resource_ids.h"
 #include "support/scratch_folder_win32.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/pixel_image.h"
+#include "core/pixel_image.h"
 
 namespace kuvano::e2e {
 

@@ -8,13 +8,13 @@
 #include <thread>
 #include <vector>
 
-#include "app/free_level.h"
-#include "app/tray_pictures.h"
+#include "core/free_level.h"
 #include "e2e/driver_win32.h"
 #include "platform/drive_platform_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu.h"
 #include "support/scratch_folder_win32.h"
+#include "tray/tray_pictures.h"
 
 namespace kuvano {
 namespace {

@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/free_level.h"
-#include "app/tray_pictures.h"
+#include "core/free_level.h"
 #include "e2e/driver_win32.h"
 #include "platform/drive_platform_win32.h"
 #include "support/scratch_folder_win32.h"
+#include "tray/tray_pictures.h"
 
 namespace kuvano {
 namespace {

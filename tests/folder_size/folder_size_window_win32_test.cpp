@@ -8,8 +8,11 @@
 #include <iterator>
 #include <string>
 
+#include "platform/directory_lister_win32.h"
+#include "platform/local_time_win32.h"
 #include "platform/message_pump_win32.h"
 #include "platform/module_path_win32.h"
+#include "platform/text_collation_win32.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
@@ -35,7 +38,10 @@ protected:
     ~FolderSizeWindowTest() override { DestroyWindow(form5.Handle()); }
     HWND Control(int id) const { return GetDlgItem(form5.Handle(), id); }
 
-    TForm5 form5;
+    DirectoryListerWin32 lister;
+    LocalTimeWin32 localTime;
+    TextCollationWin32 collation;
+    TForm5 form5{lister, localTime, collation};
 };
 
 TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {

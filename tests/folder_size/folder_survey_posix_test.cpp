@@ -15,6 +15,7 @@
 
 #include "platform/directory_lister_posix.h"
 #include "platform/file_names_posix.h"
+#include "platform/ordinal_collation.h"
 #include "support/fake_local_time.h"
 #include "support/find_totals_posix.h"
 #include "support/scratch_folder_posix.h"

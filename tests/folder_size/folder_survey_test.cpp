@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "folder_size/folder_size_panel.h"
+#include "platform/ordinal_collation.h"
 #include "support/fake_directory_lister.h"
 #include "support/fake_local_time.h"
 

@@ -22,6 +22,7 @@
 #include "folder_size/folder_size_panel.h"
 #include "fuzz_check.h"
 #include "generated_tree_lister.h"
+#include "platform/ordinal_collation.h"
 #include "support/fake_local_time.h"
 #include "survey_model.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "byte_reader.h"
-#include "platform/directory_lister.h"
-#include "platform/text_collation.h"
+#include "core/directory_lister.h"
+#include "core/text_collation.h"
 
 namespace kuvano::fuzz {
 

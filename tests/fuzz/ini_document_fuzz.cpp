@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/ini_document.h"
-#include "app/settings_file.h"
+#include "core/ini_document.h"
+#include "core/settings_file.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

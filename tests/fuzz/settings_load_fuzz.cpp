@@ -9,9 +9,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/ini_document.h"
-#include "app/profile_values.h"
-#include "app/settings_file.h"
+#include "core/ini_document.h"
+#include "core/profile_values.h"
+#include "core/settings_file.h"
 #include "fuzz_check.h"
 #include "support/fake_file_store.h"
 

@@ -9,6 +9,7 @@
 
 #include "folder_size/find_file.h"
 #include "folder_size/folder_survey.h"
+#include "platform/ordinal_collation.h"
 #include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
 

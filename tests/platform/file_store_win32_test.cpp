@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "core/settings_file.h"
 #include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
 

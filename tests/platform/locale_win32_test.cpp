@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/size_text.h"
+#include "core/size_text.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {

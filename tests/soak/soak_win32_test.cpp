@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/main_window_win32.h"
-#include "platform/failure_report_win32.h"
 #include "help/about_box_win32.h"
+#include "platform/failure_report_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_window_win32.h"
 #include "support/fake_drive_platform.h"
@@ -93,7 +93,7 @@ protected:
         EXPECT_TRUE(form4.Create(form1.Handle()));
         EXPECT_TRUE(form2.Create(form1.Handle()));
         form1.Link(monitor, about, {});
-        form4.Link(form2.Warning(), {form1.Handle(), form2.Handle(), nullptr, nullptr});
+        form4.Link(form2.Warning(), {});
         ShowWindow(form2.Handle(), SW_SHOWNOACTIVATE);
         // A warning below 5 MB free: the small drives blink.
         SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstSpinButtons + 5), UDM_SETPOS32, 0, 5);

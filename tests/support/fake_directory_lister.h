@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/directory_lister.h"
+#include "core/directory_lister.h"
 #include "support/listed_entries.h"
 
 namespace kuvano::testing {

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "platform/drive_platform.h"
+#include "core/drive_platform.h"
 
 namespace kuvano::testing {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_store.h"
+#include "core/file_store.h"
 
 namespace kuvano::testing {
 

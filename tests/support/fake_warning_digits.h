@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_panel/low_space_warning.h"
+#include "core/low_space_warning.h"
 
 namespace kuvano::testing {
 

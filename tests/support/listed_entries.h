@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/directory_lister.h"
+#include "core/directory_lister.h"
 
 namespace kuvano::testing {
 

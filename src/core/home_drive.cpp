@@ -1,0 +1,17 @@
+#include "core/home_drive.h"
+
+namespace kuvano {
+
+std::string HomeDriveFromProgramPath(std::u16string_view programPath) {
+    // A long-path prefix is not part of the drive: "\\?\C:\..." is on C, and
+    // "\\?\UNC\server\share\..." is a network path.
+    if (programPath.starts_with(u"\\\\?\\UNC\\")) return "\\";
+    if (programPath.starts_with(u"\\\\?\\")) programPath.remove_prefix(4);
+    if (programPath.starts_with(u"\\\\")) return "\\";
+    if (programPath.size() >= 2 && programPath[1] == u':' && programPath[0] < 0x80) {
+        return std::string(1, static_cast<char>(programPath[0]));
+    }
+    return "";
+}
+
+}  // namespace kuvano

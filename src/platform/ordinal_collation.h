@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/text_collation.h"
+
+namespace kuvano {
+
+// Code-unit order and ASCII letter case: what a survey needs where there is no
+// user locale, natively.
+class OrdinalCollation final : public TextCollation {
+public:
+    int Compare(std::u16string_view a, std::u16string_view b) const override;
+    bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) const override;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,26 @@
+#include "core/home_drive.h"
+
+#include <gtest/gtest.h>
+
+namespace kuvano {
+namespace {
+
+TEST(HomeDriveFromProgramPath, TakesTheFirstCharacterOfTheDrivePart) {
+    struct Case {
+        std::u16string_view path;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {u"C:\\Tools\\Kuvano.exe", "C"},
+        {u"d:\\Kuvano.exe", "d"},
+        {u"\\\\server\\share\\Kuvano.exe", "\\"},
+        {u"\\\\?\\E:\\very\\long\\Kuvano.exe", "E"},
+        {u"\\\\?\\UNC\\server\\share\\Kuvano.exe", "\\"},
+        {u"Kuvano.exe", ""},
+        {u"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(HomeDriveFromProgramPath(c.path), c.expected);
+}
+
+}  // namespace
+}  // namespace kuvano
