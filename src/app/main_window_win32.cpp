@@ -1,6 +1,6 @@
 #include "app/main_window_win32.h"
 
-#include "core/home_drive.h"
+#include "core/drive_name.h"
 #include "core/settings_file.h"
 #include "platform/failure_report_win32.h"
 #include "platform/locale_win32.h"

@@ -1,4 +1,4 @@
-#include "core/drive_platform.h"
+#include "core/drive_name.h"
 
 namespace kuvano {
 
@@ -14,6 +14,18 @@ std::u16string DriveNameText(std::string_view drivenam) {
 
 std::u16string DriveRoot(std::string_view drivenam) {
     return DriveNameText(drivenam) + u":\\";
+}
+
+std::string HomeDriveFromProgramPath(std::u16string_view programPath) {
+    // A long-path prefix is not part of the drive: "\\?\C:\..." is on C, and
+    // "\\?\UNC\server\share\..." is a network path.
+    if (programPath.starts_with(u"\\\\?\\UNC\\")) return "\\";
+    if (programPath.starts_with(u"\\\\?\\")) programPath.remove_prefix(4);
+    if (programPath.starts_with(u"\\\\")) return "\\";
+    if (programPath.size() >= 2 && programPath[1] == u':' && programPath[0] < 0x80) {
+        return std::string(1, static_cast<char>(programPath[0]));
+    }
+    return "";
 }
 
 }  // namespace kuvano

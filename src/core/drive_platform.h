@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace kuvano {
 
@@ -29,13 +28,6 @@ struct DriveSpace {
 inline bool IsWatchedDriveKind(DriveKind kind) {
     return kind == DriveKind::Removable || kind == DriveKind::Fixed;
 }
-
-// A drive name (the drivenam setting) as text.
-std::u16string DriveNameText(std::string_view drivenam);
-
-// "C" -> "C:\". The first character names the drive; any text is passed on
-// as it is, so that an unusable name fails the drive query.
-std::u16string DriveRoot(std::string_view drivenam);
 
 class DrivePlatform {
 public:

@@ -8,8 +8,6 @@
 namespace kuvano {
 namespace {
 
-constexpr std::string_view kDriveLetters = "CDEFGHIJKLMNOPQRSTUVWXYZ";
-
 std::optional<int> ButtonFor(int32_t value, int32_t count) {
     if (value < 0 || value >= count) return std::nullopt;
     return value;
@@ -36,8 +34,8 @@ void StoreDigits(const WarningDigits& digits, Settings& settings) {
 PanelView SettingsPanel::paneKosin(std::u16string_view thousandsSeparator) {
     PanelView view;
     view.edDrive = DriveNameText(settings_.drivenam);
-    for (size_t i = 0; i < kDriveLetters.size(); ++i) {
-        const char letter = kDriveLetters[i];
+    for (size_t i = 0; i < kWatchedDriveLetters.size(); ++i) {
+        const char letter = kWatchedDriveLetters[i];
         if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
         view.lines.push_back(seteiMyGetDriveFree(letter, PanelBlinkFlags[i], thousandsSeparator));
     }

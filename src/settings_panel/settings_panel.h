@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/drive_name.h"
 #include "core/drive_platform.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
@@ -30,7 +31,7 @@ public:
     SettingsPanel(Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
         : settings_(settings), drives_(drives), warning_(warning) {}
 
-    std::array<BlinkFlag, 24> PanelBlinkFlags{};
+    std::array<BlinkFlag, kWatchedDriveLetters.size()> PanelBlinkFlags{};
 
     PanelView paneKosin(std::u16string_view thousandsSeparator);
     std::u16string seteiMyGetDriveFree(char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator);

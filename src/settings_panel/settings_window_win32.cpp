@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/drive_name.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
@@ -63,9 +64,9 @@ bool IsOneDigit(const wchar_t* text) {
 
 std::wstring MemoLetters() {
     std::wstring text;
-    for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
+    for (const char letter : kWatchedDriveLetters) {
         if (!text.empty()) text += L"\r\n";
-        text += letter;
+        text += static_cast<wchar_t>(letter);
     }
     return text;
 }

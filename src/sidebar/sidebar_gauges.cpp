@@ -9,7 +9,6 @@
 namespace kuvano {
 namespace {
 
-constexpr std::string_view kDriveLetters = "CDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int kGaugeLength = 32;
 constexpr int kGaugePitch = 38;
 constexpr int kGaugeStart = 5;
@@ -129,7 +128,7 @@ std::vector<Rect> SidebarGauges::Timer1Timer(std::u16string_view thousandsSepara
 void SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
     for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
     int slot = -1;
-    for (const char letter : kDriveLetters) {
+    for (const char letter : kWatchedDriveLetters) {
         if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
         ++slot;
         myBarIconFree(slot, letter, BarBlinkFlags[static_cast<size_t>(slot)], thousandsSeparator);

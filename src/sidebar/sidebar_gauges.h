@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/drive_name.h"
 #include "core/drive_platform.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
@@ -14,7 +15,7 @@
 
 namespace kuvano {
 
-inline constexpr int kSidebarSlots = 24;
+inline constexpr int kSidebarSlots = static_cast<int>(kWatchedDriveLetters.size());
 
 // Gauge colour by free level 0..13, and white for the warning frame 14.
 inline constexpr std::array<TColor, 15> LevelColors{

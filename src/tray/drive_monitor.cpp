@@ -1,5 +1,6 @@
 #include "tray/drive_monitor.h"
 
+#include "core/drive_name.h"
 #include "core/free_level.h"
 #include "tray/tray_tooltip.h"
 

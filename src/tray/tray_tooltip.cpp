@@ -1,6 +1,6 @@
 #include "tray/tray_tooltip.h"
 
-#include "core/drive_platform.h"
+#include "core/drive_name.h"
 #include "core/size_text.h"
 
 namespace kuvano {
