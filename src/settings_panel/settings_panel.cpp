@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/free_level.h"
+#include "core/drive_reading.h"
 #include "settings_panel/drive_line.h"
 
 namespace kuvano {
@@ -36,23 +36,15 @@ PanelView SettingsPanel::paneKosin(std::u16string_view thousandsSeparator) {
     view.edDrive = DriveNameText(settings_.drivenam);
     for (size_t i = 0; i < kWatchedDriveLetters.size(); ++i) {
         const char letter = kWatchedDriveLetters[i];
-        if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
-        view.lines.push_back(seteiMyGetDriveFree(letter, PanelBlinkFlags[i], thousandsSeparator));
+        const std::u16string root = DriveRoot(std::string(1, letter));
+        const std::optional<DriveReading> reading = ReadWatchedDrive(drives_, warning_, root, PanelBlinkFlags[i]);
+        if (!reading) continue;
+        view.lines.push_back(DriveLine(letter, settings_.tani, reading->space.freeBytes, reading->space.totalBytes,
+                                       reading->frame, drives_.DisplayName(root), thousandsSeparator));
     }
     view.unitButton = ButtonFor(settings_.tani, 4);
     view.kindButton = ButtonFor(settings_.syurui, 3);
     return view;
-}
-
-std::u16string SettingsPanel::seteiMyGetDriveFree(char letter, BlinkFlag& blinkFlag,
-                                                  std::u16string_view thousandsSeparator) {
-    const std::u16string root = DriveRoot(std::string(1, letter));
-    const DriveSpace space = drives_.Space(root);
-    int32_t level = FreeLevel(space.freeBytes, space.totalBytes);
-    int32_t unusedFreePercent = 0;
-    warning_.DoTenmetu(kMaxFreeLevel, blinkFlag, space.freeBytes, level, unusedFreePercent);
-    return DriveLine(letter, settings_.tani, space.freeBytes, space.totalBytes, level, drives_.DisplayName(root),
-                     thousandsSeparator);
 }
 
 void SettingsPanel::ListBox1Click(const std::optional<std::u16string>& selectedLine) {

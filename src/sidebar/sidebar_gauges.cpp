@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/free_level.h"
 #include "core/size_text.h"
 
 namespace kuvano {
@@ -127,21 +126,22 @@ std::vector<Rect> SidebarGauges::Timer1Timer(std::u16string_view thousandsSepara
 // later ones up at the next tick.
 void SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
     for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
-    int slot = -1;
+    int slot = 0;
     for (const char letter : kWatchedDriveLetters) {
-        if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(std::string(1, letter))))) continue;
-        ++slot;
-        myBarIconFree(slot, letter, BarBlinkFlags[static_cast<size_t>(slot)], thousandsSeparator);
+        // The next slot's blink phase; a drive that is not watched leaves it be.
+        BlinkFlag& blinkFlag = BarBlinkFlags[static_cast<size_t>(slot)];
+        const std::optional<DriveReading> reading =
+            ReadWatchedDrive(drives_, warning_, DriveRoot(std::string(1, letter)), blinkFlag);
+        if (reading) myBarIconFree(slot++, letter, *reading, thousandsSeparator);
     }
 }
 
-void SidebarGauges::myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator) {
-    const DriveSpace space = drives_.Space(DriveRoot(std::string(1, letter)));
-    int32_t level = FreeLevel(space.freeBytes, space.totalBytes);
-    int32_t freePercent = FreePercent(space.freeBytes, space.totalBytes);
+void SidebarGauges::myBarIconFree(int slot, char letter, const DriveReading& reading,
+                                  std::u16string_view thousandsSeparator) {
+    const DriveSpace& space = reading.space;
+    const int32_t freePercent = reading.IsWarningBeat() ? 0 : FreePercent(space.freeBytes, space.totalBytes);
     const std::u16string hint =
         SidebarHint(letter, settings_.tani, space.freeBytes, space.totalBytes, thousandsSeparator);
-    warning_.DoTenmetu(kMaxFreeLevel, blinkFlag, space.freeBytes, level, freePercent);
 
     TMyGauge& gauge = BarGauges[static_cast<size_t>(slot)];
     if (const auto layout = GaugeGeometry(settings_.iti, settings_.enGrf, slot)) {
@@ -155,7 +155,7 @@ void SidebarGauges::myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, s
     gauge.Color = static_cast<TColor>(settings_.aki);  // a pie sits on the strip's colour
     gauge.Hint = hint;
     gauge.SetProgress(100 - freePercent);  // the gauge fills by the used share
-    gauge.SetForeColor(LevelColors[static_cast<size_t>(level)]);
+    gauge.SetForeColor(LevelColors[static_cast<size_t>(reading.frame)]);
     gauge.Visible = true;
     BarDrives[static_cast<size_t>(slot)] = std::string(1, letter);
 }

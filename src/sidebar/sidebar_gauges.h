@@ -9,6 +9,7 @@
 
 #include "core/drive_name.h"
 #include "core/drive_platform.h"
+#include "core/drive_reading.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
 #include "sidebar/my_gauge.h"
@@ -73,7 +74,7 @@ public:
 
 private:
     void Refresh(std::u16string_view thousandsSeparator);
-    void myBarIconFree(int slot, char letter, BlinkFlag& blinkFlag, std::u16string_view thousandsSeparator);
+    void myBarIconFree(int slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;
     const DrivePlatform& drives_;

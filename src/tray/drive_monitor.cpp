@@ -1,7 +1,7 @@
 #include "tray/drive_monitor.h"
 
 #include "core/drive_name.h"
-#include "core/free_level.h"
+#include "core/drive_reading.h"
 #include "tray/tray_tooltip.h"
 
 namespace kuvano {
@@ -15,15 +15,14 @@ std::optional<TrayPictureChoice> PictureFor(int32_t syurui, int32_t level) {
 }  // namespace
 
 TrayUpdate DriveMonitor::myGetDriveFree(std::u16string_view thousandsSeparator) {
-    if (!IsWatchedDriveKind(drives_.Kind(DriveRoot(settings_.drivenam)))) settings_.drivenam = settings_.HomeDrive;
-    const DriveSpace space = drives_.Space(DriveRoot(settings_.drivenam));
-
-    int32_t level = FreeLevel(space.freeBytes, space.totalBytes);
-    int32_t unusedFreePercent = 0;
-    warning_.DoTenmetu(kMaxFreeLevel, blinkFlag_, space.freeBytes, level, unusedFreePercent);
-
-    return {PictureFor(settings_.syurui, level),
-            TrayTooltip(settings_.drivenam, settings_.tani, space.freeBytes, thousandsSeparator)};
+    std::optional<DriveReading> reading =
+        ReadWatchedDrive(drives_, warning_, DriveRoot(settings_.drivenam), blinkFlag_);
+    if (!reading) {
+        settings_.drivenam = settings_.HomeDrive;
+        reading = ReadDrive(drives_, warning_, DriveRoot(settings_.drivenam), blinkFlag_);
+    }
+    return {PictureFor(settings_.syurui, reading->frame),
+            TrayTooltip(settings_.drivenam, settings_.tani, reading->space.freeBytes, thousandsSeparator)};
 }
 
 }  // namespace kuvano
