@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "core/size_text.h"
+
 namespace kuvano {
 namespace {
 
 constexpr std::array<int32_t, 6> kDigitWeightsMiB{102'400, 10'240, 1'024, 100, 10, 1};
-constexpr int64_t kBytesPerMiB = 1'048'576;
 
 }  // namespace
 

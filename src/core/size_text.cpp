@@ -30,8 +30,8 @@ std::u16string Grouped(int64_t value, size_t minimumDigits, std::u16string_view 
 int64_t BytesInUnit(int64_t bytes, int32_t tani) {
     switch (tani) {
         case 1: return bytes / 1024;
-        case 2: return bytes / (1024 * 1024);
-        case 3: return bytes / (1024 * 1024 * 1024);
+        case 2: return bytes / kBytesPerMiB;
+        case 3: return bytes / (kBytesPerMiB * 1024);
         default: return bytes;
     }
 }
@@ -43,6 +43,10 @@ std::u16string_view UnitWord(int32_t tani) {
         case 3: return u"ギガバイト";
         default: return u"バイト";
     }
+}
+
+std::u16string_view AboutMark(int32_t tani) {
+    return tani >= 1 && tani <= 3 ? u"約" : u"";
 }
 
 std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator) {

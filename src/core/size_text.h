@@ -6,6 +6,8 @@
 
 namespace kuvano {
 
+inline constexpr int64_t kBytesPerMiB = 1'048'576;
+
 // Bytes in the DisplayUnit `tani` (0 bytes, 1 KB, 2 MB, 3 GB, 1,024-based),
 // truncated toward zero; a number outside 0..3 counts in bytes. Integer
 // division gives exactly what extended-precision division and truncation give,
@@ -15,6 +17,10 @@ int64_t BytesInUnit(int64_t bytes, int32_t tani);
 // The unit's word: "バイト", "キロバイト", "メガバイト", "ギガバイト"; bytes
 // for a number outside 0..3.
 std::u16string_view UnitWord(int32_t tani);
+
+// "約" (about) before a count in a unit that rounds, KB, MB or GB; nothing
+// before bytes.
+std::u16string_view AboutMark(int32_t tani);
 
 // "#,##0": digits grouped by threes with the locale's thousands separator.
 std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator);

@@ -10,7 +10,6 @@
 namespace kuvano {
 namespace {
 
-constexpr int64_t kMegabyte = 1'048'576;
 constexpr int kLevels = 14;
 
 // Sums hold at the largest count instead of wrapping round to negative.
@@ -20,7 +19,7 @@ int64_t SaturatingAdd(int64_t sum, uint64_t size) {
 }
 
 int64_t Megabytes(const SurveyRow& row) {
-    return row.bytes / kMegabyte;
+    return row.bytes / kBytesPerMiB;
 }
 
 }  // namespace

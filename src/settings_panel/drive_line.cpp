@@ -18,11 +18,11 @@ std::u16string SpacePattern(int32_t level) {
 
 std::u16string DriveLine(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes, int32_t level,
                          std::u16string_view displayName, std::u16string_view thousandsSeparator) {
-    const bool rounded = tani >= 1 && tani <= 3;
     std::u16string line(1, static_cast<char16_t>(letter));
     line += u" ";
     line += SpacePattern(level);
-    line += rounded ? u" 空き=約" : u" 空き=";
+    line += u" 空き=";
+    line += AboutMark(tani);
     line += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
     line += u"/";
     line += FormatGrouped(BytesInUnit(totalBytes, tani), thousandsSeparator);
