@@ -14,7 +14,7 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 int32_t FreeLevel(int64_t freeBytes, int64_t totalBytes) {
     if (totalBytes == 0) return 0;
-    const long double scaled = static_cast<long double>(freeBytes) / static_cast<long double>(totalBytes) * 14.0L;
+    const long double scaled = static_cast<long double>(freeBytes) / static_cast<long double>(totalBytes) * kFreeSteps;
     // Clamp before converting, so that no quotient can overflow the integer.
     if (!(scaled > 0.0L)) return 0;
     if (scaled > static_cast<long double>(kMaxFreeLevel) + 1.0L) return kMaxFreeLevel;

@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
+#include "core/free_level.h"
 #include "core/size_text.h"
 
 namespace kuvano {
-namespace {
-
-constexpr int32_t kSteps = 14;
-
-}  // namespace
 
 std::u16string SpacePattern(int32_t level) {
-    const auto free = static_cast<size_t>(std::clamp(level, 0, kSteps));
-    return std::u16string(static_cast<size_t>(kSteps) - free, u'o') + std::u16string(free, u'-');
+    const auto free = static_cast<size_t>(std::clamp(level, 0, kFreeSteps));
+    return std::u16string(static_cast<size_t>(kFreeSteps) - free, u'o') + std::u16string(free, u'-');
 }
 
 std::u16string DriveLine(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes, int32_t level,
