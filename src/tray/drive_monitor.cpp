@@ -2,7 +2,7 @@
 
 #include "core/drive_name.h"
 #include "core/drive_reading.h"
-#include "tray/tray_tooltip.h"
+#include "tray/tray_tip.h"
 
 namespace kuvano {
 namespace {

@@ -1,5 +1,8 @@
 #include "tray/tray_tip.h"
 
+#include "core/drive_name.h"
+#include "core/size_text.h"
+
 namespace kuvano {
 namespace {
 
@@ -9,6 +12,16 @@ bool StartsSurrogatePair(std::u16string_view text, size_t at) {
 }
 
 }  // namespace
+
+std::u16string TrayTooltip(std::string_view drivenam, int32_t tani, int64_t freeBytes,
+                           std::u16string_view thousandsSeparator) {
+    std::u16string tip = DriveNameText(drivenam);
+    tip += u"ドライブ空き=";
+    tip += AboutMark(tani);
+    tip += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
+    tip += UnitWord(tani);
+    return tip;
+}
 
 std::u16string TrayTipText(std::u16string_view tip) {
     size_t end = 0;
