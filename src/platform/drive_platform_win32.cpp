@@ -3,23 +3,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
 namespace {
 
 // A removable drive without media must not ask the user to insert a disk.
-// The thread's own mode is set, and put back as it was.
-class NoCriticalErrorDialogs {
-public:
-    NoCriticalErrorDialogs() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-    ~NoCriticalErrorDialogs() { SetThreadErrorMode(previous_, nullptr); }
-    NoCriticalErrorDialogs(const NoCriticalErrorDialogs&) = delete;
-    NoCriticalErrorDialogs& operator=(const NoCriticalErrorDialogs&) = delete;
-
-private:
-    DWORD previous_ = 0;
-};
+constexpr DWORD kNoCriticalErrorDialogs = SEM_FAILCRITICALERRORS;
 
 }  // namespace
 
@@ -28,12 +19,12 @@ uint32_t DrivePlatformWin32::LogicalDrives() const {
 }
 
 DriveKind DrivePlatformWin32::Kind(const std::u16string& root) const {
-    const NoCriticalErrorDialogs quiet;
+    const ThreadErrorMode quiet(kNoCriticalErrorDialogs);
     return static_cast<DriveKind>(GetDriveTypeW(Wide(root)));
 }
 
 DriveSpace DrivePlatformWin32::Space(const std::u16string& root) const {
-    const NoCriticalErrorDialogs quiet;
+    const ThreadErrorMode quiet(kNoCriticalErrorDialogs);
     ULARGE_INTEGER freeToCaller{};
     ULARGE_INTEGER total{};
     if (!GetDiskFreeSpaceExW(Wide(root), &freeToCaller, &total, nullptr)) return {};

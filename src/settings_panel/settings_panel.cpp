@@ -31,7 +31,7 @@ void StoreDigits(const WarningDigits& digits, Settings& settings) {
     settings.tenm6 = digits[5];
 }
 
-PanelView SettingsPanel::paneKosin(std::u16string_view thousandsSeparator) {
+PanelView SettingsPanel::Refresh(std::u16string_view thousandsSeparator) {
     PanelView view;
     view.edDrive = DriveNameText(settings_.drivenam);
     for (size_t i = 0; i < kWatchedDriveLetters.size(); ++i) {

@@ -33,7 +33,7 @@ public:
 
     std::array<BlinkFlag, kWatchedDriveLetters.size()> PanelBlinkFlags{};
 
-    PanelView paneKosin(std::u16string_view thousandsSeparator);
+    PanelView Refresh(std::u16string_view thousandsSeparator);
     // The selected line's first character becomes the tray drive; with no
     // line to read, the program's own drive does.
     void ListBox1Click(const std::optional<std::u16string>& selectedLine);

@@ -108,10 +108,10 @@ SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& driv
 
 // Under Wine a gauge's paint costs dozens of calls to the server: only the
 // changed ones are named.
-std::vector<Rect> SidebarGauges::Timer1Timer(std::u16string_view thousandsSeparator) {
+std::vector<Rect> SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
     std::array<std::optional<GaugeLook>, kSidebarSlots> before;
     std::ranges::transform(BarGauges, before.begin(), LookOf);
-    Refresh(thousandsSeparator);
+    ShowDrives(thousandsSeparator);
     std::vector<Rect> areas;
     for (size_t slot = 0; slot < kSidebarSlots; ++slot) {
         const std::optional<GaugeLook> now = LookOf(BarGauges[slot]);
@@ -124,7 +124,7 @@ std::vector<Rect> SidebarGauges::Timer1Timer(std::u16string_view thousandsSepara
 
 // Present drives take the slots in letter order; one that goes away moves the
 // later ones up at the next tick.
-void SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
+void SidebarGauges::ShowDrives(std::u16string_view thousandsSeparator) {
     for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
     int slot = 0;
     for (const char letter : kWatchedDriveLetters) {

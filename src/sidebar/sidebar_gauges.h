@@ -63,7 +63,7 @@ public:
 
     // One refresh. Returns where the strip must be painted anew: the places,
     // before and after, of every gauge whose picture changed.
-    std::vector<Rect> Timer1Timer(std::u16string_view thousandsSeparator);
+    std::vector<Rect> Refresh(std::u16string_view thousandsSeparator);
     // The explorer parameters for the clicked gauge, found by its name "gIcoN".
     std::u16string myBarIconClick(const TMyGauge& sender) const;
     // The left button at `at` on the strip: a press arms the gauge under it
@@ -73,7 +73,7 @@ public:
     std::u16string LeftButtonAt(LeftButton event, Point at);
 
 private:
-    void Refresh(std::u16string_view thousandsSeparator);
+    void ShowDrives(std::u16string_view thousandsSeparator);
     void myBarIconFree(int slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;

@@ -6,6 +6,7 @@
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
+#include "platform/scoped_win32.h"
 #include "platform/taskbar_created_win32.h"
 #include "platform/wide_text_win32.h"
 #include "sidebar/gdi_gauge_canvas_win32.h"
@@ -117,7 +118,7 @@ void TForm4::FormHide() {
 void TForm4::Timer1Timer() {
     if (!gauges_) return;
     try {
-        for (const Rect& area : gauges_->Timer1Timer(UserThousandsSeparator())) {
+        for (const Rect& area : gauges_->Refresh(UserThousandsSeparator())) {
             const RECT rect{area.left, area.top, area.right, area.bottom};
             InvalidateRect(Handle(), &rect, FALSE);
         }
@@ -130,18 +131,16 @@ void TForm4::Timer1Timer() {
 }
 
 void TForm4::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const PaintDc paint(Handle());
     const UniqueBrush background(CreateSolidBrush(ColorRefOf(static_cast<TColor>(settings_.aki))));
-    FillRect(dc, &paint.rcPaint, background.get());
+    FillRect(paint.get(), &paint.Area(), background.get());
     if (gauges_) {
         for (const TMyGauge& gauge : gauges_->BarGauges) {
-            if (!gauge.Visible || !Meets(gauge, paint.rcPaint)) continue;
-            GdiGaugeCanvas canvas(dc, {gauge.Left, gauge.Top}, font_.get());
+            if (!gauge.Visible || !Meets(gauge, paint.Area())) continue;
+            GdiGaugeCanvas canvas(paint.get(), {gauge.Left, gauge.Top}, font_.get());
             gauge.Paint(canvas);
         }
     }
-    EndPaint(Handle(), &paint);
 }
 
 // The capture lets a release off the strip disarm the pressed gauge.

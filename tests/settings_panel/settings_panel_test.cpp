@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(SettingsPanelTest, ListsRemovableAndFixedDrivesOnly) {
-    const PanelView view = panel.paneKosin(u",");
+    const PanelView view = panel.Refresh(u",");
     EXPECT_EQ(view.edDrive, u"C");
     ASSERT_EQ(view.lines.size(), 4u);
     EXPECT_EQ(view.lines[0], u"C o------------- 空き=100/100バイト System (C:)");  // 14 clamped to 13
@@ -45,7 +45,7 @@ TEST_F(SettingsPanelTest, ListsRemovableAndFixedDrivesOnly) {
 
     settings.tani = 9;
     settings.syurui = -1;
-    const PanelView odd = panel.paneKosin(u",");
+    const PanelView odd = panel.Refresh(u",");
     EXPECT_EQ(odd.unitButton, std::nullopt);
     EXPECT_EQ(odd.kindButton, std::nullopt);
     EXPECT_EQ(odd.lines[2], u"G oooooooooo---- 空き=25/100バイト ");  // shown in bytes, not empty
@@ -54,7 +54,7 @@ TEST_F(SettingsPanelTest, ListsRemovableAndFixedDrivesOnly) {
 TEST_F(SettingsPanelTest, ALineBlinksUnderTheWarningWhileItsNumbersStay) {
     digits.digits = {0, 0, 0, 0, 0, 1};
     std::vector<std::u16string> lines;
-    for (int tick = 0; tick < 3; ++tick) lines.push_back(panel.paneKosin(u",").lines[2]);
+    for (int tick = 0; tick < 3; ++tick) lines.push_back(panel.Refresh(u",").lines[2]);
     EXPECT_EQ(lines[0], u"G -------------- 空き=25/100バイト ");
     EXPECT_EQ(lines[1], u"G oooooooooo---- 空き=25/100バイト ");
     EXPECT_EQ(lines[2], lines[0]);

@@ -46,7 +46,7 @@ TEST_F(SidebarGaugesTest, StartsWithTwentyFourHiddenFullGaugesNamedBySlot) {
 }
 
 TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrder) {
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(ShownDrives(), (std::vector<std::string>{"C", "E"}));
     const TMyGauge& c = gauges.BarGauges[0];
     EXPECT_EQ(c.Progress(), 75);                                  // 25 % free: filled by the used share
@@ -55,7 +55,7 @@ TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrder) {
     EXPECT_EQ(c.Hint, u"C:空き/全[GB]=0/0");
 
     drives.drives.erase(u"C:\\");  // gone: E moves up
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(ShownDrives(), std::vector<std::string>{"E"});
     EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[0]), u"/e ,/select, E:\\");
 }
@@ -64,7 +64,7 @@ TEST_F(SidebarGaugesTest, LaysGaugesOutAlongTheStrip) {
     settings.iti = 3;
     settings.enGrf = false;
     drives.drives[u"F:\\"] = {DriveKind::Fixed, {1, 2}, u""};
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     const auto at = [this](size_t slot) {
         const TMyGauge& g = gauges.BarGauges[slot];
         return std::array{g.Left, g.Top, g.Width, g.Height};
@@ -77,14 +77,14 @@ TEST_F(SidebarGaugesTest, LaysGaugesOutAlongTheStrip) {
     settings.iti = 1;
     settings.enGrf = true;
     settings.aki = 0x00FF00;
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(at(1), (std::array{43, 0, 32, 32}));
     EXPECT_EQ(gauges.BarGauges[1].Kind(), TMyGaugeKind::gkPie);
     EXPECT_EQ(gauges.BarGauges[1].BorderStyle(), TBorderStyle::bsNone);
     EXPECT_EQ(gauges.BarGauges[1].Color, 0x00FF00u);
 
     settings.iti = 5;  // unknown edge: the last layout stays
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(at(1), (std::array{43, 0, 32, 32}));
 }
 
@@ -118,12 +118,12 @@ TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
     digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
     std::vector<TColor> colours;
     for (int tick = 0; tick < 4; ++tick) {
-        gauges.Timer1Timer(u",");
+        gauges.Refresh(u",");
         colours.push_back(gauges.BarGauges[0].ForeColor());
         EXPECT_EQ(gauges.BarGauges[0].Hint, u"C:空き/全[GB]=0/0");
     }
     EXPECT_EQ(colours, (std::vector<TColor>{0xFFFFFF, LevelColors[4], 0xFFFFFF, LevelColors[4]}));
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(gauges.BarGauges[0].Progress(), 100);  // the warning frame is a full gauge
 }
 
@@ -132,25 +132,25 @@ constexpr Rect kSlot0{0, 5, 8, 37};
 constexpr Rect kSlot1{0, 43, 8, 75};
 
 TEST_F(SidebarGaugesTest, NamesForRepaintOnlyTheGaugesWhosePictureChanged) {
-    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));  // both appear
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));  // both appear
     settings.tani = 0;                                                         // only the hints change
-    EXPECT_EQ(gauges.Timer1Timer(u","), std::vector<Rect>{});
+    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{});
     drives.drives[u"E:\\"].space = {50, 100};
-    EXPECT_EQ(gauges.Timer1Timer(u","), std::vector<Rect>{kSlot1});
+    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{kSlot1});
     drives.drives.erase(u"C:\\");  // E moves up and its old place empties
-    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
     settings.enGrf = true;  // a pie is wider: the old place and the new one
-    EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
 }
 
 TEST_F(SidebarGaugesTest, NamesABlinkingGaugeForRepaintAtEveryStep) {
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
-    for (int step = 0; step < 3; ++step) EXPECT_EQ(gauges.Timer1Timer(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    for (int step = 0; step < 3; ++step) EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
 }
 
 TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[1]), u"/e ,/select, E:\\");
     TMyGauge stranger;
     stranger.Name = "gIcoXY";
@@ -160,7 +160,7 @@ TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
 // The system tells a double click as a press, a release, a double-click
 // message and a release: one explorer, not two.
 TEST_F(SidebarGaugesTest, ADoubleClickOnAGaugeClicksItOnce) {
-    gauges.Timer1Timer(u",");
+    gauges.Refresh(u",");
     const TMyGauge& e = gauges.BarGauges[1];
     const Point onE{e.Left + 1, e.Top + 1};
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Press, onE), u"");

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/scoped_win32.h"
+
 namespace kuvano::testing {
 
 ScratchFolder::ScratchFolder(std::wstring_view purpose) {
@@ -18,24 +20,30 @@ ScratchFolder::ScratchFolder(std::wstring_view purpose) {
 
 namespace {
 
-// Removes a folder with everything in it, read-only files included.
-void RemoveTree(const std::wstring& folder) {
+void RemoveTree(const std::wstring& folder);
+
+// Removes what a folder holds, read-only files included; the search is
+// closed before the folder itself goes.
+void RemoveEntries(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(find, &entry));
-        FindClose(find);
-    }
+    const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    if (!find) return;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveTree(path);
+        } else {
+            DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(find.get(), &entry));
+}
+
+// Removes a folder with everything in it.
+void RemoveTree(const std::wstring& folder) {
+    RemoveEntries(folder);
     RemoveDirectoryW(folder.c_str());
 }
 

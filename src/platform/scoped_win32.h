@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/unique_handle_win32.h"
+
+namespace kuvano {
+
+struct FindHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE search) { FindClose(search); }
+};
+
+using UniqueFind = UniqueHandle<HANDLE, FindHandleTraits>;
+using UniquePen = UniqueHandle<HPEN, NullInvalidTraits<HPEN, DeleteObject>>;
+// A DC of its own, as CreateCompatibleDC makes; not one borrowed from a window.
+using UniqueMemoryDc = UniqueHandle<HDC, NullInvalidTraits<HDC, DeleteDC>>;
+
+// A window's DC (the screen's for no window), given back on every way out.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// One WM_PAINT's DC: the window is validated when it ends.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDc() { EndPaint(window_, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+
+    HDC get() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// An object selected into a DC; the one it replaced goes back before the
+// object or the DC can be deleted.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The calling thread's error mode for one scope, put back as it was: other
+// threads keep theirs.
+class ThreadErrorMode {
+public:
+    explicit ThreadErrorMode(DWORD mode) { SetThreadErrorMode(mode, &previous_); }
+    ~ThreadErrorMode() { SetThreadErrorMode(previous_, nullptr); }
+    ThreadErrorMode(const ThreadErrorMode&) = delete;
+    ThreadErrorMode& operator=(const ThreadErrorMode&) = delete;
+
+private:
+    DWORD previous_ = 0;
+};
+
+}  // namespace kuvano
