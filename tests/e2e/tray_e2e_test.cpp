@@ -39,6 +39,7 @@ TEST(TrayEndToEnd, ShowsTheStarOfDriveCOpensTheAboutBoxAndLeavesAtClose) {
     const std::wstring program = StartCopy(folder);
     const auto mainWindow = Driver::FindWindowOf(program, L"TForm1");
     ASSERT_TRUE(mainWindow.has_value());
+    ASSERT_TRUE(Driver::FindWindowOf(program, L"TFormInfo").has_value());  // the last one created
 
     const PixelImage star = StarOfDriveC();
     EXPECT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); }))
