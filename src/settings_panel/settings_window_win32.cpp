@@ -233,7 +233,7 @@ void TForm2::FormClose() {
 // A failed refresh ends quietly; the next tick starts again from an empty list.
 void TForm2::paneKosin() {
     try {
-        const PanelView view = panel_.paneKosin(UserThousandsSeparator());
+        const PanelView view = panel_.Refresh(UserThousandsSeparator());
         SetWindowTextW(edDrive_, Wide(view.edDrive));
         SendMessageW(listBox1_, LB_RESETCONTENT, 0, 0);
         for (const std::u16string& line : view.lines) {
