@@ -2,15 +2,15 @@
 
 #include <windows.h>
 
+#include <utility>
+
+#include "platform/file_time_win32.h"
 #include "platform/long_path.h"
+#include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
 namespace {
-
-uint64_t FileTimeValue(const FILETIME& time) {
-    return uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
-}
 
 // Fills the caller's entry in place: its name keeps its storage from one entry to the next.
 void Fill(const WIN32_FIND_DATAW& data, TFindData& entry) {
@@ -19,20 +19,16 @@ void Fill(const WIN32_FIND_DATAW& data, TFindData& entry) {
     entry.lastAccessTime = FileTimeValue(data.ftLastAccessTime);
     entry.lastWriteTime = FileTimeValue(data.ftLastWriteTime);
     entry.size = uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-    const std::wstring_view name(data.cFileName);
-    entry.name.assign(reinterpret_cast<const char16_t*>(name.data()), name.size());
+    entry.name.assign(FromWideView(data.cFileName));
 }
 
 class FindEnumeration final : public DirectoryLister::Enumeration {
 public:
-    explicit FindEnumeration(HANDLE search) : search_(search) {}
-    ~FindEnumeration() override { FindClose(search_); }
-    FindEnumeration(const FindEnumeration&) = delete;
-    FindEnumeration& operator=(const FindEnumeration&) = delete;
+    explicit FindEnumeration(UniqueFind search) : search_(std::move(search)) {}
 
     bool Next(TFindData& entry, uint32_t& error) override {
         WIN32_FIND_DATAW data;
-        if (!FindNextFileW(search_, &data)) {
+        if (!FindNextFileW(search_.get(), &data)) {
             error = GetLastError();
             return false;
         }
@@ -41,7 +37,7 @@ public:
     }
 
 private:
-    HANDLE search_;
+    UniqueFind search_;
 };
 
 }  // namespace
@@ -50,11 +46,11 @@ std::unique_ptr<DirectoryLister::Enumeration> DirectoryListerWin32::Open(const s
                                                                          TFindData& first) const {
     WIN32_FIND_DATAW data;
     // The basic level leaves out the short 8.3 name, which nobody reads here.
-    const HANDLE search = FindFirstFileExW(Wide(LongPath(pattern)), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                           nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return nullptr;
+    UniqueFind search(FindFirstFileExW(Wide(LongPath(pattern)), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                       FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return nullptr;
     Fill(data, first);
-    return std::make_unique<FindEnumeration>(search);
+    return std::make_unique<FindEnumeration>(std::move(search));
 }
 
 }  // namespace kuvano

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/wide_text_win32.h"
+
 namespace kuvano {
 namespace {
 
 const wchar_t* Chars(std::u16string_view text) {
-    return reinterpret_cast<const wchar_t*>(text.data());
+    return Wide(text).data();
 }
 
 int Length(std::u16string_view text) {

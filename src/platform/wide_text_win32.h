@@ -9,12 +9,24 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide characters are 
 
 namespace kuvano {
 
+// The same units seen as wchar_t, not copied and not terminated: for calls
+// that take a length.
+inline std::wstring_view Wide(std::u16string_view text) {
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
+
+// Terminated, as c_str() is.
 inline const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
+    return Wide(std::u16string_view(text)).data();
+}
+
+// The same units seen as char16_t, not copied.
+inline std::u16string_view FromWideView(std::wstring_view text) {
+    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
 inline std::u16string FromWide(std::wstring_view text) {
-    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+    return std::u16string(FromWideView(text));
 }
 
 }  // namespace kuvano

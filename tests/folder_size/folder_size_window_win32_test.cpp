@@ -13,6 +13,7 @@
 #include "platform/message_pump_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/text_collation_win32.h"
+#include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
@@ -74,7 +75,7 @@ TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {
 
     // The history holds the program's folder alone, selected.
     const HWND combo = Control(TForm5::kCombo1);
-    const std::wstring program(reinterpret_cast<const wchar_t*>(ProgramPath().c_str()));
+    const std::wstring program(Wide(ProgramPath()));
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(TextOf(combo), program.substr(0, program.rfind(L'\\') + 1));
     EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
