@@ -2,30 +2,13 @@
 
 #include <vector>
 
+#include "platform/pixel_bitmap_win32.h"
+
 namespace kuvano {
 namespace {
 
-UniqueBitmap ColourBitmap(const PixelImage& image) {
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof(header);
-    header.bV5Width = image.width;
-    header.bV5Height = -image.height;  // top-down, as the picture is stored
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_BITFIELDS;
-    header.bV5RedMask = 0x00FF0000;
-    header.bV5GreenMask = 0x0000FF00;
-    header.bV5BlueMask = 0x000000FF;
-    header.bV5AlphaMask = 0xFF000000;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return bitmap;
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (const Rgba& p : image.pixels) {
-        *pixels++ = uint32_t{p.a} << 24 | uint32_t{p.r} << 16 | uint32_t{p.g} << 8 | p.b;
-    }
-    return bitmap;
+uint32_t Straight(const Rgba& p) {
+    return uint32_t{p.a} << 24 | uint32_t{p.r} << 16 | uint32_t{p.g} << 8 | p.b;
 }
 
 // One bit per pixel, rows padded to 16 bits; a set bit is transparent.
@@ -45,7 +28,7 @@ UniqueBitmap MaskBitmap(const PixelImage& image) {
 }  // namespace
 
 UniqueIcon IconFromPixels(const PixelImage& image) {
-    const UniqueBitmap colour = ColourBitmap(image);
+    const UniqueBitmap colour = BitmapFromPixels(image, Straight);
     const UniqueBitmap mask = MaskBitmap(image);
     if (!colour || !mask) return UniqueIcon();
     ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};

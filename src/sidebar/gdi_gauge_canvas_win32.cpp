@@ -1,30 +1,10 @@
 #include "sidebar/gdi_gauge_canvas_win32.h"
 
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
+#include "platform/wide_text_win32.h"
 
 namespace kuvano {
 namespace {
-
-using UniquePen = UniqueHandle<HPEN, NullInvalidTraits<HPEN, DeleteObject>>;
-
-// Selects a GDI object into a device context for one scope.
-class SelectScope {
-public:
-    SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectScope() { SelectObject(dc_, previous_); }
-    SelectScope(const SelectScope&) = delete;
-    SelectScope& operator=(const SelectScope&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-struct DcTraits {
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC dc) { DeleteDC(dc); }
-};
-using UniqueDc = UniqueHandle<HDC, DcTraits>;
 
 class GdiSurface final : public GaugeSurface {
 public:
@@ -46,35 +26,33 @@ public:
     void Ellipse(const Rect& bounds, TColor pen, TColor brush) override {
         const UniquePen outline(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
         const UniqueBrush fill(CreateSolidBrush(ColorRefOf(brush)));
-        const SelectScope penScope(Dc(), outline.get());
-        const SelectScope brushScope(Dc(), fill.get());
+        const SelectedObject penScope(Dc(), outline.get());
+        const SelectedObject brushScope(Dc(), fill.get());
         ::Ellipse(Dc(), bounds.left, bounds.top, bounds.right, bounds.bottom);
     }
     void Pie(const Rect& bounds, Point start, Point end, TColor pen, TColor brush) override {
         const UniquePen outline(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
         const UniqueBrush fill(CreateSolidBrush(ColorRefOf(brush)));
-        const SelectScope penScope(Dc(), outline.get());
-        const SelectScope brushScope(Dc(), fill.get());
+        const SelectedObject penScope(Dc(), outline.get());
+        const SelectedObject brushScope(Dc(), fill.get());
         ::Pie(Dc(), bounds.left, bounds.top, bounds.right, bounds.bottom, start.x, start.y, end.x, end.y);
     }
     void Line(Point from, Point to, TColor pen) override {
         const UniquePen stroke(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
-        const SelectScope penScope(Dc(), stroke.get());
+        const SelectedObject penScope(Dc(), stroke.get());
         MoveToEx(Dc(), from.x, from.y, nullptr);
         LineTo(Dc(), to.x, to.y);
     }
     Size TextExtent(std::u16string_view text) override {
         SIZE extent{};
-        GetTextExtentPoint32W(Dc(), reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()),
-                              &extent);
+        GetTextExtentPoint32W(Dc(), Wide(text).data(), static_cast<int>(text.size()), &extent);
         return {extent.cx, extent.cy};
     }
     void Text(Point at, std::u16string_view text, const Rect& clip, TColor colour) override {
         SetBkMode(Dc(), TRANSPARENT);
         SetTextColor(Dc(), ColorRefOf(colour));
         const RECT area{clip.left, clip.top, clip.right, clip.bottom};
-        ExtTextOutW(Dc(), at.x, at.y, ETO_CLIPPED, &area, reinterpret_cast<const wchar_t*>(text.data()),
-                    static_cast<UINT>(text.size()), nullptr);
+        ExtTextOutW(Dc(), at.x, at.y, ETO_CLIPPED, &area, Wide(text).data(), static_cast<UINT>(text.size()), nullptr);
     }
     void Draw(const GaugeSurface& source, RasterOp op) override {
         const auto& from = static_cast<const GdiSurface&>(source);
@@ -87,10 +65,10 @@ public:
 
 private:
     Size size_;
-    UniqueDc dc_;
+    UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
-    SelectScope bitmapScope_;  // released before the bitmap and the DC go
-    SelectScope fontScope_;
+    SelectedObject bitmapScope_;  // released before the bitmap and the DC go
+    SelectedObject fontScope_;
 };
 
 }  // namespace

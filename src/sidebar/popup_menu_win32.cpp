@@ -1,6 +1,9 @@
 #include "sidebar/popup_menu_win32.h"
 
 #include "platform/failure_report_win32.h"
+#include "platform/pixel_bitmap_win32.h"
+#include "platform/scoped_win32.h"
+#include "platform/wide_text_win32.h"
 #include "sidebar/menu_pictures.h"
 #include "sidebar/sidebar_menu.h"
 
@@ -9,33 +12,16 @@ namespace {
 
 constexpr int kPictureSize = 16;
 
-struct DcTraits {
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC dc) { DeleteDC(dc); }
-};
-using UniqueDc = UniqueHandle<HDC, DcTraits>;
-
 // A 32-bit picture with premultiplied alpha, as GdiAlphaBlend takes it:
 // transparent pixels are all zero.
+uint32_t Premultiplied(const Rgba& p) {
+    const auto scaled = [&p](uint8_t channel) { return uint32_t{channel} * p.a / 255; };
+    return uint32_t{p.a} << 24 | scaled(p.r) << 16 | scaled(p.g) << 8 | scaled(p.b);
+}
+
 UniqueBitmap MenuBitmap(const PixelImage& picture) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top-down, as the pixels
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) {
-        ReportFailure(L"a menu picture");
-        return bitmap;
-    }
-    auto* pixel = static_cast<uint32_t*>(bits);
-    for (const Rgba& p : picture.pixels) {
-        const auto scaled = [&p](uint8_t channel) { return uint32_t{channel} * p.a / 255; };
-        *pixel++ = uint32_t{p.a} << 24 | scaled(p.r) << 16 | scaled(p.g) << 8 | scaled(p.b);
-    }
+    UniqueBitmap bitmap = BitmapFromPixels(picture, Premultiplied);
+    if (!bitmap) ReportFailure(L"a menu picture");
     return bitmap;
 }
 
@@ -54,7 +40,7 @@ PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
             pictures_.push_back(MenuBitmap(pictures.at(static_cast<size_t>(item.picture))));
             info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
             info.wID = static_cast<UINT>(item.command);
-            info.dwTypeData = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(item.caption.data()));
+            info.dwTypeData = const_cast<wchar_t*>(Wide(item.caption).data());
             // Drawn by us: some menus copy an item bitmap without blending it.
             info.hbmpItem = HBMMENU_CALLBACK;
             info.dwItemData = pictures_.size() - 1;
@@ -73,15 +59,14 @@ void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) {
 // highlighted, in the middle of the place it gives.
 void PopupMenu1::DrawItem(const DRAWITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU || reinterpret_cast<HMENU>(item.hwndItem) != menu_.get()) return;
-    const UniqueDc source(CreateCompatibleDC(item.hDC));
-    const HGDIOBJ previous = SelectObject(source.get(), pictures_[item.itemData].get());
+    const UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
+    const SelectedObject picture(source.get(), pictures_[item.itemData].get());
     const int left = (item.rcItem.left + item.rcItem.right - kPictureSize) / 2;
     const int top = (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2;
     if (!GdiAlphaBlend(item.hDC, left, top, kPictureSize, kPictureSize, source.get(), 0, 0, kPictureSize, kPictureSize,
                        {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA})) {
         ReportFailure(L"drawing a menu picture");
     }
-    SelectObject(source.get(), previous);
 }
 
 }  // namespace kuvano
