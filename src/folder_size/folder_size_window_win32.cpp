@@ -57,22 +57,6 @@ std::u16string ItemText(HWND combo, LRESULT index) {
     return FromWide(text);
 }
 
-// A disabled button gets no mouse messages of its own: they go to the panel.
-// So its hint is given once more, for its place on the panel.
-void AddHintForDisabled(HWND hints, HWND button, const wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = GetParent(button);
-    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(button));
-    GetWindowRect(button, &tool.rect);
-    MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    if (!SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        ReportFailure(L"folder size panel: the hint of a disabled button");
-    }
-}
-
 }  // namespace
 
 TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation)
@@ -172,7 +156,8 @@ void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& pict
     disabledPictures_[index] = IconFromPixels(DisabledPicture(picture));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonPictures_[index].get()));
     AddHint(hints_, button, hint);
-    AddHintForDisabled(hints_, button, hint);
+    // A disabled button's mouse messages go to the panel: the hint is given for its place there too.
+    if (!AddHintOverPlace(hints_, button, hint)) ReportFailure(L"folder size panel: the hint of a disabled button");
     buttons_[index] = button;
 }
 

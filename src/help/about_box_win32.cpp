@@ -13,13 +13,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 
-HWND AddStatic(HWND parent, const wchar_t* text, DWORD style, int x, int y, int width, int height, HFONT font) {
-    const HWND control = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                                         nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
 }  // namespace
 
 bool TFormInfo::Create(HWND owner) {
@@ -46,10 +39,11 @@ void TFormInfo::FormCreate() {
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
     icon_.reset(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, 32, 32, 0)));
-    const HWND image1 = AddStatic(Handle(), L"", SS_ICON | SS_CENTERIMAGE, 8, 8, 33, 33, formFont_.get());
+    const HWND image1 =
+        AddControl(Handle(), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, {8, 8, 33, 33}, 0, formFont_.get());
     SendMessageW(image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
-    AddStatic(Handle(), L"Kuvano", 0, 56, 16, 200, 24, nameFont_.get());
-    AddStatic(Handle(), kRightsNotice, SS_LEFT | SS_NOPREFIX, 16, 56, 183, 16, noticeFont_.get());
+    AddControl(Handle(), L"STATIC", L"Kuvano", 0, {56, 16, 200, 24}, 0, nameFont_.get());
+    AddControl(Handle(), L"STATIC", kRightsNotice, SS_LEFT | SS_NOPREFIX, {16, 56, 183, 16}, 0, noticeFont_.get());
 }
 
 LRESULT TFormInfo::OnLabelColour(HDC dc) {

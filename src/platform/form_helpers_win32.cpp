@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/scoped_win32.h"
+
 namespace kuvano {
 namespace {
 
@@ -18,9 +20,8 @@ bool FontFamilyExists(const wchar_t* face) {
     query.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
-    const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, NoteFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &query, NoteFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 
@@ -55,6 +56,12 @@ UniqueFont FontOf(const std::wstring& face, int pixelHeight, bool bold) {
                                   DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
+bool AddTool(HWND hints, TOOLINFOW& tool, const wchar_t* text) {
+    tool.cbSize = sizeof(tool);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    return SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+}
+
 }  // namespace
 
 UniqueFont FormFont(int pixelHeight, bool bold) {
@@ -82,12 +89,20 @@ HWND CreateHintWindow(HWND owner) {
 
 void AddHint(HWND hints, HWND control, const wchar_t* text) {
     TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    AddTool(hints, tool, text);
+}
+
+bool AddHintOverPlace(HWND hints, HWND control, const wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    GetWindowRect(control, &tool.rect);
+    MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+    return AddTool(hints, tool, text);
 }
 
 void BringToFront(HWND window) {

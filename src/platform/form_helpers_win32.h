@@ -28,6 +28,9 @@ HWND AddControl(HWND parent, const wchar_t* className, const wchar_t* text, DWOR
 HWND CreateHintWindow(HWND owner);
 // Shows `text` as the hint of a child control of the hint window's owner.
 void AddHint(HWND hints, HWND control, const wchar_t* text);
+// Shows `text` over the control's place on its parent, for a control that
+// gets no mouse messages of its own, as a disabled one. False if refused.
+bool AddHintOverPlace(HWND hints, HWND control, const wchar_t* text);
 
 // Shows nothing new: a form that is already visible only comes to the front.
 void BringToFront(HWND window);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/base_window_win32.h"
+#include "platform/message_pump_win32.h"
 #include "tray/tray_registry.h"
 #include "tray/tray_tip.h"
 
@@ -56,19 +57,6 @@ private:
 TMyCallback& CallbackWindow() {
     static TMyCallback window;
     return window;
-}
-
-// Handles every message already waiting, as a pending-message pump does.
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 }  // namespace
@@ -146,7 +134,7 @@ void TTaskTrayMini::Dispatch(UINT mouseMessage) {
         }
         case TrayAction::None: break;
     }
-    ProcessPendingMessages();
+    PumpPendingMessages();
 }
 
 }  // namespace kuvano
