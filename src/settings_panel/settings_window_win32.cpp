@@ -165,17 +165,17 @@ void TForm2::AddDriveList() {
 // pasting, cutting and undoing are refused, a typed character with a beep.
 void TForm2::AddSpinEdits() {
     const WarningDigits loaded = DigitsFromSettings(settings_);
-    for (size_t i = 0; i < spinEdits_.size(); ++i) {
+    for (size_t i = 0; i < digitUpDowns_.size(); ++i) {
         const HWND edit = AddControl(Handle(), L"EDIT", L"0", ES_CENTER | WS_BORDER | WS_TABSTOP,
-                                     {kSpinLefts[i], 232, 30, 21}, kFirstSpinEdit + static_cast<int>(i), font_.get());
+                                     {kSpinLefts[i], 232, 30, 21}, kFirstDigitEdit + static_cast<int>(i), font_.get());
         SetWindowSubclass(edit, &TForm2::DigitEditProc, i, reinterpret_cast<DWORD_PTR>(this));
-        spinEdits_[i] = CreateWindowExW(
+        digitUpDowns_[i] = CreateWindowExW(
             0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0,
-            0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstSpinButtons + static_cast<int>(i))),
+            0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstDigitUpDown + static_cast<int>(i))),
             GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(spinEdits_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
-        SendMessageW(spinEdits_[i], UDM_SETRANGE32, 0, 9);
-        SendMessageW(spinEdits_[i], UDM_SETPOS32, 0, loaded[i]);
+        SendMessageW(digitUpDowns_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+        SendMessageW(digitUpDowns_[i], UDM_SETRANGE32, 0, 9);
+        SendMessageW(digitUpDowns_[i], UDM_SETPOS32, 0, loaded[i]);
         AddHint(hints_, edit, kSpinHints[i]);
     }
 }
@@ -198,8 +198,9 @@ WarningDigits TForm2::CurrentWarningDigits() const {
 
 // Every change of a digit, by arrow, key or UDM_SETPOS32, rewrites its edit box.
 void TForm2::DigitChanged(int digit) {
-    const HWND spinButtons = spinEdits_[static_cast<size_t>(digit)];
-    if (spinButtons) shownDigits_[static_cast<size_t>(digit)] = static_cast<int32_t>(SendMessageW(spinButtons, UDM_GETPOS32, 0, 0));
+    const HWND upDown = digitUpDowns_[static_cast<size_t>(digit)];
+    if (upDown)
+        shownDigits_[static_cast<size_t>(digit)] = static_cast<int32_t>(SendMessageW(upDown, UDM_GETPOS32, 0, 0));
 }
 
 // As a dialog does: the focus comes back to where it was when the panel
@@ -255,8 +256,8 @@ void TForm2::OnCommand(int id, int notification) {
     } else if (id >= kFirstUnitButton && id < kFirstUnitButton + 4 && notification == BN_CLICKED) {
         settings_.tani = id - kFirstUnitButton;
         CheckOnly(unitButtons_, settings_.tani);
-    } else if (id >= kFirstSpinEdit && id < kFirstSpinEdit + 6 && notification == EN_CHANGE) {
-        DigitChanged(id - kFirstSpinEdit);
+    } else if (id >= kFirstDigitEdit && id < kFirstDigitEdit + 6 && notification == EN_CHANGE) {
+        DigitChanged(id - kFirstDigitEdit);
     } else if (id >= kFirstKindButton && id < kFirstKindButton + 3 && notification == BN_CLICKED) {
         settings_.syurui = id - kFirstKindButton;
         CheckOnly(kindButtons_, settings_.syurui);

@@ -31,8 +31,8 @@ public:
         kMemo1,
         kFirstUnitButton = 200,   // RadioButton1..4
         kFirstKindButton = 210,   // RadioButton5..7
-        kFirstSpinEdit = 220,     // the edit boxes of SpinEdit1..6
-        kFirstSpinButtons = 230,  // their arrow buttons, which hold the digits
+        kFirstDigitEdit = 220,    // the edit boxes of SpinEdit1..6
+        kFirstDigitUpDown = 230,  // their arrow buttons, which hold the digits
     };
     static constexpr wchar_t kCaption[] = L"Kuvano 設定パネル";
 
@@ -82,7 +82,7 @@ private:
     HWND focusOnActivate_ = nullptr;  // none: the first tab stop
     std::array<HWND, 4> unitButtons_{};
     std::array<HWND, 3> kindButtons_{};
-    std::array<HWND, 6> spinEdits_{};  // the up-down controls that hold the digits
+    std::array<HWND, 6> digitUpDowns_{};  // the up-down controls that hold the digits
 };
 
 }  // namespace kuvano

@@ -81,7 +81,7 @@ TEST(SettingsPanelEndToEnd, ListsTheDrivesAndTheTrayAndSidebarFollowTheChoices) 
         << "the tray follows the chosen drive and picture";
 
     // 20 MiB of warning: T (15 MiB free) blinks in the tray.
-    SendMessageW(GetDlgItem(form2, TForm2::kFirstSpinButtons + 4), UDM_SETPOS32, 0, 2);
+    SendMessageW(GetDlgItem(form2, TForm2::kFirstDigitUpDown + 4), UDM_SETPOS32, 0, 2);
     const PixelImage frame = TrayPictures(TrayIconKind::Bar).at(14);
     bool sawFrame = false;
     bool sawLevel = false;

@@ -23,8 +23,8 @@ protected:
         settings.tenm6 = 9;
         EXPECT_TRUE(form2.Create(nullptr));
     }
-    HWND SpinButtons(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstSpinButtons + digit); }
-    HWND SpinEdit(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstSpinEdit + digit); }
+    HWND DigitUpDown(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + digit); }
+    HWND DigitEdit(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstDigitEdit + digit); }
 
     Settings settings;
     testing::FakeDrivePlatform drives;
@@ -65,18 +65,18 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettings) {
 }
 
 TEST_F(SettingsWindowTest, DigitsFollowArrowKeysSetPositionsAndArrowClicks) {
-    SendMessageW(SpinEdit(3), WM_KEYDOWN, VK_UP, 0);
-    SendMessageW(SpinEdit(3), WM_KEYUP, VK_UP, 0);
+    SendMessageW(DigitEdit(3), WM_KEYDOWN, VK_UP, 0);
+    SendMessageW(DigitEdit(3), WM_KEYUP, VK_UP, 0);
     EXPECT_EQ(form2.CurrentWarningDigits()[3], 4) << "the up key";
 
-    SendMessageW(SpinButtons(0), UDM_SETPOS32, 0, 7);
+    SendMessageW(DigitUpDown(0), UDM_SETPOS32, 0, 7);
     EXPECT_EQ(form2.CurrentWarningDigits()[0], 7) << "a position set from outside";
 
     RECT arrows{};
-    GetClientRect(SpinButtons(5), &arrows);
+    GetClientRect(DigitUpDown(5), &arrows);
     const LPARAM lowerArrow = MAKELPARAM(arrows.right / 2, arrows.bottom * 3 / 4);
-    SendMessageW(SpinButtons(5), WM_LBUTTONDOWN, MK_LBUTTON, lowerArrow);
-    SendMessageW(SpinButtons(5), WM_LBUTTONUP, 0, lowerArrow);
+    SendMessageW(DigitUpDown(5), WM_LBUTTONDOWN, MK_LBUTTON, lowerArrow);
+    SendMessageW(DigitUpDown(5), WM_LBUTTONUP, 0, lowerArrow);
     EXPECT_EQ(form2.CurrentWarningDigits()[5], 8) << "a click on the lower arrow";
 
     EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 4, 0, 8}));
@@ -93,7 +93,7 @@ struct TextChange {
 // Only the arrows change a digit: every other way would leave the box
 // showing what the warning does not use.
 TEST_F(SettingsWindowTest, DigitsRefuseEveryChangeButTheArrows) {
-    const HWND edit = SpinEdit(3);
+    const HWND edit = DigitEdit(3);
     const auto key = [edit](UINT message, WPARAM wParam, LPARAM lParam = 0) {
         return MSG{edit, message, wParam, lParam, 0, {}};
     };
@@ -119,7 +119,7 @@ TEST_F(SettingsWindowTest, DigitsRefuseEveryChangeButTheArrows) {
         BYTE keys[256]{};
         keys[change.heldKey] = 0x80;
         SetKeyboardState(keys);
-        SendMessageW(SpinButtons(3), UDM_SETPOS32, 0, 3);  // each way from the same start
+        SendMessageW(DigitUpDown(3), UDM_SETPOS32, 0, 3);  // each way from the same start
         SendMessageW(edit, EM_SETSEL, 0, -1);              // all of it, for the deleting ways
         for (const MSG& message : change.messages) SendMessageW(edit, message.message, message.wParam, message.lParam);
         const BYTE released[256]{};
@@ -159,7 +159,7 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
         {"ListBox1", TForm2::kListBox1, TForm2::kListBox1},
     };
     for (int digit = 0; digit < 6; ++digit) {
-        order.push_back({"a SpinEdit", TForm2::kFirstSpinEdit + digit, TForm2::kFirstSpinEdit + digit});
+        order.push_back({"a SpinEdit", TForm2::kFirstDigitEdit + digit, TForm2::kFirstDigitEdit + digit});
     }
     order.push_back({"Memo1 again", TForm2::kMemo1, TForm2::kMemo1});
     HWND list = nullptr;

@@ -96,7 +96,7 @@ protected:
         form4.Link(form2.Warning(), {});
         ShowWindow(form2.Handle(), SW_SHOWNOACTIVATE);
         // A warning below 5 MB free: the small drives blink.
-        SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstSpinButtons + 5), UDM_SETPOS32, 0, 5);
+        SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + 5), UDM_SETPOS32, 0, 5);
     }
     ~Soak() override {
         MSG quit;
