@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sidebar/gauge_canvas.h"
+#include "core/geometry.h"
 
 namespace kuvano {
 

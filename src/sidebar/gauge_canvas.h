@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/geometry.h"
+
 namespace kuvano {
 
 // A colour 0x00BBGGRR, red in the low byte; 0x80000000 + n names system colour n.
@@ -13,27 +15,6 @@ inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clWindow = 0x80000005;
 inline constexpr TColor clWindowFrame = 0x80000006;
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Size {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size&) const = default;
-};
-
-// Left and top included, right and bottom excluded.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const Rect&) const = default;
-};
 
 // How a copy combines the source with what the target holds.
 enum class RasterOp : uint32_t { Blackness = 0x00000042, SrcCopy = 0x00CC0020, SrcInvert = 0x00660046 };

@@ -10,6 +10,7 @@
 #include "core/drive_name.h"
 #include "core/drive_platform.h"
 #include "core/drive_reading.h"
+#include "core/geometry.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
 #include "sidebar/my_gauge.h"
