@@ -6,12 +6,7 @@
 
 namespace kuvano {
 
-struct FindHandleTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE search) { FindClose(search); }
-};
-
-using UniqueFind = UniqueHandle<HANDLE, FindHandleTraits>;
+using UniqueFind = UniqueHandle<HANDLE, InvalidValueTraits<FindClose>>;
 using UniquePen = UniqueHandle<HPEN, NullInvalidTraits<HPEN, DeleteObject>>;
 // A DC of its own, as CreateCompatibleDC makes; not one borrowed from a window.
 using UniqueMemoryDc = UniqueHandle<HDC, NullInvalidTraits<HDC, DeleteDC>>;

@@ -51,9 +51,11 @@ private:
     T handle_ = Traits::Invalid();
 };
 
-struct FileHandleTraits {
+// Kernel handles whose failure value is INVALID_HANDLE_VALUE, not null.
+template <auto CloseFunction>
+struct InvalidValueTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
+    static void Close(HANDLE handle) { CloseFunction(handle); }
 };
 
 template <typename T, auto CloseFunction>
@@ -62,7 +64,7 @@ struct NullInvalidTraits {
     static void Close(T handle) { CloseFunction(handle); }
 };
 
-using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueFile = UniqueHandle<HANDLE, InvalidValueTraits<CloseHandle>>;
 using UniqueWindow = UniqueHandle<HWND, NullInvalidTraits<HWND, DestroyWindow>>;
 using UniqueIcon = UniqueHandle<HICON, NullInvalidTraits<HICON, DestroyIcon>>;
 using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
