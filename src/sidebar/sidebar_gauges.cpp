@@ -132,11 +132,11 @@ void SidebarGauges::ShowDrives(std::u16string_view thousandsSeparator) {
         BlinkFlag& blinkFlag = BarBlinkFlags[static_cast<size_t>(slot)];
         const std::optional<DriveReading> reading =
             ReadWatchedDrive(drives_, warning_, DriveRoot(std::string(1, letter)), blinkFlag);
-        if (reading) myBarIconFree(slot++, letter, *reading, thousandsSeparator);
+        if (reading) ShowGauge(slot++, letter, *reading, thousandsSeparator);
     }
 }
 
-void SidebarGauges::myBarIconFree(int slot, char letter, const DriveReading& reading,
+void SidebarGauges::ShowGauge(int slot, char letter, const DriveReading& reading,
                                   std::u16string_view thousandsSeparator) {
     const DriveSpace& space = reading.space;
     const int32_t freePercent = reading.IsWarningBeat() ? 0 : FreePercent(space.freeBytes, space.totalBytes);
@@ -160,7 +160,7 @@ void SidebarGauges::myBarIconFree(int slot, char letter, const DriveReading& rea
     BarDrives[static_cast<size_t>(slot)] = std::string(1, letter);
 }
 
-std::u16string SidebarGauges::myBarIconClick(const TMyGauge& sender) const {
+std::u16string SidebarGauges::ExplorerParametersFor(const TMyGauge& sender) const {
     const std::string digits = sender.Name.size() > 4 ? sender.Name.substr(4, 2) : "";
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return {};
     const int slot = std::stoi(digits);
@@ -174,7 +174,7 @@ std::u16string SidebarGauges::LeftButtonAt(LeftButton event, Point at) {
         const bool inside = gauge.Visible && at.x >= gauge.Left && at.x < gauge.Left + gauge.Width &&
                             at.y >= gauge.Top && at.y < gauge.Top + gauge.Height;
         if (event == LeftButton::Press && inside) gauge.LeftButtonDown();
-        if (event == LeftButton::Release && gauge.LeftButtonUp(inside)) clicked = myBarIconClick(gauge);
+        if (event == LeftButton::Release && gauge.LeftButtonUp(inside)) clicked = ExplorerParametersFor(gauge);
     }
     return clicked;
 }

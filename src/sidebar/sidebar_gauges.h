@@ -66,7 +66,7 @@ public:
     // before and after, of every gauge whose picture changed.
     std::vector<Rect> Refresh(std::u16string_view thousandsSeparator);
     // The explorer parameters for the clicked gauge, found by its name "gIcoN".
-    std::u16string myBarIconClick(const TMyGauge& sender) const;
+    std::u16string ExplorerParametersFor(const TMyGauge& sender) const;
     // The left button at `at` on the strip: a press arms the gauge under it
     // and the release on that gauge clicks it. The second press of a double
     // click arms nothing, so a double click opens one explorer, not two.
@@ -75,7 +75,7 @@ public:
 
 private:
     void ShowDrives(std::u16string_view thousandsSeparator);
-    void myBarIconFree(int slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
+    void ShowGauge(int slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;
     const DrivePlatform& drives_;

@@ -14,7 +14,7 @@ std::optional<TrayPictureChoice> PictureFor(int32_t syurui, int32_t level) {
 
 }  // namespace
 
-TrayUpdate DriveMonitor::myGetDriveFree(std::u16string_view thousandsSeparator) {
+TrayUpdate DriveMonitor::ReadTrayDrive(std::u16string_view thousandsSeparator) {
     std::optional<DriveReading> reading =
         ReadWatchedDrive(drives_, warning_, DriveRoot(settings_.drivenam), blinkFlag_);
     if (!reading) {

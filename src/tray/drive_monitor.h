@@ -33,7 +33,7 @@ public:
 
     // One tick. An unusable tray drive is replaced by HomeDrive, which then
     // stays in the settings.
-    TrayUpdate myGetDriveFree(std::u16string_view thousandsSeparator);
+    TrayUpdate ReadTrayDrive(std::u16string_view thousandsSeparator);
 
 private:
     Settings& settings_;

@@ -57,7 +57,7 @@ TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrder) {
     drives.drives.erase(u"C:\\");  // gone: E moves up
     gauges.Refresh(u",");
     EXPECT_EQ(ShownDrives(), std::vector<std::string>{"E"});
-    EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[0]), u"/e ,/select, E:\\");
+    EXPECT_EQ(gauges.ExplorerParametersFor(gauges.BarGauges[0]), u"/e ,/select, E:\\");
 }
 
 TEST_F(SidebarGaugesTest, LaysGaugesOutAlongTheStrip) {
@@ -151,10 +151,10 @@ TEST_F(SidebarGaugesTest, NamesABlinkingGaugeForRepaintAtEveryStep) {
 
 TEST_F(SidebarGaugesTest, AClickNeedsAGaugeOfTheSidebar) {
     gauges.Refresh(u",");
-    EXPECT_EQ(gauges.myBarIconClick(gauges.BarGauges[1]), u"/e ,/select, E:\\");
+    EXPECT_EQ(gauges.ExplorerParametersFor(gauges.BarGauges[1]), u"/e ,/select, E:\\");
     TMyGauge stranger;
     stranger.Name = "gIcoXY";
-    EXPECT_EQ(gauges.myBarIconClick(stranger), u"");
+    EXPECT_EQ(gauges.ExplorerParametersFor(stranger), u"");
 }
 
 // The system tells a double click as a press, a release, a double-click

@@ -20,7 +20,7 @@ protected:
         drives.drives[u"Q:\\"] = {DriveKind::CdRom, {10, 100}, u""};
         drives.drives[u"N:\\"] = {DriveKind::Remote, {10, 100}, u""};
     }
-    TrayUpdate Tick() { return monitor.myGetDriveFree(u","); }
+    TrayUpdate Tick() { return monitor.ReadTrayDrive(u","); }
 
     Settings settings;
     FakeDrivePlatform drives;
