@@ -22,6 +22,9 @@ void TForm1::Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& 
     monitor_ = &monitor;
     about_ = &about;
     if (taskTrayMini1_) taskTrayMini1_->PopupMenuR = popupMenu;
+    // Started once linked, just before the sidebar's: the two timers then
+    // fall due together, and one wake-up a second serves both.
+    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +65,6 @@ void TForm1::FormCreate() {
     taskTrayMini1_.emplace(Handle());
     taskTrayMini1_->OnMouseUp = [this](const TrayMouseEvent& event) { TaskTrayMini1MouseUp(event); };
     taskTrayMini1_->SetIcon(TTaskTrayMini::kAdd, trayIconObject_, trayTip_);
-    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
 }
 
 // Writes the settings file. A failed write is shown and keeps the program
@@ -94,7 +96,7 @@ void TForm1::Timer1Timer() {
         // Once a second: letters that come and go without an announcement.
         followLetters_ = !followLetters_;
         if (followLetters_) driveKinds_.FollowLetters();
-        const TrayUpdate update = monitor_->myGetDriveFree(UserThousandsSeparator());
+        const TrayUpdate update = monitor_->ReadTrayDrive(UserThousandsSeparator());
         if (update.picture) trayIconObject_ = imageLists_.Picture(update.picture->kind, update.picture->index);
         trayTip_ = update.tip;
         taskTrayMini1_->SetIcon(TTaskTrayMini::kModify, trayIconObject_, trayTip_);

@@ -28,7 +28,8 @@ public:
 
     TForm1(Settings& settings, const FileStore& store, std::u16string programPath, DriveKindCache& driveKinds);
     bool Create();
-    // Made once the other windows exist, before the message loop starts.
+    // Made once the other windows exist, before the message loop starts;
+    // starts the monitor's timer.
     void Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& popupMenu);
 
     // The picture the tray shows now.

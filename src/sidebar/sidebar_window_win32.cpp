@@ -38,9 +38,13 @@ bool TForm4::Create(HWND owner) {
 void TForm4::Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand) {
     gauges_.emplace(settings_, drives_, warning);
     applicationCommand_ = std::move(applicationCommand);
+    // Started once linked, right after the tray's timer: both fall due
+    // together, so the program wakes twice a second, not three times.
+    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
 }
 
 LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToHints(message, wParam, lParam);
     if (message == TaskbarCreatedMessage() && shell_ && shell_->Registered()) {
         // A new Explorer knows no toolbars: register and reserve the strip again.
         shell_->New();
@@ -80,9 +84,7 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TForm4::FormCreate() {
     font_ = FormFont(12);
-    hints_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    hints_ = CreateHintWindow(Handle());
     // Gauge tools first: the hint control takes the first tool under the mouse.
     for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
     AddHintTool(kBackgroundHintId, kHint);
@@ -92,7 +94,6 @@ void TForm4::FormCreate() {
     dock_.emplace(*shell_);
     shell_->New();
     myBarDock(false);
-    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
 }
 
 void TForm4::myBarDock(bool renew) {
@@ -187,10 +188,19 @@ void TForm4::pmAkiiroClick() {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+// The hint control hears of the mouse from the strip itself: letting it
+// subclass the strip would cost a look-up in the window server on every
+// message the strip gets, each timer tick included.
+void TForm4::RelayToHints(UINT message, WPARAM wParam, LPARAM lParam) {
+    const DWORD at = GetMessagePos();
+    MSG relayed{Handle(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}};
+    SendMessageW(hints_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void TForm4::AddHintTool(UINT id, const wchar_t* text) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = Handle();
     tool.uId = id;
     tool.lpszText = const_cast<wchar_t*>(text);

@@ -37,6 +37,7 @@ public:
     bool Create(HWND owner);
     // The warning rule belongs to the settings panel, created after the
     // sidebar; the application takes the commands that open its windows.
+    // Starts the once-a-second refresh.
     void Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand);
     HMENU Menu() const { return popupMenu1_.Handle(); }
 
@@ -56,6 +57,7 @@ private:
     void UpdateHints();
     void OnCommand(SidebarCommand command);
     void pmAkiiroClick();
+    void RelayToHints(UINT message, WPARAM wParam, LPARAM lParam);
     void AddHintTool(UINT id, const wchar_t* text);
 
     Settings& settings_;
