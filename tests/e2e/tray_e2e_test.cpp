@@ -103,9 +103,14 @@ TEST(TrayEndToEnd, TheIconComesBackWhenTheTaskbarIsCreatedAnew) {
     const PixelImage star = StarOfDriveC();
     ASSERT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); }));
 
-    ForgetTrayIcon(*mainWindow);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // ticks cannot modify what is gone
-    EXPECT_LT(Driver::TrayShows(star).matching, Driver::TrayShows(star).opaque / 2) << "the icon should be gone";
+    // The desktop's own taskbar may still announce itself after the program
+    // started, and the program then adds its icon again: forget it until it
+    // stays gone (ticks cannot modify what is gone).
+    EXPECT_TRUE(Driver::Eventually([&] {
+        ForgetTrayIcon(*mainWindow);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        return Driver::TrayShows(star).matching < Driver::TrayShows(star).opaque / 2;
+    }, std::chrono::seconds(10))) << "the icon should be gone";
 
     SendMessageW(*mainWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(Driver::Eventually([&] { return Driver::TrayShows(star).Whole(); })) << "the icon is back";
