@@ -1,14 +1,21 @@
 #pragma once
 
+#include <stdexcept>
+
 #include "core/low_space_warning.h"
 
 namespace kuvano::testing {
 
 // Warning digits as the test sets them; all zero, the warning is off.
+// Unreadable, they fail the display that asks, as a broken control would.
 class FakeWarningDigits final : public WarningDigitSource {
 public:
     WarningDigits digits{};
-    WarningDigits CurrentWarningDigits() const override { return digits; }
+    bool unreadable = false;
+    WarningDigits CurrentWarningDigits() const override {
+        if (unreadable) throw std::runtime_error("the digits cannot be read");
+        return digits;
+    }
 };
 
 }  // namespace kuvano::testing
