@@ -22,5 +22,5 @@ echo "== natively: the survey through the POSIX lister, du and find"
 echo "== under Wine: the survey through DirectoryListerWin32 and a bare loop"
 export WINEPREFIX="$windows/wineprefix"
 ensure_display
-"$repo/tests/wine/prepare-prefix.sh"
+"$repo/scripts/wine/prepare-prefix.sh"
 wine "$windows/bench/folder_survey_bench_win32.exe" "Z:$(printf '%s' "$tree" | tr / '\\')"

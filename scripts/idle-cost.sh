@@ -36,7 +36,7 @@ done
 
 export WINEPREFIX="$windows/wineprefix"
 ensure_display
-"$repo/tests/wine/prepare-prefix.sh"
+"$repo/scripts/wine/prepare-prefix.sh"
 # shellcheck disable=SC2086
 "$native/bench/idle_cost" "$settle" "$measured" "$scratch/idle_baseline_win32.exe" \
     "$scratch/idle_work_baseline_win32.exe" "$scratch/Kuvano.exe" $others

@@ -9,7 +9,7 @@ output=$(realpath -m "${1:-$repo/docs/screenshot.png}")
 
 "$repo/scripts/install-deps.sh"
 build_preset windows
-"$repo/tests/wine/prepare-prefix.sh"
+"$repo/scripts/wine/prepare-prefix.sh"
 
 folder=$(mktemp -d)
 cp "$build/windows/src/Kuvano.exe" "$build/windows/src/Kuvano.avi" "$folder/"

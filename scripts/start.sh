@@ -9,7 +9,7 @@ set -eu
 build_preset native
 ctest --test-dir "$build/native" --output-on-failure
 build_preset windows
-WINEPREFIX="$WINEPREFIX" "$repo/tests/wine/prepare-prefix.sh"
+WINEPREFIX="$WINEPREFIX" "$repo/scripts/wine/prepare-prefix.sh"
 
 program="$build/windows/src/Kuvano.exe"
 if [ -n "${DISPLAY:-}" ]; then

@@ -7,7 +7,7 @@ set(KUVANO_WINE_ENVIRONMENT
   "WINEDLLOVERRIDES=mscoree,mshtml=")
 set(KUVANO_EXE_UNDER_TEST "KUVANO_EXE=Z:$<TARGET_FILE:Kuvano>")
 
-add_test(NAME wine_prefix COMMAND ${CMAKE_CURRENT_LIST_DIR}/prepare-prefix.sh)
+add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/prepare-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES
   FIXTURES_SETUP wine
   ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT}")
@@ -20,20 +20,20 @@ set_tests_properties(wine_shutdown PROPERTIES
 add_test(NAME core_tests_under_wine COMMAND core_tests)
 
 add_test(NAME package_zip
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/../package/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
 
 # Read-only and full folders and a drive of exact size are real mounts.
 add_test(NAME win32_tests
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_tests>)
 
 add_test(NAME e2e_tests
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_tests>)
 
 # The soak counts free places in the prefix-wide USER table: nothing else may run.
 add_test(NAME soak_tests
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/alone.sh ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:soak_tests>)
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/alone.sh ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:soak_tests>)
 
 set_tests_properties(core_tests_under_wine win32_tests soak_tests e2e_tests PROPERTIES
   FIXTURES_REQUIRED wine
