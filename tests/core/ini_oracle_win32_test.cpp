@@ -8,133 +8,123 @@
 
 #include "core/ini_document.h"
 #include "core/profile_values.h"
-#include "support/ini_corpus.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
 namespace {
 
-using testing::IniCorpusFile;
-using testing::ScratchFolder;
+using namespace std::string_literals;
 
-constexpr wchar_t kMissing[] = L"<missing>";
-
-struct Query {
-    std::string section;
-    std::string key;
-};
-
-std::vector<Query> Queries() {
-    std::vector<Query> queries = {
-        {"setei", "drivenam"}, {"setei", "tani"},    {"setei", "syurui"},
-        {"setei", "barhyoj"},  {"keikoku", "tenm1"}, {"keikoku", "tenm3"},
-        {"keikoku", "tenm6"},  {"color", "aki"},     {"taskbar", "hidari"},
-        {"saidbar", "iti"},    {"saidbar", "enGrf"}, {"SETEI", "TANI"},
-        {"setei", "#tani"},    {"setei", ";tani"},   {"mine", std::string(3000, 'k')},
-    };
-    return queries;
+std::string Utf16(std::string_view ascii, std::string bytes) {
+    const bool bigEndian = bytes == "\xFE\xFF";
+    for (char c : ascii) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
 }
 
+struct CorpusFile {
+    const char* name;
+    std::string bytes;
+};
+
+const CorpusFile kCorpus[] = {
+    {"empty", ""},
+    {"typical", "[setei]\r\ndrivenam=D\r\ntani=1\r\n[keikoku]\r\ntenm6=0\r\n[color]\r\naki=255\r\n[saidbar]\r\niti=4\r\n"},
+    {"LF, no final newline", "[setei]\ntani=1\nsyurui=0\n[saidbar]\niti=4"},
+    {"blanks", "  [setei]  \r\n\t tani \t=\t 1 \t\r\n\vsyurui=\f0\x1A\r\n\x1A\r\n[ saidbar ]\r\niti =4\r\n"},
+    {"quotes", "[setei]\r\ndrivenam=\"E\"\r\ntani='1'\r\nsyurui=\"0'\r\nbarhyoj=\"\r\n[color]\r\naki=\"\"\r\n"},
+    {"comments", "; head\r\n[setei]\r\n;tani=1\r\n  ; x\r\ntani=2 ; no comment\r\n#tani=3\r\n[color] ; x\r\naki=1\r\n"},
+    {"duplicates", "[setei]\r\ntani=1\r\ntani=2\r\n[saidbar]\r\niti=1\r\n[SETEI]\r\nsyurui=0\r\ntani=3\r\n"},
+    {"no =, empty values", "[setei]\r\ntani\r\nsyurui=\r\njust text\r\n[saidbar]\r\nenGrf=\r\n"},
+    {"keys before any section", "tani=1\r\niti=2\r\n[setei]\r\nsyurui=1\r\n"},
+    {"odd headers", "[setei\r\ntani=1\r\n[]\r\ntani=2\r\n[setei]]\r\ntani=3\r\n[setei] x ]\r\ntani=4\r\n"},
+    {"mixed case", "[SeTeI]\r\nTaNi=1\r\nDRIVENAM=q\r\n[SAIDBAR]\r\nENGRF=1\r\n"},
+    {"lone CR", "[setei]\rtani=1\r\nsyurui=1\rbarhyoj=0\r\n"},
+    {"NULs", "[setei]\r\ntani=1\0zz\r\nsyur\0ui=1\r\n[saidbar\0x]\r\niti=2\r\n"s},
+    {"long lines", "[setei]\r\ndrivenam=" + std::string(100'000, 'L') + "\r\nbarhyoj=" + std::string(2048, '9') +
+                       "\r\n[mine]\r\n" + std::string(3000, 'k') + "=v\r\n[saidbar]\r\niti=2\r\n"},
+    {"non-ASCII", "[setei]\r\ndrivenam=\xE3\x81\x82\r\n[\xE8\xA8\xAD]\r\ntani=1\r\n"},
+    {"UTF-16", Utf16("[setei]\r\ntani=1\r\ndrivenam=F\r\n[saidbar]\r\niti=2\r\n", "\xFF\xFE")},
+    {"UTF-16 without a mark", Utf16("[setei]\r\ntani=1\r\n", "")},
+    {"binary", "\x01\x02[\xFF\xFE]\x80=\x81\r\n\0\0\0[setei]\0tani=1\r\n"s},
+};
+
+const std::pair<std::string, std::string> kKeys[] = {
+    {"setei", "drivenam"}, {"setei", "tani"},    {"setei", "syurui"}, {"setei", "barhyoj"}, {"keikoku", "tenm6"},
+    {"color", "aki"},      {"saidbar", "iti"},   {"saidbar", "enGrf"}, {"setei", "#tani"},  {"setei", ";tani"},
+    {"mine", std::string(3000, 'k')},           {"added", "new"},
+};
+
 std::wstring Widen(std::string_view text, UINT codePage) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                    static_cast<int>(wide.size())));
     return wide;
 }
 
-// The core keeps an ANSI file's bytes and a UTF-16 file's text as UTF-8.
-std::wstring CoreValue(const IniCorpusFile& file, const Query& query) {
-    const auto value = IniDocument::Parse(file.bytes).Value(query.section, query.key);
-    if (!value) return kMissing;
-    const UINT codePage = DecodeIniText(file.bytes).encoding == IniEncoding::Utf16Le ? CP_UTF8 : CP_ACP;
-    return Widen(ProfileStringOrDefault(value, ""), codePage);
-}
-
-std::wstring SystemValue(const std::wstring& path, const Query& query) {
-    std::vector<wchar_t> buffer(kMaxProfileStringLength + 1);
-    const DWORD length =
-        GetPrivateProfileStringW(Widen(query.section, CP_UTF8).c_str(), Widen(query.key, CP_UTF8).c_str(), kMissing,
-                                 buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
-    return {buffer.data(), length};
-}
-
-// What the system reads from a file: each section with its lines, in order.
+// What a reader finds through the system: each section with its lines, and
+// each key's value as the string reader returns it.
 std::vector<std::wstring> SystemView(const std::wstring& path) {
     std::vector<wchar_t> names(1 << 16);
+    std::vector<wchar_t> lines(1 << 18);
     GetPrivateProfileSectionNamesW(names.data(), static_cast<DWORD>(names.size()), path.c_str());
     std::vector<std::wstring> view;
-    std::vector<wchar_t> lines(1 << 18);
     for (const wchar_t* name = names.data(); *name; name += wcslen(name) + 1) {
         view.push_back(L"[" + std::wstring(name) + L"]");
         GetPrivateProfileSectionW(name, lines.data(), static_cast<DWORD>(lines.size()), path.c_str());
         for (const wchar_t* line = lines.data(); *line; line += wcslen(line) + 1) view.emplace_back(line);
     }
+    for (const auto& [section, key] : kKeys) {
+        const DWORD length = GetPrivateProfileStringW(Widen(section, CP_UTF8).c_str(), Widen(key, CP_UTF8).c_str(),
+                                                      L"<missing>", lines.data(), kMaxProfileStringLength + 1,
+                                                      path.c_str());
+        view.emplace_back(lines.data(), length);
+    }
     return view;
 }
 
-struct Update {
-    std::string section;
-    std::string key;
-    std::string value;
-};
-
-// A save of changed settings, plus a key and a section the files lack.
-const std::vector<Update> kUpdates = {
-    {"setei", "drivenam", "E"}, {"setei", "tani", "0"},    {"setei", "syurui", "1"},     {"setei", "barhyoj", "1"},
-    {"keikoku", "tenm1", "0"},  {"keikoku", "tenm6", "7"}, {"color", "aki", "12632256"}, {"taskbar", "hidari", "1"},
-    {"saidbar", "iti", "2"},    {"saidbar", "enGrf", "0"}, {"added", "new", "1"},
-};
-
 TEST(IniOracle, CoreReadsWhatGetPrivateProfileStringReads) {
-    ScratchFolder folder(L"ini-reader");
-    const auto files = testing::TrickyIniFiles();
-    for (size_t i = 0; i < files.size(); ++i) {
-        const std::wstring path = folder.File(L"reader-" + std::to_wstring(i) + L".ini");
-        testing::WriteFileBytes(path, files[i].bytes);
-        for (const Query& query : Queries()) {
-            EXPECT_EQ(CoreValue(files[i], query), SystemValue(path, query))
-                << files[i].name << ": [" << query.section << "] " << query.key.substr(0, 20);
+    testing::ScratchFolder folder(L"ini-reader");
+    for (const CorpusFile& file : kCorpus) {
+        testing::WriteFileBytes(folder.File(L"file.ini"), file.bytes);
+        const std::vector<std::wstring> system = SystemView(folder.File(L"file.ini"));
+        const IniDocument document = IniDocument::Parse(file.bytes);
+        const UINT codePage = DecodeIniText(file.bytes).encoding == IniEncoding::Utf16Le ? CP_UTF8 : CP_ACP;
+        for (size_t k = 0; k < std::size(kKeys); ++k) {
+            const auto value = document.Value(kKeys[k].first, kKeys[k].second);
+            EXPECT_EQ(value ? Widen(ProfileStringOrDefault(value, ""), codePage) : L"<missing>",
+                      system[system.size() - std::size(kKeys) + k])
+                << file.name << ": " << kKeys[k].second.substr(0, 20);
         }
     }
 }
 
+// Wine's rewrite drops blank lines and respaces every line, so the bytes
+// differ by design; what a reader finds must not.
 TEST(IniOracle, CoreUpdatesAsWritePrivateProfileStringUpdates) {
-    ScratchFolder folder(L"ini-writer");
-    const auto files = testing::TrickyIniFiles();
-    for (size_t i = 0; i < files.size(); ++i) {
-        const std::wstring ours = folder.File(L"ours-" + std::to_wstring(i) + L".ini");
-        const std::wstring theirs = folder.File(L"theirs-" + std::to_wstring(i) + L".ini");
-        IniDocument document = IniDocument::Parse(files[i].bytes);
-        for (const Update& update : kUpdates) document.SetValue(update.section, update.key, update.value);
-        testing::WriteFileBytes(ours, document.Serialize());
-
-        testing::WriteFileBytes(theirs, files[i].bytes);
-        for (const Update& update : kUpdates) {
-            ASSERT_TRUE(WritePrivateProfileStringW(Widen(update.section, CP_UTF8).c_str(),
-                                                   Widen(update.key, CP_UTF8).c_str(),
-                                                   Widen(update.value, CP_UTF8).c_str(), theirs.c_str()));
+    testing::ScratchFolder folder(L"ini-writer");
+    for (const CorpusFile& file : kCorpus) {
+        IniDocument document = IniDocument::Parse(file.bytes);
+        testing::WriteFileBytes(folder.File(L"theirs.ini"), file.bytes);
+        for (const auto& [section, key] : kKeys) {
+            document.SetValue(section, key, "7");
+            ASSERT_TRUE(WritePrivateProfileStringW(Widen(section, CP_UTF8).c_str(), Widen(key, CP_UTF8).c_str(), L"7",
+                                                   folder.File(L"theirs.ini").c_str()));
         }
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the system's cache
-
-        // Wine's rewrite drops blank lines and respaces every line, so the
-        // bytes differ by design; what a reader finds must not.
-        EXPECT_EQ(SystemView(ours), SystemView(theirs)) << files[i].name;
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, folder.File(L"theirs.ini").c_str());  // flush
+        testing::WriteFileBytes(folder.File(L"ours.ini"), document.Serialize());
+        EXPECT_EQ(SystemView(folder.File(L"ours.ini")), SystemView(folder.File(L"theirs.ini"))) << file.name;
     }
 }
 
+// Windows reads a file with a UTF-8 or big-endian UTF-16 mark as bytes of
+// the system code page, so "[setei]" is no header there; the core does as
+// Windows does. Wine honours both marks.
 TEST(IniOracle, ByteOrderMarksThatOnlyWineHonours) {
-    // Windows reads a file with a UTF-8 or big-endian UTF-16 mark as bytes of
-    // the system code page: the mark glues onto the first line, so "[setei]"
-    // is no header there. The core does as Windows does, so a settings file
-    // behaves the same on every Windows system; Wine finds the section.
-    ScratchFolder folder(L"ini-marks");
-    const auto files = testing::FilesWhoseMarkOnlyWineReads();
-    for (size_t i = 0; i < files.size(); ++i) {
-        const std::wstring path = folder.File(L"mark-" + std::to_wstring(i) + L".ini");
-        testing::WriteFileBytes(path, files[i].bytes);
-        EXPECT_EQ(SystemValue(path, {"setei", "tani"}), L"1") << files[i].name;
-        EXPECT_EQ(CoreValue(files[i], {"setei", "tani"}), kMissing) << files[i].name;
+    testing::ScratchFolder folder(L"ini-marks");
+    for (const std::string& bytes : {"\xEF\xBB\xBF[setei]\r\ntani=1\r\n"s, Utf16("[setei]\r\ntani=1\r\n", "\xFE\xFF")}) {
+        testing::WriteFileBytes(folder.File(L"mark.ini"), bytes);
+        EXPECT_EQ(GetPrivateProfileIntW(L"setei", L"tani", 0, folder.File(L"mark.ini").c_str()), 1u);
+        EXPECT_EQ(IniDocument::Parse(bytes).Value("setei", "tani"), std::nullopt);
     }
 }
 

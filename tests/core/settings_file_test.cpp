@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <tuple>
 
+#include "core/profile_values.h"
 #include "support/fake_file_store.h"
+
+// A row names only the fields it expects away from their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace kuvano {
 namespace {
@@ -13,27 +17,28 @@ using namespace std::string_literals;
 using testing::FakeFileStore;
 
 const std::u16string kPath = u"C:\\Tools\\Kuvano.ini";
+constexpr std::nullopt_t kNo = std::nullopt;
 
-constexpr std::string_view kDefaultFile =
-    "[setei]\r\n"
-    "drivenam=C\r\n"
-    "tani=3\r\n"
-    "syurui=2\r\n"
-    "barhyoj=1\r\n"
-    "[keikoku]\r\n"
-    "tenm1=0\r\n"
-    "tenm2=0\r\n"
-    "tenm3=0\r\n"
-    "tenm4=0\r\n"
-    "tenm5=0\r\n"
-    "tenm6=0\r\n"
-    "[color]\r\n"
-    "aki=12632256\r\n"
-    "[taskbar]\r\n"
-    "hidari=1\r\n"
-    "[saidbar]\r\n"
-    "iti=3\r\n"
-    "enGrf=0\r\n";
+TEST(ParseProfileInteger, ReadsSigned32BitDecimalAndHexadecimalOnly) {
+    struct Case {
+        std::string_view text;
+        std::optional<int32_t> expected;
+    };
+    const Case cases[] = {
+        {"0", 0}, {"7", 7}, {"-5", -5}, {"+5", 5}, {"09", 9}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
+        {"0x1", 1}, {"0X1f", 31}, {"0x09aAfF", 0x09AAFF}, {"0xFFFFFFFF", -1}, {"0x0000000000000001", 1},
+        {"", kNo}, {"-", kNo}, {"+", kNo}, {"--1", kNo}, {"+-1", kNo}, {"12a", kNo}, {" 1", kNo}, {"1 ", kNo},
+        {"/", kNo}, {":", kNo}, {"0x", kNo}, {"0x-1", kNo}, {"-0x10", kNo}, {"1.5", kNo}, {"0x@", kNo}, {"0xG", kNo},
+        {"0x`", kNo}, {"0xg", kNo}, {"0x/", kNo}, {"0x:", kNo}, {"2147483648", kNo}, {"-2147483649", kNo},
+        {"99999999999999999999999", kNo}, {"0x100000000", kNo}, {std::string_view("1\0", 2), kNo},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseProfileInteger(c.text), c.expected) << c.text;
+}
+
+auto Fields(const Settings& s) {
+    return std::tie(s.drivenam, s.tani, s.syurui, s.barhyoj, s.tenm1, s.tenm2, s.tenm3, s.tenm4, s.tenm5, s.tenm6,
+                    s.aki, s.hidari, s.iti, s.enGrf, s.GaugeWidth);
+}
 
 Settings LoadFrom(const std::string& file) {
     FakeFileStore store;
@@ -41,201 +46,77 @@ Settings LoadFrom(const std::string& file) {
     return LoadSettings(store, kPath);
 }
 
-void ExpectDefaults(const Settings& s) {
-    EXPECT_EQ(s.drivenam, "C");
-    EXPECT_EQ(s.tani, 3);
-    EXPECT_EQ(s.syurui, 2);
-    EXPECT_EQ(s.barhyoj, 1);
-    EXPECT_EQ(s.tenm1 + s.tenm2 + s.tenm3 + s.tenm4 + s.tenm5, 0);
-    EXPECT_EQ(s.tenm6, 0);
-    EXPECT_EQ(s.aki, 0xC0C0C0);
-    EXPECT_TRUE(s.hidari);
-    EXPECT_EQ(s.iti, 3);
-    EXPECT_FALSE(s.enGrf);
-    EXPECT_EQ(s.GaugeWidth, 8);
-}
-
-TEST(SettingsFileName, ReplacesOrAddsTheExtension) {
+// Each key read by its value rule; a missing, empty or unreadable value
+// leaves the field's default.
+TEST(LoadSettings, ReadsEachKeyByItsValueRule) {
     struct Case {
-        std::u16string_view program;
-        std::u16string_view expected;
+        std::string file;
+        Settings expected;
     };
     const Case cases[] = {
-        {u"C:\\Tools\\Kuvano.exe", u"C:\\Tools\\Kuvano.ini"},
-        {u"C:\\Tools\\Other.exe", u"C:\\Tools\\Other.ini"},
-        {u"C:\\Tools\\Kuvano", u"C:\\Tools\\Kuvano.ini"},
-        {u"C:\\my.tools\\Kuvano", u"C:\\my.tools\\Kuvano.ini"},
-        {u"C:\\Tools\\a.b.exe", u"C:\\Tools\\a.b.ini"},
-        {u"C:Kuvano.exe", u"C:Kuvano.ini"},
-        {u"C:.exe", u"C:.ini"},
-        {u"\\\\server\\share\\Kuvano.exe", u"\\\\server\\share\\Kuvano.ini"},
-        {u"C:\\ツール\\クヴァノ.exe", u"C:\\ツール\\クヴァノ.ini"},
+        {"[setei]\r\ndrivenam=E\r\ntani=1\r\nsyurui=0\r\nbarhyoj=0\r\n[keikoku]\r\ntenm1=1\r\ntenm2=2\r\ntenm3=3\r\n"
+         "tenm4=4\r\ntenm5=5\r\ntenm6=6\r\n[color]\r\naki=255\r\n[taskbar]\r\nhidari=0\r\n[saidbar]\r\niti=4\r\n"
+         "enGrf=1\r\n",
+         {"E", 1, 0, 0, 1, 2, 3, 4, 5, 6, 255, false, 4, true, "", 32}},
+        {"[saidbar]\r\nenGrf=0x1\r\n[taskbar]\r\nhidari=-1\r\n", {.enGrf = true, .GaugeWidth = 32}},
+        {"[saidbar]\r\nenGrf=true\r\n[taskbar]\r\nhidari=false\r\n", {}},
+        {"[setei]\r\ntani=-7\r\nsyurui=0x10\r\n[color]\r\naki=0xFFFFFFFF\r\n", {.tani = -7, .syurui = 16, .aki = -1}},
+        {"[setei]\r\ntani=abc\r\nsyurui=2147483648\r\nbarhyoj=\r\n[keikoku]\r\ntenm6=-99999999999\r\n", {}},
+        {"[setei]\r\ndrivenam=\r\n", {.drivenam = ""}},
+        {"[setei]\r\ndrivenam=" + std::string(100'000, 'D') + "\r\n", {.drivenam = std::string(2047, 'D')}},
+        {"[SaidBar]\r\nITI = 1\r\n", {.iti = 1}},
+        {"\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\n\0t\0a\0n\0i\0=\0001\0"s, {.tani = 1}},
+        {"tani=1\r\n[tani]\r\nsetei=1\r\n[setei]\r\n", {}},
+        {"\x80\xFF[\x01]\r\n=\r\n[\r\n]\r\n"s + std::string(4096, '\0'), {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(SettingsFileName(c.program), c.expected);
-}
+    for (const Case& c : cases) EXPECT_EQ(Fields(LoadFrom(c.file)), Fields(c.expected)) << c.file.substr(0, 80);
 
-TEST(LoadSettings, GivesTheDefaultsWithoutAFile) {
     FakeFileStore store;
-    ExpectDefaults(LoadSettings(store, kPath));
+    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(Settings{})) << "no file";
+    store.files[kPath] = "[setei]\r\ntani=1\r\n";
     store.failReads = true;
-    ExpectDefaults(LoadSettings(store, kPath));
-    ExpectDefaults(LoadFrom(""));
+    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(Settings{})) << "unreadable";
 }
 
-TEST(LoadSettings, ReadsEveryField) {
-    const Settings s = LoadFrom(
-        "[setei]\r\ndrivenam=E\r\ntani=1\r\nsyurui=0\r\nbarhyoj=0\r\n"
-        "[keikoku]\r\ntenm1=1\r\ntenm2=2\r\ntenm3=3\r\ntenm4=4\r\ntenm5=5\r\ntenm6=6\r\n"
-        "[color]\r\naki=255\r\n[taskbar]\r\nhidari=0\r\n[saidbar]\r\niti=4\r\nenGrf=1\r\n");
-    EXPECT_EQ(s.drivenam, "E");
-    EXPECT_EQ(s.tani, 1);
-    EXPECT_EQ(s.syurui, 0);
-    EXPECT_EQ(s.barhyoj, 0);
-    EXPECT_EQ((std::array{s.tenm1, s.tenm2, s.tenm3, s.tenm4, s.tenm5, s.tenm6}), (std::array{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(s.aki, 255);
-    EXPECT_FALSE(s.hidari);
-    EXPECT_EQ(s.iti, 4);
-    EXPECT_TRUE(s.enGrf);
-    EXPECT_EQ(s.GaugeWidth, 32);
-}
-
-TEST(LoadSettings, DecodesOddValuesByTheValueRules) {
-    EXPECT_TRUE(LoadFrom("[saidbar]\r\nenGrf=0x1\r\n").enGrf);
-    EXPECT_EQ(LoadFrom("[saidbar]\r\nenGrf=0x1\r\n").GaugeWidth, 32);
-    EXPECT_FALSE(LoadFrom("[saidbar]\r\nenGrf=true\r\n").enGrf);
-    EXPECT_EQ(LoadFrom("[setei]\r\ntani=abc\r\n").tani, 3);
-    EXPECT_EQ(LoadFrom("[setei]\r\ntani=7\r\n").tani, 7);
-    EXPECT_EQ(LoadFrom("[setei]\r\ntani=-7\r\n").tani, -7);
-    EXPECT_EQ(LoadFrom("[setei]\r\ntani=4294967296\r\n").tani, 3);
-    EXPECT_EQ(LoadFrom("[setei]\r\nsyurui=2147483648\r\n").syurui, 2);
-    EXPECT_TRUE(LoadFrom("[taskbar]\r\nhidari=2\r\n").hidari);
-    EXPECT_EQ(LoadFrom("[setei]\r\ndrivenam=\r\n").drivenam, "");
-    EXPECT_EQ(LoadFrom("[setei]\r\ndrivenam=\"D\"\r\n").drivenam, "D");
-    EXPECT_EQ(LoadFrom("[color]\r\naki=0xFF\r\n").aki, 255);
-    EXPECT_EQ(LoadFrom("[SaidBar]\r\nITI = 1\r\n").iti, 1);
-}
-
-TEST(LoadSettings, SurvivesHostileFiles) {
-    std::mt19937 random(12345);
-    std::string garbage(64 * 1024, '\0');
-    for (char& c : garbage) c = static_cast<char>(random());
-    ExpectDefaults(LoadFrom(garbage));
-
-    ExpectDefaults(LoadFrom(std::string(4096, '\0')));
-    EXPECT_EQ(LoadFrom("[setei]\0\r\ntani=1\r\n"s).tani, 1);  // a NUL after "]" is ignored text
-
-    // UTF-16 with its mark, as some editors save it.
-    std::string utf16 = "\xFF\xFE";
-    for (char c : std::string_view("[setei]\r\ntani=1\r\n")) utf16 += {c, '\0'};
-    EXPECT_EQ(LoadFrom(utf16).tani, 1);
-
-    // A 10 MB file and a 100,000-character line.
-    std::string big = "[setei]\r\ndrivenam=" + std::string(100'000, 'D') + "\r\n";
-    while (big.size() < 10'000'000) big += "[filler]\r\nkey=" + std::string(1000, 'v') + "\r\n";
-    big += "[saidbar]\r\niti=2\r\n";
-    const Settings fromBig = LoadFrom(big);
-    EXPECT_EQ(fromBig.drivenam, std::string(2047, 'D'));
-    EXPECT_EQ(fromBig.iti, 2);
-
-    ExpectDefaults(LoadFrom("[setei]\r\ntani=99999999999999999999\r\nsyurui=-99999999999\r\n"));
-}
-
-TEST(SaveSettings, WritesTheNineteenLinesIntoANewFile) {
+TEST(SaveSettings, RoundTripsEveryFieldAndWritesNothingWhenNothingChanged) {
+    const Settings saved{"Z", -1, 5, 0, 9, 8, 7, 6, 5, 4, INT32_MIN, false, 2, true, "", 32};
     FakeFileStore store;
-    EXPECT_FALSE(SaveSettings(Settings{}, store, kPath).has_value());
-    EXPECT_EQ(store.files[kPath], kDefaultFile);
+    ASSERT_FALSE(SaveSettings(saved, store, kPath).has_value());
+    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(saved));
+    EXPECT_FALSE(SaveSettings(saved, store, kPath).has_value());
+    EXPECT_EQ(store.replaceCount, 1);
 }
 
-TEST(SaveSettings, KeepsUnknownSectionsCommentsAndBlankLines) {
+TEST(SaveSettings, UpdatesOnlyItsOwnKeysAndKeepsTheRest) {
     FakeFileStore store;
-    store.files[kPath] =
-        "; Kuvano settings, edited by hand\r\n"
-        "\r\n"
-        "[mine]\r\n"
-        "colour = blue\r\n"
-        "\r\n"
-        "[setei]\r\n"
-        "drivenam=D\r\n"
-        "tani = 3\r\n"
-        "extra=kept\r\n"
-        "\r\n"
-        "[saidbar]\r\n"
-        "; the edge\r\n"
-        "iti=1\r\n";
+    const std::string mine = "; by hand\r\n\r\n[mine]\r\ntani = 9\r\n\r\n[setei]\r\ntani = 3\r\nextra=kept\r\n";
+    store.files[kPath] = mine + "\r\n[saidbar]\r\niti=1\r\n";
     Settings settings = LoadSettings(store, kPath);
     settings.iti = 4;
     ASSERT_FALSE(SaveSettings(settings, store, kPath).has_value());
-    EXPECT_EQ(store.files[kPath],
-              "; Kuvano settings, edited by hand\r\n"
-              "\r\n"
-              "[mine]\r\n"
-              "colour = blue\r\n"
-              "\r\n"
-              "[setei]\r\n"
-              "drivenam=D\r\n"
-              "tani = 3\r\n"
-              "extra=kept\r\n"
-              "syurui=2\r\n"
-              "barhyoj=1\r\n"
-              "\r\n"
-              "[saidbar]\r\n"
-              "; the edge\r\n"
-              "iti=4\r\n"
-              "enGrf=0\r\n"
-              "[keikoku]\r\ntenm1=0\r\ntenm2=0\r\ntenm3=0\r\ntenm4=0\r\ntenm5=0\r\ntenm6=0\r\n"
-              "[color]\r\naki=12632256\r\n"
-              "[taskbar]\r\nhidari=1\r\n");
+    EXPECT_TRUE(store.files[kPath].starts_with(mine)) << store.files[kPath];
+    EXPECT_NE(store.files[kPath].find("\r\n\r\n[saidbar]\r\niti=4\r\n"), std::string::npos) << store.files[kPath];
+    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(settings));
 }
 
-TEST(SaveSettings, LeavesAnUpToDateFileAlone) {
-    FakeFileStore store;
-    store.files[kPath] = std::string(kDefaultFile);
-    EXPECT_FALSE(SaveSettings(LoadSettings(store, kPath), store, kPath).has_value());
-    EXPECT_EQ(store.replaceCount, 0);
+TEST(SaveSettings, AFailedReadOrWriteIsReportedAndTheFileKept) {
+    for (const bool failReads : {false, true}) {
+        FakeFileStore store;
+        store.files[kPath] = "[mine]\r\nprecious=1\r\n";
+        store.failReads = failReads;
+        store.failReplaces = !failReads;
+        EXPECT_EQ(SaveSettings(Settings{}, store, kPath).value_or(SettingsWriteError{}).path, kPath);
+        EXPECT_EQ(store.files[kPath], "[mine]\r\nprecious=1\r\n");
+        EXPECT_EQ(store.replaceCount, failReads ? 0 : 1) << "a file that could not be read is never overwritten";
+    }
 }
 
-TEST(SaveSettings, RoundTripsEveryField) {
-    Settings settings;
-    settings.drivenam = "Z";
-    settings.tani = -1;
-    settings.syurui = 5;
-    settings.barhyoj = 0;
-    settings.tenm3 = 9;
-    settings.aki = -1;
-    settings.hidari = false;
-    settings.iti = 2;
-    settings.enGrf = true;
-    FakeFileStore store;
-    ASSERT_FALSE(SaveSettings(settings, store, kPath).has_value());
-    const Settings loaded = LoadSettings(store, kPath);
-    EXPECT_EQ(loaded.drivenam, "Z");
-    EXPECT_EQ(loaded.tani, -1);
-    EXPECT_EQ(loaded.syurui, 5);
-    EXPECT_EQ(loaded.barhyoj, 0);
-    EXPECT_EQ(loaded.tenm3, 9);
-    EXPECT_EQ(loaded.aki, -1);
-    EXPECT_FALSE(loaded.hidari);
-    EXPECT_EQ(loaded.iti, 2);
-    EXPECT_TRUE(loaded.enGrf);
-    EXPECT_EQ(loaded.GaugeWidth, 32);
-}
-
-TEST(SaveSettings, AFailedWriteIsReportedAndChangesNothing) {
-    FakeFileStore store;
-    store.files[kPath] = "[setei]\r\ntani=1\r\n";
-    store.failReplaces = true;
-    const auto error = SaveSettings(Settings{}, store, kPath);
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->Message(), u"C:\\Tools\\Kuvano.ini に書き込めません");
-    EXPECT_EQ(store.files[kPath], "[setei]\r\ntani=1\r\n");
-}
-
-TEST(SaveSettings, RefusesToOverwriteAFileItCouldNotRead) {
-    FakeFileStore store;
-    store.files[kPath] = "[mine]\r\nprecious=1\r\n";
-    store.failReads = true;
-    EXPECT_TRUE(SaveSettings(Settings{}, store, kPath).has_value());
-    EXPECT_EQ(store.replaceCount, 0);
+TEST(SettingsFileName, ReplacesOrAddsTheExtensionOfTheNameOnly) {
+    EXPECT_EQ(SettingsFileName(u"C:\\Tools\\Kuvano.exe"), u"C:\\Tools\\Kuvano.ini");
+    EXPECT_EQ(SettingsFileName(u"C:\\my.tools\\Kuvano"), u"C:\\my.tools\\Kuvano.ini");
+    EXPECT_EQ(SettingsFileName(u"C:\\Tools\\a.b.exe"), u"C:\\Tools\\a.b.ini");
+    EXPECT_EQ(SettingsFileName(u"C:.exe"), u"C:.ini");
+    EXPECT_EQ(SettingsFileName(u"C:my.d\\x"), u"C:my.d\\x.ini");
 }
 
 }  // namespace

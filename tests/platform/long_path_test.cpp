@@ -11,23 +11,17 @@ TEST(LongPath, PrefixesAbsolutePathsThatNeedNoTidying) {
         std::u16string expected;
     };
     const Case cases[] = {
-        {u"C:\\a\\b\\*.*", u"\\\\?\\C:\\a\\b\\*.*"},
-        {u"z:\\ドライブ\\*", u"\\\\?\\z:\\ドライブ\\*"},
-        {u"C:\\", u"\\\\?\\C:\\"},
-        {u"\\\\server\\share\\x\\*.*", u"\\\\?\\UNC\\server\\share\\x\\*.*"},
-        {u"\\\\?\\C:\\a\\..\\*.*", u"\\\\?\\C:\\a\\..\\*.*"},  // already prefixed: left alone
-        {u"\\\\?\\UNC\\s\\h\\*", u"\\\\?\\UNC\\s\\h\\*"},
-        {u"\\\\.\\PhysicalDrive0", u"\\\\.\\PhysicalDrive0"},
+        {u"C:\\a\\b\\*.*", u"\\\\?\\C:\\a\\b\\*.*"},       {u"z:\\ドライブ\\*", u"\\\\?\\z:\\ドライブ\\*"},
+        {u"A:\\", u"\\\\?\\A:\\"},                         {u"Z:\\x", u"\\\\?\\Z:\\x"},
+        {u"a:\\x", u"\\\\?\\a:\\x"},                       {u"\\\\s\\h\\x\\*", u"\\\\?\\UNC\\s\\h\\x\\*"},
+        {u"\\\\?\\C:\\a\\..\\*", u"\\\\?\\C:\\a\\..\\*"},  {u"\\\\.\\PhysicalDrive0", u"\\\\.\\PhysicalDrive0"},
         // Left for the system to tidy, within its usual length.
-        {u"a\\b\\*.*", u"a\\b\\*.*"},
-        {u"C:a\\*.*", u"C:a\\*.*"},
-        {u"\\a\\*.*", u"\\a\\*.*"},
-        {u"C:\\a\\.\\*.*", u"C:\\a\\.\\*.*"},
-        {u"C:\\a\\..", u"C:\\a\\.."},
-        {u"C:\\a\\\\b\\*.*", u"C:\\a\\\\b\\*.*"},
-        {u"C:/a/*.*", u"C:/a/*.*"},
-        {u"\\\\server\\share\\..\\x", u"\\\\server\\share\\..\\x"},
-        {u"", u""},
+        {u"@:\\x", u"@:\\x"},          {u"[:\\x", u"[:\\x"},          {u"`:\\x", u"`:\\x"},
+        {u"{:\\x", u"{:\\x"},          {u"C:a\\*.*", u"C:a\\*.*"},    {u"C;\\a", u"C;\\a"},
+        {u"C:/a", u"C:/a"},            {u"a\\b\\*.*", u"a\\b\\*.*"},  {u"\\a\\*.*", u"\\a\\*.*"},
+        {u"C:\\a\\.\\*", u"C:\\a\\.\\*"},                  {u"C:\\a\\..", u"C:\\a\\.."},
+        {u"C:\\a\\.", u"C:\\a\\."},    {u"C:\\a\\\\b", u"C:\\a\\\\b"},  {u"C:\\a/b", u"C:\\a/b"},
+        {u"\\\\s\\h\\..\\x", u"\\\\s\\h\\..\\x"},          {u"C:", u"C:"},  {u"", u""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(LongPath(c.path), c.expected) << std::string(c.path.begin(), c.path.end());

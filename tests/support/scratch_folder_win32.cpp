@@ -2,79 +2,42 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
-#include <vector>
-
-#include "platform/scoped_win32.h"
 
 namespace kuvano::testing {
 
-ScratchFolder::ScratchFolder(std::wstring_view purpose) {
-    wchar_t temp[MAX_PATH + 1]{};
-    if (GetTempPathW(MAX_PATH + 1, temp) == 0) throw std::runtime_error("no temporary folder");
-    const std::wstring base = std::wstring(temp) + L"kuvano-" + std::wstring(purpose) + L"-" +
-                              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
-    path_ = base;
-    if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a scratch folder");
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder(std::wstring_view purpose)
+    : path_((fs::temp_directory_path() / (L"kuvano-" + std::wstring(purpose) + L"-" +
+                                          std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                          std::to_wstring(GetTickCount64())))
+                .wstring()) {
+    if (!fs::create_directory(path_)) throw std::runtime_error("cannot create a scratch folder");
 }
-
-namespace {
-
-void RemoveTree(const std::wstring& folder);
-
-// Removes what a folder holds, read-only files included; the search is
-// closed before the folder itself goes.
-void RemoveEntries(const std::wstring& folder) {
-    WIN32_FIND_DATAW entry;
-    const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
-    if (!find) return;
-    do {
-        const std::wstring name = entry.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const std::wstring path = folder + L"\\" + name;
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            RemoveTree(path);
-        } else {
-            DeleteFileW(path.c_str());
-        }
-    } while (FindNextFileW(find.get(), &entry));
-}
-
-// Removes a folder with everything in it.
-void RemoveTree(const std::wstring& folder) {
-    RemoveEntries(folder);
-    RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
 
 ScratchFolder::~ScratchFolder() {
-    RemoveTree(path_);
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    fs::remove_all(path_, ignored);
 }
 
 void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a test file");
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    if (!ok || written != bytes.size()) throw std::runtime_error("cannot write a test file");
+    std::ofstream file(fs::path(path), std::ios::binary);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
+        throw std::runtime_error("cannot write a test file");
+    }
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open a test file");
-    std::string bytes;
-    std::vector<char> chunk(65536);
-    DWORD read = 0;
-    while (ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) && read > 0) {
-        bytes.append(chunk.data(), read);
-    }
-    CloseHandle(file);
-    return bytes;
+    std::ifstream file(fs::path(path), std::ios::binary);
+    if (!file) throw std::runtime_error("cannot open a test file");
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 bool FileExists(const std::wstring& path) {

@@ -5,8 +5,8 @@
 
 namespace kuvano::testing {
 
-// A new, empty folder under the system's temporary folder, removed with its
-// files and subfolders when the object goes.
+// A new, empty folder under the system's temporary folder, removed with
+// everything in it, read-only files too, when the object goes.
 class ScratchFolder {
 public:
     explicit ScratchFolder(std::wstring_view purpose);
