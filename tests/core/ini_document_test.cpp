@@ -9,138 +9,91 @@ namespace {
 using namespace std::string_literals;
 
 // Every character the profile functions take for a blank inside a line.
-const std::string kBlanks = " \t\v\f\x1A";
+const std::string kB = " \t\v\f\x1A";
 
 TEST(IniDocumentValue, FindsKeysAsTheProfileFunctionsDo) {
-    struct Case {
-        std::string file;
-        std::optional<std::string> expected;
-    };
-    const Case cases[] = {
-        {"[setei]\r\ntani=2\r\n", "2"},
-        {"[SETEI]\r\nTANI=2\r\n", "2"},  // names match without regard to case
-        {"[setei]\ntani=2\n", "2"},
-        {kBlanks + "[" + kBlanks + "setei" + kBlanks + "]" + kBlanks + "\r\n" + kBlanks + "tani" + kBlanks + "=" +
-             kBlanks + "2" + kBlanks + "\r\n",
-         "2"},
-        {"[setei] ; note\r\ntani=2", "2"},        // text after "]" is ignored
-        {"[setei]\r\ntani=\"2\"\r\n", "2"},       // one pair of quotes removed
-        {"[setei]\r\ntani='2'\r\n", "2"},
-        {"[setei]\r\ntani=\"\"2\"\"\r\n", "\"2\""},
-        {"[setei]\r\ntani=\"2'\r\n", "\"2'"},     // quotes must match
-        {"[setei]\r\ntani='2\"\r\n", "'2\""},
-        {"[setei]\r\ntani=\"\r\n", "\""},         // a lone quote stays
-        {"[setei]\r\ntani=\"\"\r\n", ""},
-        {"[setei]\r\ntani= \" 2 \" \r\n", " 2 "},
-        {"[setei]\r\ntani=\r\n", ""},             // present but empty
-        {"[setei]\r\ntani=1=2\r\n", "1=2"},       // the first "=" splits
-        {"[setei]\r\ntani=2 ; c\r\n", "2 ; c"},   // no comments after values
-        {"[setei]\r\ntani=2\r\ntani=3\r\n", "2"}, // the first duplicate key wins
-        {"[setei]\r\nx=1\r\n[setei]\r\ntani=3\r\n", std::nullopt},  // only the first copy of a section counts
-        {"[setei]\r\nx=1\r\n[other]\r\ntani=3\r\n", std::nullopt},  // a section ends at the next header
-        {"[setei]\r\n ;tani=2\r\n", std::nullopt},                  // comment line
-        {"[setei]\r\n#tani=2\r\n", std::nullopt},                   // "#" starts a key named "#tani"
-        {"[setei]\r\ntani\r\n", std::nullopt},                      // no "="
-        {"tani=2\r\n[setei]\r\n", std::nullopt},                    // before any section
-        {"[setei\r\ntani=2\r\n", std::nullopt},                     // no "]": not a section
-        {"[setei]]\r\ntani=2\r\n", std::nullopt},                   // up to the last "]"
-        {"[setei]\rtani=2\rsyurui=1\r", "2"},                       // a lone CR ends a line too
-        {"[setei]\n\rtani=2\r\r\n", "2"},
-        {"[setei]\r\ntani=2\0junk\r\n"s, "2"},                      // a NUL ends the value
-        {"[setei]\r\ntani\0junk=2\r\n"s, "2"},                      // and the name
-        {"[setei\0x]\r\ntani=2\r\n"s, "2"},                         // and a section name
-        {"[set\0ei]\r\ntani=2\r\n"s, std::nullopt},
-        {"[setei]\r\ntani=\"2\0\"\r\n"s, "\"2"},                    // quotes are looked for up to the NUL
-        {"[setei]", std::nullopt},
-        {"\xEF\xBB\xBF[setei]\r\ntani=2\r\n", std::nullopt},        // a UTF-8 mark is text, so no header
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"[setei]\r\ntani=2\r\n", "2"}, {"[SETEI]\r\nTANI=2\r\n", "2"}, {"[setei]\ntani=2\n", "2"},
+        {kB + "[" + kB + "setei" + kB + "]" + kB + "\r\n" + kB + "tani" + kB + "=" + kB + "2" + kB + "\r\n", "2"},
+        {"[setei] ; note\r\ntani=2", "2"},                            // text after "]" is ignored
+        {"[setei]\r\ntani=\"2\"\r\n", "2"}, {"[setei]\r\ntani='2'\r\n", "2"},  // one pair of quotes removed
+        {"[setei]\r\ntani=\"2'\r\n", "\"2'"}, {"[setei]\r\ntani=\"\r\n", "\""}, {"[setei]\r\ntani=\"\"\r\n", ""},
+        {"[setei]\r\ntani= \" 2 \" \r\n", " 2 "}, {"[setei]\r\ntani=\r\n", ""}, {"[setei]\r\ntani=1=2\r\n", "1=2"},
+        {"[setei]\r\ntani=2 ; c\r\n", "2 ; c"},                       // no comments after values
+        {"[setei]\r\ntani=2\r\ntani=3\r\n", "2"},                     // the first duplicate key wins
+        {"[setei]\r\nx=1\r\n[setei]\r\ntani=3\r\n", std::nullopt},    // and the first copy of a section
+        {"[setei]\r\nx=1\r\n[other]\r\ntani=3\r\n", std::nullopt}, {"[setei]\r\n ;tani=2\r\n", std::nullopt},
+        {"[setei]\r\n#tani=2\r\n", std::nullopt},                     // "#" starts a key named "#tani"
+        {"[setei]\r\ntani\r\n", std::nullopt}, {"tani=2\r\n[setei]\r\n", std::nullopt},
+        {"[setei\r\ntani=2\r\n", std::nullopt}, {"[setei]]\r\ntani=2\r\n", std::nullopt},  // up to the last "]"
+        {"[setei]\rtani=2\rsyurui=1\r", "2"},                         // a lone CR ends a line too
+        {"[setei]\r\ntani=2\0junk\r\n"s, "2"}, {"[setei]\r\ntani\0junk=2\r\n"s, "2"},  // a NUL ends a name or value
+        {"[setei\0x]\r\ntani=2\r\n"s, "2"}, {"[set\0ei]\r\ntani=2\r\n"s, std::nullopt},
+        {"[setei]\r\ntani=\"2\0\"\r\n"s, "\"2"},                      // quotes are looked for up to the NUL
+        {"\xEF\xBB\xBF[setei]\r\ntani=2\r\n", std::nullopt},          // a UTF-8 mark is text, so no header
         {"\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\r\0\n\0t\0a\0n\0i\0=\0\x42\x30"s, "\xE3\x81\x82"},  // UTF-16: U+3042
     };
-    for (const Case& c : cases) EXPECT_EQ(IniDocument::Parse(c.file).Value("setei", "tani"), c.expected) << c.file;
+    for (const auto& [file, value] : cases) EXPECT_EQ(IniDocument::Parse(file).Value("setei", "tani"), value) << file;
     EXPECT_EQ(IniDocument::Parse("[]\r\n=1\r\n").Value("", ""), std::nullopt) << "an empty name never matches";
     EXPECT_EQ(IniDocument::Parse("[s]\r\n=1\r\n").Value("s", ""), std::nullopt);
 }
 
 TEST(IniDocumentSetValue, UpdatesInPlaceOrAppendsAndKeepsEverythingElse) {
-    struct Case {
-        std::string before;
-        std::string after;
-    };
-    const Case cases[] = {
-        // a changed value rewrites only its own line, keeping the name's spelling
-        {"; mine\r\n[setei]\r\n  TANI = 2 \r\nsyurui=1\r\n\r\n[other]\r\nx = y\r\n",
-         "; mine\r\n[setei]\r\nTANI=5\r\nsyurui=1\r\n\r\n[other]\r\nx = y\r\n"},
-        {"[setei]\r\n  tani = 5 \r\n", "[setei]\r\n  tani = 5 \r\n"},  // unchanged: the line stays as written
+    const std::pair<std::string, std::string> cases[] = {
+        // a changed value rewrites only its own line; an unchanged one stays as written
+        {"; a\r\n[setei]\r\n  TANI = 2 \r\nx=1\r\n\r\n[o]\r\nx = y\r\n",
+         "; a\r\n[setei]\r\nTANI=5\r\nx=1\r\n\r\n[o]\r\nx = y\r\n"},
+        {"[setei]\r\n  tani = 5 \r\n", "[setei]\r\n  tani = 5 \r\n"},
         {"[setei]\r\ntani=\"5\"\r\n", "[setei]\r\ntani=5\r\n"},
-        {"[setei]\ntani=2\n", "[setei]\ntani=5\n"},
-        {"[setei]\r\ntani\r\n", "[setei]\r\ntani=5\r\n"},
-        {"[setei]\r\ntani=1\r\ntani=2\r\n[setei]\r\ntani=3\r\n", "[setei]\r\ntani=5\r\ntani=2\r\n[setei]\r\ntani=3\r\n"},
-        {"[setei]\r\ntani=2", "[setei]\r\ntani=5"},
+        {"[setei]\ntani=2\n", "[setei]\ntani=5\n"}, {"[setei]\r\ntani\r\n", "[setei]\r\ntani=5\r\n"},
+        {"[setei]\r\ntani=1\r\ntani=2\r\n[setei]\r\ntani=3", "[setei]\r\ntani=5\r\ntani=2\r\n[setei]\r\ntani=3"},
         {"[setei]\r\ntani=2\0x\r\n"s, "[setei]\r\ntani=5\r\n"},
         // a missing key goes after its section's last non-blank line
-        {"[setei]\r\nx=1\r\n\r\n[other]\r\n", "[setei]\r\nx=1\r\ntani=5\r\n\r\n[other]\r\n"},
-        {"[setei]\r\n\r\n[other]\r\n", "[setei]\r\ntani=5\r\n\r\n[other]\r\n"},
-        {"[setei]\r\nx=1\r\n; note\r\n[other]\r\n", "[setei]\r\nx=1\r\n; note\r\ntani=5\r\n[other]\r\n"},
+        {"[setei]\r\nx=1\r\n\r\n[o]\r\n", "[setei]\r\nx=1\r\ntani=5\r\n\r\n[o]\r\n"},
+        {"[setei]\r\n\r\n[o]\r\n", "[setei]\r\ntani=5\r\n\r\n[o]\r\n"}, {"[SETEI]", "[SETEI]\r\ntani=5\r\n"},
+        {"[setei]\r\n; n\r\n[o]\r\n", "[setei]\r\n; n\r\ntani=5\r\n[o]\r\n"},
         {"[setei]\nx=1", "[setei]\nx=1\ntani=5\n"},
-        {"[SETEI]", "[SETEI]\r\ntani=5\r\n"},
         {"[setei]\r\nx=1\r\n[setei]\r\ny=1\r\n", "[setei]\r\nx=1\r\ntani=5\r\n[setei]\r\ny=1\r\n"},
         // a missing section goes at the end, in the file's own line endings
-        {"", "[setei]\r\ntani=5\r\n"},
-        {"[other]\r\nx=1\r\n\r\n", "[other]\r\nx=1\r\n\r\n[setei]\r\ntani=5\r\n"},
-        {"[other]\r\nx=1", "[other]\r\nx=1\r\n[setei]\r\ntani=5\r\n"},
-        {"[other]\nx=1\n", "[other]\nx=1\n[setei]\ntani=5\n"},
-        {"[other]\rx=1", "[other]\rx=1\r[setei]\rtani=5\r"},
-        {"\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\r\0\n\0"s,
-         "\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\r\0\n\0t\0a\0n\0i\0=\0005\0\r\0\n\0"s},  // UTF-16 stays UTF-16
+        {"", "[setei]\r\ntani=5\r\n"}, {"[o]\r\nx=1\r\n\r\n", "[o]\r\nx=1\r\n\r\n[setei]\r\ntani=5\r\n"},
+        {"[o]\r\nx=1", "[o]\r\nx=1\r\n[setei]\r\ntani=5\r\n"}, {"[o]\nx=1\n", "[o]\nx=1\n[setei]\ntani=5\n"},
+        {"[o]\rx=1", "[o]\rx=1\r[setei]\rtani=5\r"},
+        {"\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\n\0"s, "\xFF\xFE[\0s\0e\0t\0e\0i\0]\0\n\0t\0a\0n\0i\0=\0005\0\n\0"s},
     };
-    for (const Case& c : cases) {
-        IniDocument document = IniDocument::Parse(c.before);
+    for (const auto& [before, after] : cases) {
+        IniDocument document = IniDocument::Parse(before);
         document.SetValue("setei", "tani", "5");
-        EXPECT_EQ(document.Serialize(), c.after) << c.before;
+        EXPECT_EQ(document.Serialize(), after) << before;
     }
-}
-
-TEST(IniDocumentSerialize, ReturnsAnUntouchedFileByteForByte) {
-    for (const std::string& file : {""s, "\r\n\r\n"s, "[a]\r\n\r\n  ; c\r\nk = v \r\n\n\n[b]\nx\r\n\x1A"s,
+    for (const std::string& file : {"\r\n\r\n"s, "[a]\r\n\r\n  ; c\r\nk = v \r\n\n\n[b]\nx\r\n\x1A"s,
                                     "binary\0\xFF\xFE\x80\r\r\n"s, "\xFF\xFE[\0a\0]\0\r\0\n\0\x00\xD8"s}) {
-        EXPECT_EQ(IniDocument::Parse(file).Serialize(), file);
+        EXPECT_EQ(IniDocument::Parse(file).Serialize(), file) << "untouched, byte for byte";
     }
 }
 
 TEST(DecodeIniText, ReadsOnlyTheUtf16LittleEndianMarkAndRoundTrips) {
-    struct Case {
-        std::string file;
-        IniEncoding encoding;
-        std::string text;
-    };
-    const Case cases[] = {
-        {"[a]\r\n", IniEncoding::Bytes, "[a]\r\n"},
+    const std::tuple<std::string, IniEncoding, std::string> cases[] = {
         {"\xEF\xBB\xBF[a]", IniEncoding::Bytes, "\xEF\xBB\xBF[a]"},  // the system reads no UTF-8 mark
         {"\xFE\xFF\0[\0a"s, IniEncoding::Bytes, "\xFE\xFF\0[\0a"s},  // nor a big-endian one
         {"\xFF\xFE", IniEncoding::Utf16Le, ""},
-        {"\xFF\xFE[\0a\0]\0"s, IniEncoding::Utf16Le, "[a]"},
-        {"\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"s, IniEncoding::Utf16Le, "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
-        {"\xFF\xFE\x3D\xD8\x00\xDE"s, IniEncoding::Utf16Le, "\xF0\x9F\x98\x80"},  // a surrogate pair
-        {"\xFF\xFE\xFF\xDB\xFF\xDF"s, IniEncoding::Utf16Le, "\xF4\x8F\xBF\xBF"},  // the last code point
-        {"\xFF\xFE\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xA0\x80"},              // an unpaired surrogate survives
-        {"\xFF\xFE\x00\xDC\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xB0\x80\xED\xA0\x80"},  // reversed
+        {"\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"s, IniEncoding::Utf16Le,
+         "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
+        {"\xFF\xFE\x3D\xD8\x00\xDE\xFF\xDB\xFF\xDF"s, IniEncoding::Utf16Le, "\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
+        {"\xFF\xFE\x00\xDC\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xB0\x80\xED\xA0\x80"},  // lone surrogates survive
         {"\xFF\xFE\x00\xD8\x41\x00"s, IniEncoding::Utf16Le, "\xED\xA0\x80" "A"},
         {"\xFF\xFE\0\0"s, IniEncoding::Utf16Le, "\0"s},
     };
-    for (const Case& c : cases) {
-        const DecodedIniText decoded = DecodeIniText(c.file);
-        EXPECT_EQ(decoded.encoding, c.encoding) << c.file;
-        EXPECT_EQ(decoded.text, c.text) << c.file;
-        EXPECT_EQ(EncodeIniText(decoded.encoding, decoded.text), c.file);
+    for (const auto& [file, encoding, text] : cases) {
+        const DecodedIniText decoded = DecodeIniText(file);
+        EXPECT_EQ(decoded.encoding, encoding) << file;
+        EXPECT_EQ(decoded.text, text) << file;
+        EXPECT_EQ(EncodeIniText(decoded.encoding, decoded.text), file);
     }
     EXPECT_EQ(DecodeIniText("\xFF\xFEk\0\x01"s).text, "k") << "a trailing odd byte is dropped";
-}
-
-// Only our own edits could put malformed UTF-8 into a UTF-16 file: each
-// byte that is no whole sequence becomes one unit, so none is lost.
-TEST(EncodeIniText, KeepsEveryByteOfMalformedUtf8) {
+    // Only our own edits could put malformed UTF-8 into a UTF-16 file: each
+    // byte that is no whole sequence becomes one unit, so none is lost.
     EXPECT_EQ(EncodeIniText(IniEncoding::Utf16Le, "\xC3" "A\xE3\x81"), "\xFF\xFE\xC3\0A\0\xE3\0\x81\0"s);
-    EXPECT_EQ(EncodeIniText(IniEncoding::Utf16Le, "\xF7\xBF\xBF\xBF"), "\xFF\xFE\xF7\0\xBF\0\xBF\0\xBF\0"s);
-    EXPECT_EQ(EncodeIniText(IniEncoding::Utf16Le, "\xF8\x80"), "\xFF\xFE\xF8\0\x80\0"s);
+    EXPECT_EQ(EncodeIniText(IniEncoding::Utf16Le, "\xF7\xBF\xBF\xBF\xF8"), "\xFF\xFE\xF7\0\xBF\0\xBF\0\xBF\0\xF8\0"s);
 }
 
 }  // namespace

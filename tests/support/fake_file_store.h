@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <string>
 
 #include "core/file_store.h"
@@ -17,17 +16,14 @@ public:
     mutable int replaceCount = 0;
 
     ReadResult ReadWhole(const std::u16string& path) const override {
-        if (failReads) return {ReadStatus::Failed, {}};
         const auto file = files.find(path);
-        if (file == files.end()) return {ReadStatus::Missing, {}};
-        return {ReadStatus::Read, file->second};
+        if (failReads) return {ReadStatus::Failed, {}};
+        return file == files.end() ? ReadResult{ReadStatus::Missing, {}} : ReadResult{ReadStatus::Read, file->second};
     }
-
     bool ReplaceWhole(const std::u16string& path, std::string_view bytes) const override {
         ++replaceCount;
-        if (failReplaces) return false;
-        const_cast<FakeFileStore*>(this)->files[path] = std::string(bytes);
-        return true;
+        if (!failReplaces) const_cast<FakeFileStore*>(this)->files[path] = bytes;
+        return !failReplaces;
     }
 };
 

@@ -6,8 +6,7 @@
 
 namespace kuvano::testing {
 
-// Warning digits as the test sets them (all zero: the warning is off);
-// unreadable, they fail the display that asks, as a broken control would.
+// Warning digits as the test sets them; unreadable, they fail as a broken control would.
 class FakeWarningDigits final : public WarningDigitSource {
 public:
     WarningDigits digits{};

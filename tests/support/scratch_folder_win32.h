@@ -5,15 +5,13 @@
 
 namespace kuvano::testing {
 
-// A new, empty folder under the system's temporary folder, removed with
-// everything in it, read-only files too, when the object goes.
+// A new folder under the system's temporary folder, removed with all it holds.
 class ScratchFolder {
 public:
     explicit ScratchFolder(std::wstring_view purpose);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-
     const std::wstring& Path() const { return path_; }
     std::wstring File(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
 

@@ -1,0 +1,110 @@
+// The built Kuvano.exe's image, and the main window's tick.
+#include "app/main_window_win32.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/fake_drive_platform.h"
+#include "support/fake_file_store.h"
+#include "support/fake_warning_digits.h"
+
+namespace kuvano {
+namespace {
+
+// A hardened 64-bit GUI program that imports system DLLs only, with the
+// manifest that gives it its controls.
+TEST(ProgramImage, IsAHardened64BitGuiProgramImportingOnlySystemDllsWithItsManifest) {
+    const char* exe = std::getenv("KUVANO_EXE");
+    ASSERT_NE(exe, nullptr) << "KUVANO_EXE must name the Kuvano.exe under test";
+    const HMODULE module =
+        LoadLibraryExW(std::wstring(exe, exe + std::strlen(exe)).c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    // Mapped as an image, flagged in the handle's low bits.
+    const auto* base = reinterpret_cast<const char*>(reinterpret_cast<uintptr_t>(module) & ~uintptr_t{3});
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    ASSERT_EQ(nt->Signature, static_cast<DWORD>(IMAGE_NT_SIGNATURE));
+    EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
+    EXPECT_EQ(nt->FileHeader.Characteristics & IMAGE_FILE_RELOCS_STRIPPED, 0);
+    const IMAGE_OPTIONAL_HEADER64& optional = nt->OptionalHeader;
+    EXPECT_EQ(optional.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    EXPECT_NE(optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size, 0u) << "a relocation table";
+    for (const WORD flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA,
+                            IMAGE_DLLCHARACTERISTICS_NX_COMPAT}) {
+        EXPECT_EQ(optional.DllCharacteristics & flag, flag) << std::hex << flag;
+    }
+    wchar_t system[MAX_PATH]{};
+    ASSERT_NE(GetSystemDirectoryW(system, MAX_PATH), 0u);
+    for (auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+             base + optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+         import->Name != 0; ++import) {
+        const std::string dll = base + import->Name;
+        // The common dialogs pull in printing: loaded only while the colour dialog is open.
+        EXPECT_NE(lstrcmpiA(dll.c_str(), "comdlg32.dll"), 0);
+        const std::wstring inSystem = std::wstring(system) + L"\\" + std::wstring(dll.begin(), dll.end());
+        EXPECT_NE(GetFileAttributesW(inSystem.c_str()), INVALID_FILE_ATTRIBUTES) << dll << " is not a system DLL";
+    }
+    // Without version 6 of the common controls every window looks a generation old.
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(resource, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, resource))),
+                               SizeofResource(module, resource));
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;
+    FreeLibrary(module);
+}
+
+// Creates up to `count` GDI objects: as many as the process's table has room for.
+std::vector<HBITMAP> TakeGdiPlaces(size_t count) {
+    std::vector<HBITMAP> taken;
+    while (taken.size() < count) {
+        const HBITMAP bitmap = CreateBitmap(1, 1, 1, 1, nullptr);
+        if (!bitmap) break;
+        taken.push_back(bitmap);
+    }
+    return taken;
+}
+
+// With the GDI table full but for 500 places, a tick that leaked even one
+// object would use them up within 2,000 ticks. The drive has no media, so
+// the warning blinks and every tick switches the tray's picture.
+TEST(MainWindow, TicksLeakNoHandles) {
+    Settings settings;
+    testing::FakeFileStore store;
+    store.files[u"C:\\K\\Kuvano.ini"] = "[setei]\r\ndrivenam=E\r\n";
+    testing::FakeDrivePlatform drives;
+    drives.drives[u"E:\\"] = {DriveKind::Removable, {0, 0}, u""};
+    DriveKindCache driveKinds{drives};
+    testing::FakeWarningDigits digits;
+    digits.digits = {0, 0, 0, 0, 0, 1};
+    LowSpaceWarning warning{digits};
+    DriveMonitor monitor{settings, driveKinds, warning};
+    TFormInfo about;
+    TForm1 form1{settings, store, u"C:\\K\\Kuvano.exe", driveKinds};
+    ASSERT_TRUE(about.Create(nullptr) && form1.Create());
+    form1.Link(monitor, about, {});
+
+    std::vector<HBITMAP> hog = TakeGdiPlaces(1'000'000);
+    ASSERT_GT(hog.size(), 10'000u);
+    for (int spare = 0; spare < 500; ++spare, hog.pop_back()) DeleteObject(hog.back());
+    int changes = 0;
+    for (int tick = 0; tick < 2'000; ++tick) {
+        const HICON before = form1.TrayIconObject();
+        SendMessageW(form1.Handle(), WM_TIMER, TForm1::kTimer1, 0);
+        changes += form1.TrayIconObject() != before;
+    }
+    EXPECT_EQ(changes, 2'000);
+    EXPECT_EQ(settings.drivenam, "E") << "read from the settings file";
+    const std::vector<HBITMAP> spare = TakeGdiPlaces(1000);
+    EXPECT_EQ(spare.size(), 500u);
+    hog.insert(hog.end(), spare.begin(), spare.end());
+    for (HBITMAP bitmap : hog) DeleteObject(bitmap);
+}
+
+}  // namespace
+}  // namespace kuvano
