@@ -11,12 +11,12 @@ namespace kuvano::testing {
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder(std::wstring_view purpose)
-    : path_((fs::temp_directory_path() / (L"kuvano-" + std::wstring(purpose) + L"-" +
-                                          std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                          std::to_wstring(GetTickCount64())))
-                .wstring()) {
-    if (!fs::create_directory(path_)) throw std::runtime_error("cannot create a scratch folder");
+ScratchFolder::ScratchFolder(std::wstring_view purpose) {
+    wchar_t temp[MAX_PATH + 1]{};
+    if (GetTempPathW(MAX_PATH + 1, temp) == 0) throw std::runtime_error("no temporary folder");
+    path_ = std::wstring(temp) + L"kuvano-" + std::wstring(purpose) + L"-" + std::to_wstring(GetCurrentProcessId()) +
+            L"-" + std::to_wstring(GetTickCount64());
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a scratch folder");
 }
 
 ScratchFolder::~ScratchFolder() {
