@@ -57,12 +57,13 @@ TEST(SizeText, CountsIn1024PowersTowardZeroAndGroupsByThrees) {
 // Four calls on a picture at level 5, 40 % free: "W" made the warning frame at 0 %, "n" left alone.
 std::string Blinks(const WarningDigits& digits, int64_t freeBytes, BlinkFlag& flag) {
     testing::FakeWarningDigits controls;
-    controls.digits = digits;
+    const LowSpaceWarning warning(controls);
+    controls.digits = digits;  // after: the digits are read at each call
     std::string seen;
     for (int call = 0; call < 4; ++call) {
         int32_t level = 5;
         int32_t freePercent = 40;
-        LowSpaceWarning(controls).DoTenmetu(13, flag, freeBytes, level, freePercent);
+        warning.DoTenmetu(13, flag, freeBytes, level, freePercent);
         seen += level == 14 && freePercent == 0 ? 'W' : level == 5 && freePercent == 40 ? 'n' : '?';
     }
     return seen;
