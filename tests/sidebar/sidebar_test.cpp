@@ -12,13 +12,12 @@ namespace {
 // cutting it short; the dock must then restore the strip's thickness.
 struct FakeShell final : AppBarShell {
     int topTaskbarEnd = 0, bottomTaskbarStart = 1 << 30;
-    std::string calls;  // N New, Q QueryPos, S SetPos
-    Rect queried{}, reserved{}, moved{};
-    void New() override { calls += 'N'; }
-    void Remove() override { calls += 'R'; }
+    std::string calls;  // Q QueryPos, S SetPos
+    Rect reserved{}, moved{};
+    void New() override {}
+    void Remove() override {}
     void QueryPos(AppBarEdge edge, Rect& rc) override {
         calls += 'Q';
-        queried = rc;
         if (edge == AppBarEdge::Top) rc.top = std::max(rc.top, topTaskbarEnd);
         if (edge == AppBarEdge::Bottom) rc.bottom = std::min(rc.bottom, bottomTaskbarStart);
     }
@@ -60,20 +59,6 @@ TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
         EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved, shell.calls),
                   std::tie(c.strip, c.strip, c.strip, c.calls)) << c.iti;
     }
-}
-
-TEST(BarDock, KeepsTheLastStripAndReregistersAfterAShellNotification) {
-    FakeShell shell;
-    BarDock dock(shell);
-    dock.myBarDock(false, 4, 8, kOne);
-    dock.myBarDock(false, 4, 8, kOne);
-    EXPECT_EQ(shell.queried.left, 1912) << "the right strip's query starts from its last left side";
-    dock.myBarDock(false, 5, 8, kOne);
-    EXPECT_EQ(dock.Rectangle(), (Rect{1912, 0, 1920, 1080}));
-    shell.calls.clear();
-    dock.myBarDock(true, 3, 8, kOne);
-    EXPECT_EQ(shell.calls, "QN");
-    EXPECT_EQ(shell.moved, (Rect{0, 0, 8, 1080}));
 }
 
 TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38) {

@@ -12,47 +12,38 @@
 namespace kuvano {
 namespace {
 
-// A top-down 32-bit bitmap in a memory DC, its pixels read back as 0x00BBGGRR.
-class Bitmap {
-public:
-    explicit Bitmap(int side) : side_(side) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(info.bmiHeader), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
-        SelectObject(dc_, bitmap_);
+// A memory bitmap like the screen's, filled with one colour.
+struct Bitmap {
+    Bitmap(int side, COLORREF colour) {
+        const HDC screen = GetDC(nullptr);
+        bitmap = CreateCompatibleBitmap(screen, side, side);
+        ReleaseDC(nullptr, screen);
+        SelectObject(dc, bitmap);
+        Fill(side, colour);
     }
     ~Bitmap() {
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
     }
-    HDC Dc() const { return dc_; }
-    void Fill(COLORREF colour) const {
-        for (int i = 0; i < side_ * side_; ++i) pixels_[i] = RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour));
+    void Fill(int side, COLORREF colour) const {
+        const RECT all{0, 0, side, side};
+        const HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
     }
-    TColor At(int x, int y) const {
-        GdiFlush();
-        const uint32_t bgrx = pixels_[y * side_ + x];
-        return RGB(bgrx >> 16 & 0xFF, bgrx >> 8 & 0xFF, bgrx & 0xFF);
-    }
-
-private:
-    int side_;
-    HDC dc_ = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap_ = nullptr;
-    uint32_t* pixels_ = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap;
 };
 
 TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
     constexpr TColor kUntouched = 0x563412, kRed = 0x0000FF;
-    Bitmap target(40);
-    target.Fill(kUntouched);
+    const Bitmap target(40, kUntouched);
     TMyGauge gauge;
     gauge.Width = 32;
     gauge.Height = 8;
     gauge.SetForeColor(kRed);
-    gauge.SetShowText(false);
     gauge.SetProgress(50);
-    GdiGaugeCanvas canvas(target.Dc(), {4, 2}, nullptr);
+    GdiGaugeCanvas canvas(target.dc, {4, 2}, nullptr);
     gauge.Paint(canvas);
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 40; ++x) {
@@ -60,7 +51,7 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
             const bool inside = gx >= 0 && gx < 32 && gy >= 0 && gy < 8;
             const bool frame = gx == 0 || gx == 31 || gy == 0 || gy == 7;
             const TColor expected = !inside ? kUntouched : frame ? clBlack : gx < 15 ? kRed : clWhite;
-            EXPECT_EQ(target.At(x, y), expected) << x << "," << y;
+            EXPECT_EQ(GetPixel(target.dc, x, y), expected) << x << "," << y;
         }
     }
 }
@@ -106,7 +97,7 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
 TEST_F(SidebarWindowTest, DrawsTheMenuPicturesOverTheItemBackground) {
     ASSERT_TRUE(form4.Create(nullptr));
     const std::vector<PixelImage> pictures = PopupMenuPictures();
-    const Bitmap shown(20);
+    const Bitmap shown(20, 0);
     const RECT place{2, 3, 18, 19};
     for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
         if (kSidebarMenu[position].picture < 0) continue;
@@ -116,16 +107,16 @@ TEST_F(SidebarWindowTest, DrawsTheMenuPicturesOverTheItemBackground) {
         item.fMask = MIIM_ID | MIIM_DATA;
         ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), position, TRUE, &item));
         for (const auto& [background, state] : {std::pair{COLOR_MENU, 0u}, {COLOR_HIGHLIGHT, UINT{ODS_SELECTED}}}) {
-            shown.Fill(GetSysColor(background));
+            shown.Fill(20, GetSysColor(background));
             DRAWITEMSTRUCT draw{ODT_MENU, 0, item.wID, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(form4.Menu()),
-                                shown.Dc(), place, item.dwItemData};
+                                shown.dc, place, item.dwItemData};
             SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
             for (int y = 0; y < 20; ++y) {
                 for (int x = 0; x < 20; ++x) {
                     const POINT at{x, y};
                     const Rgba p = PtInRect(&place, at) ? picture.At(x - place.left, y - place.top) : Rgba{};
                     const COLORREF expected = p.a == 0 ? GetSysColor(background) : RGB(p.r, p.g, p.b);
-                    ASSERT_EQ(shown.At(x, y), expected) << "item " << position << " on " << background << " at " << x
+                    ASSERT_EQ(GetPixel(shown.dc, x, y), expected) << "item " << position << " on " << background << " at " << x
                                                         << "," << y;
                 }
             }

@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <numbers>
-#include <optional>
+#include <map>
 #include <stdexcept>
 
 namespace kuvano {
@@ -65,39 +65,31 @@ TEST(TrayPictures, AShapeWithABlackOutlineFilledWhereUsedOnATransparentCell) {
     }
 }
 
-// The used colour of one picture on squares of even and of odd x + y.
-struct SquareColours {
-    std::optional<Rgba> even, odd;
-    bool operator==(const SquareColours&) const = default;
-};
-
-SquareColours UsedColours(const PixelImage& picture) {
-    SquareColours colours;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            if (picture.At(x, y) == kWhite || !Opaque(picture, x, y) || Outline(picture, x, y)) continue;
-            std::optional<Rgba>& seen = (x + y) % 2 == 0 ? colours.even : colours.odd;
-            if (!seen) seen = picture.At(x, y);
-            EXPECT_EQ(picture.At(x, y), *seen) << x << "," << y;
-        }
-    }
-    return colours;
-}
-
 // Two levels share a colour, from red for a nearly full drive to grey for a
 // nearly empty one; levels 4 and 5 are a checkerboard of yellow and olive.
 TEST(TrayPictures, TheUsedColourChangesEveryTwoLevels) {
-    std::vector<SquareColours> bar;
-    for (const PixelImage& picture : TrayPictures(TrayIconKind::Bar)) bar.push_back(UsedColours(picture));
-    for (size_t level = 0; level < 14; ++level) {
-        ASSERT_TRUE(bar[level].even && bar[level].odd) << level;
-        EXPECT_EQ(bar[level].even == bar[level].odd, level / 2 != 2) << level;
-        EXPECT_TRUE(bar[level] == bar[level ^ 1]) << level;
-        EXPECT_TRUE(level % 2 == 0 || level == 13 || bar[level].even != bar[level + 1].even) << level;
+    std::map<std::pair<int, int>, Rgba> colours;  // by level and the parity of x + y
+    const std::vector<PixelImage> bars = TrayPictures(TrayIconKind::Bar);
+    for (int level = 0; level < 14; ++level) {
+        for (int y = 1; y < 15; ++y) {
+            for (int x = 2; x < 14; ++x) {
+                const Rgba pixel = bars[static_cast<size_t>(level)].At(x, y);
+                if (pixel == kWhite) continue;
+                const auto [seen, first] = colours.try_emplace({level, (x + y) % 2}, pixel);
+                EXPECT_EQ(pixel, seen->second) << level << " at " << x << "," << y;
+            }
+        }
     }
-    EXPECT_EQ(bar[0].even, (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(bar[4], (SquareColours{Rgba{255, 255, 0, 255}, Rgba{128, 128, 0, 255}}));
-    EXPECT_EQ(bar[13].even, (Rgba{128, 128, 128, 255}));
+    ASSERT_EQ(colours.size(), 28u);
+    const auto colour = [&colours](int level, int parity) { return colours.at({level, parity}); };
+    for (int level = 0; level < 14; ++level) {
+        EXPECT_EQ(colour(level, 0) == colour(level, 1), level / 2 != 2) << level;
+        EXPECT_TRUE(colour(level, 0) == colour(level ^ 1, 0) && colour(level, 1) == colour(level ^ 1, 1)) << level;
+        EXPECT_TRUE(level % 2 == 0 || level == 13 || colour(level, 0) != colour(level + 1, 0)) << level;
+    }
+    EXPECT_EQ(colour(0, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(std::pair(colour(4, 0), colour(4, 1)), std::pair(Rgba{255, 255, 0, 255}, Rgba{128, 128, 0, 255}));
+    EXPECT_EQ(colour(13, 0), (Rgba{128, 128, 128, 255}));
     EXPECT_THROW(TrayPictures(static_cast<TrayIconKind>(3)), std::invalid_argument);
 }
 
