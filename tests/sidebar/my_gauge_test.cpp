@@ -94,15 +94,5 @@ TEST(TMyGaugePaint, PiesGrowClockwiseFromTwelveOverAWhiteDisc) {
     }
 }
 
-TEST(TMyGauge, AClickNeedsThePressAndTheReleaseOnTheControl) {
-    TMyGauge gauge;
-    EXPECT_FALSE(gauge.LeftButtonUp(true));  // pressed elsewhere, released here
-    gauge.LeftButtonDown();
-    EXPECT_FALSE(gauge.LeftButtonUp(false));  // dragged away before the release
-    gauge.LeftButtonDown();
-    EXPECT_TRUE(gauge.LeftButtonUp(true));
-    EXPECT_FALSE(gauge.LeftButtonUp(true));
-}
-
 }  // namespace
 }  // namespace kuvano

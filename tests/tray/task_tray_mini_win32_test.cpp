@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -49,25 +48,6 @@ struct OwnerForm {
     static inline HWND drawnBy = nullptr;
     HWND handle;
 };
-
-// Notifications name their component by identifier; a destroyed one is never found again.
-TEST(TTaskTrayMini, HandsEachNotificationToTheComponentItNames) {
-    OwnerForm owner;
-    std::string clicks;
-    TTaskTrayMini first(owner.handle), second(owner.handle);
-    auto gone = std::make_unique<TTaskTrayMini>(owner.handle);
-    const int32_t goneIdentifier = gone->Identifier();
-    for (auto [tray, name] : {std::pair{&first, '1'}, {&second, '2'}, {gone.get(), 'X'}}) {
-        tray->OnMouseUp = [&clicks, name](const TrayMouseEvent& e) {
-            clicks += {name, e.button == TrayMouseButton::Left ? 'L' : '?'};
-        };
-    }
-    gone.reset();
-    for (int32_t identifier : {second.Identifier(), goneIdentifier, 999, first.Identifier()}) {
-        owner.Notify(identifier, WM_LBUTTONUP);
-    }
-    EXPECT_EQ(clicks, "2L1L");
-}
 
 // The menu's owner is the callback window, which must hand the item pictures
 // on to the command window: otherwise the tray's menu would show none.
