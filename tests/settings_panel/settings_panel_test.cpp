@@ -30,8 +30,8 @@ TEST_F(SettingsPanelTest, ListsRemovableAndFixedDrivesAndMarksOnlyAKnownUnitAndK
     const PanelView view = panel.Refresh(u",");
     EXPECT_EQ(view.edDrive, u"C");
     EXPECT_EQ(view.lines, (std::vector<std::u16string>{u"C o------------- 空き=100/100バイト System (C:)",
-                                                        u"E oooooooooooooo 空き=0/0バイト USB (E:)",
-                                                        u"G oooooooooo---- 空き=25/100バイト "}));
+                                                       u"E oooooooooooooo 空き=0/0バイト USB (E:)",
+                                                       u"G oooooooooo---- 空き=25/100バイト "}));
     const std::tuple<int32_t, std::optional<int>, int32_t, std::optional<int>> marks[] = {
         {0, 0, 2, 2}, {3, 3, 0, 0}, {4, std::nullopt, 3, std::nullopt}, {-1, std::nullopt, -1, std::nullopt}};
     for (const auto& [tani, unitButton, syurui, kindButton] : marks) {

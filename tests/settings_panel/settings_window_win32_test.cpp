@@ -87,7 +87,7 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
         keys[change.heldKey] = 0x80;
         SetKeyboardState(keys);
         SendMessageW(Control(TForm2::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);  // each from the same start
-        SendMessageW(edit, EM_SETSEL, 0, -1);  // all of it, for the deleting ways
+        SendMessageW(edit, EM_SETSEL, 0, -1);                                      // all of it, for the deleting ways
         for (const auto& [message, wParam, lParam] : change.messages) SendMessageW(edit, message, wParam, lParam);
         keys[change.heldKey] = 0;
         SetKeyboardState(keys);
@@ -102,7 +102,8 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
     GetClientRect(arrows, &area);
     SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
     SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
-    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 2, 0, 8})) << "a key, a set position, a click below";
+    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 2, 0, 8}))
+        << "a key, a set position, a click below";
 }
 
 // Opened as the menu opens it, the panel has the focus on its first control,
@@ -118,14 +119,13 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
     BringToFront(form2.Handle());
     SendMessageW(form2.Handle(), WM_TIMER, TForm2::kSeteiTimer, 0);
     using F = TForm2;
-    const std::pair<int, int> stops[] = {  // the first control of each stop, and how many it holds
-        {F::kMemo1, 1},          {F::kEdDrive, 1},            {F::kFirstUnitButton, 4},    {F::kFirstKindButton, 3},
-        {F::kBitBtn1, 1},        {F::kListBox1, 1},           {F::kFirstDigitEdit, 1},     {F::kFirstDigitEdit + 1, 1},
-        {F::kFirstDigitEdit + 2, 1}, {F::kFirstDigitEdit + 3, 1}, {F::kFirstDigitEdit + 4, 1}, {F::kFirstDigitEdit + 5, 1},
-        {F::kMemo1, 1},  // and round again
-    };
+    // The first control of each stop; a group of radio buttons is one stop.
+    std::vector<int> stops{F::kMemo1, F::kEdDrive, F::kFirstUnitButton, F::kFirstKindButton, F::kBitBtn1, F::kListBox1};
+    for (int digit = 0; digit < 6; ++digit) stops.push_back(F::kFirstDigitEdit + digit);
+    stops.push_back(F::kMemo1);  // and round again
     HWND list = nullptr;
-    for (const auto& [first, count] : stops) {
+    for (const int first : stops) {
+        const int count = first == F::kFirstUnitButton ? 4 : first == F::kFirstKindButton ? 3 : 1;
         const int id = GetDlgCtrlID(GetFocus());
         EXPECT_TRUE(id >= first && id < first + count) << first << " expected, focus on " << id;
         if (id == TForm2::kListBox1) {

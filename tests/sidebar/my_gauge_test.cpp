@@ -19,7 +19,9 @@ struct RecordingCanvas final : GaugeCanvas {
         Surface(std::vector<Call>* log) : calls(log) {}
         void FillRect(const Rect& r, TColor c) override { Note({'F', r, {}, {}, c}); }
         void Ellipse(const Rect& r, TColor, TColor brush) override { Note({'E', r, {}, {}, brush}); }
-        void Pie(const Rect& r, Point from, Point to, TColor, TColor brush) override { Note({'P', r, from, to, brush}); }
+        void Pie(const Rect& r, Point from, Point to, TColor, TColor brush) override {
+            Note({'P', r, from, to, brush});
+        }
         void Line(Point, Point, TColor) override { Note({'L'}); }
         Size TextExtent(std::u16string_view) override { return {}; }
         void Text(Point, std::u16string_view, const Rect&, TColor) override { Note({'T'}); }
@@ -66,15 +68,18 @@ TEST(TMyGaugePaint, BarsFillTheirShareInsideTheFrame) {
         int32_t progress;
         std::vector<Rect> fills;  // the background, then the filled part
     } cases[] = {
-        {gkHorizontalBar, 100, {wide, {1, 1, 31, 7}}}, {gkHorizontalBar, 50, {wide, {1, 1, 15, 7}}},
-        {gkHorizontalBar, 3, {wide}},  // 31 x 0.03 truncates to 0
+        {gkHorizontalBar, 100, {wide, {1, 1, 31, 7}}},
+        {gkHorizontalBar, 50, {wide, {1, 1, 15, 7}}},
+        {gkHorizontalBar, 3, {wide}},                 // 31 x 0.03 truncates to 0
         {gkVerticalBar, 100, {tall, {1, 1, 7, 31}}},  // capped at 30
-        {gkVerticalBar, 50, {tall, {1, 16, 7, 31}}},   {gkVerticalBar, 0, {tall, {1, 31, 7, 31}}},  // an empty rectangle
+        {gkVerticalBar, 50, {tall, {1, 16, 7, 31}}},
+        {gkVerticalBar, 0, {tall, {1, 31, 7, 31}}},  // an empty rectangle
     };
     for (const auto& c : cases) {
         const bool wideBar = c.kind == gkHorizontalBar;
         std::vector<Rect> fills;
-        for (const Call& fill : Painted(c.kind, wideBar ? 32 : 8, wideBar ? 8 : 32, TBorderStyle::bsSingle, c.progress).Of('F')) {
+        for (const Call& fill :
+             Painted(c.kind, wideBar ? 32 : 8, wideBar ? 8 : 32, TBorderStyle::bsSingle, c.progress).Of('F')) {
             fills.push_back(fill.rect);
         }
         EXPECT_EQ(fills, c.fills) << static_cast<int>(c.kind) << " at " << c.progress;

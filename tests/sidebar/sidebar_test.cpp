@@ -57,7 +57,8 @@ TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
         BarDock dock(shell);
         dock.myBarDock(false, c.iti, c.thickness, c.monitors);
         EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved, shell.calls),
-                  std::tie(c.strip, c.strip, c.strip, c.calls)) << c.iti;
+                  std::tie(c.strip, c.strip, c.strip, c.calls))
+            << c.iti;
     }
 }
 
@@ -76,8 +77,10 @@ TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38) {
 }
 
 TEST(SidebarNumbers, FreePercentRoundsHalvesToEvenAndTheHintCountsBytesForAnUnknownUnit) {
-    const std::tuple<int64_t, int64_t, int32_t> percents[] = {{1, 200, 0}, {3, 200, 2}, {300, 100, 100}, {5, 0, 0}, {-5, 100, 0}};
-    for (const auto& [freeBytes, totalBytes, percent] : percents) EXPECT_EQ(FreePercent(freeBytes, totalBytes), percent);
+    const std::tuple<int64_t, int64_t, int32_t> percents[] = {
+        {1, 200, 0}, {3, 200, 2}, {300, 100, 100}, {5, 0, 0}, {-5, 100, 0}};
+    for (const auto& [freeBytes, totalBytes, percent] : percents)
+        EXPECT_EQ(FreePercent(freeBytes, totalBytes), percent);
     EXPECT_EQ(SidebarHint('D', 0, 1'234'567, 9'876'543, u"."), u"D:空き/全[B]=1.234.567/9.876.543");
     EXPECT_EQ(SidebarHint('E', 4, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
     EXPECT_EQ(SidebarHint('E', -1, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
@@ -108,7 +111,7 @@ TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheCh
     EXPECT_EQ(std::tie(gauges.BarDrives[0], gauges.BarDrives[1]), std::tuple("C", "E"));
     EXPECT_FALSE(gauges.BarGauges[2].Visible);
     EXPECT_EQ(gauges.BarGauges[0].Progress(), 75);
-    EXPECT_EQ(gauges.BarGauges[0].ForeColor(), LevelColors[4]);  // 3.5 steps free, to even
+    EXPECT_EQ(gauges.BarGauges[0].ForeColor(), LevelColors[4]);   // 3.5 steps free, to even
     EXPECT_EQ(gauges.BarGauges[1].ForeColor(), LevelColors[10]);  // 10.5 steps free, to even
     EXPECT_EQ(gauges.BarGauges[0].Hint, u"C:空き/全[GB]=0/0");
     settings.tani = 0;  // only the hints change
@@ -127,7 +130,8 @@ TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
     for (int tick = 0; tick < 4; ++tick) {
         EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
         const TMyGauge& c = gauges.BarGauges[0];
-        EXPECT_EQ(std::tuple(c.ForeColor(), c.Progress()), tick % 2 ? std::tuple(LevelColors[4], 75) : std::tuple(clWhite, 100));
+        EXPECT_EQ(std::tuple(c.ForeColor(), c.Progress()),
+                  tick % 2 ? std::tuple(LevelColors[4], 75) : std::tuple(clWhite, 100));
         EXPECT_EQ(c.Hint, u"C:空き/全[GB]=0/0");
     }
 }

@@ -78,7 +78,8 @@ protected:
 // The shell docks a new toolbar beside those it holds on the edge.
 TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskbar) {
     ASSERT_TRUE(form4.Create(nullptr));
-    EXPECT_TRUE(GetClassLongPtrW(form4.Handle(), GCL_STYLE) & CS_DBLCLKS) << "else a double click's second press clicks";
+    EXPECT_TRUE(GetClassLongPtrW(form4.Handle(), GCL_STYLE) & CS_DBLCLKS)
+        << "else a double click's second press clicks";
     ASSERT_EQ(LeftOfANewSidebar(), 8);
     APPBARDATA forget{};
     forget.cbSize = sizeof(forget);
@@ -108,16 +109,17 @@ TEST_F(SidebarWindowTest, DrawsTheMenuPicturesOverTheItemBackground) {
         ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), position, TRUE, &item));
         for (const auto& [background, state] : {std::pair{COLOR_MENU, 0u}, {COLOR_HIGHLIGHT, UINT{ODS_SELECTED}}}) {
             shown.Fill(20, GetSysColor(background));
-            DRAWITEMSTRUCT draw{ODT_MENU, 0, item.wID, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(form4.Menu()),
-                                shown.dc, place, item.dwItemData};
+            DRAWITEMSTRUCT draw{ODT_MENU,       0,     item.wID,
+                                ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(form4.Menu()),
+                                shown.dc,       place, item.dwItemData};
             SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
             for (int y = 0; y < 20; ++y) {
                 for (int x = 0; x < 20; ++x) {
                     const POINT at{x, y};
                     const Rgba p = PtInRect(&place, at) ? picture.At(x - place.left, y - place.top) : Rgba{};
                     const COLORREF expected = p.a == 0 ? GetSysColor(background) : RGB(p.r, p.g, p.b);
-                    ASSERT_EQ(GetPixel(shown.dc, x, y), expected) << "item " << position << " on " << background << " at " << x
-                                                        << "," << y;
+                    ASSERT_EQ(GetPixel(shown.dc, x, y), expected)
+                        << "item " << position << " on " << background << " at " << x << "," << y;
                 }
             }
         }

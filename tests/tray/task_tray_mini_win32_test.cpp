@@ -40,7 +40,10 @@ struct OwnerForm {
                 drawnBy = window;
                 SetTimer(window, 1, 10, nullptr);  // closes the menu from inside its loop
                 return TRUE;
-            case WM_TIMER: KillTimer(window, 1); EndMenu(); return 0;
+            case WM_TIMER:
+                KillTimer(window, 1);
+                EndMenu();
+                return 0;
             default: return DefWindowProcW(window, message, wParam, lParam);
         }
     }
@@ -84,7 +87,8 @@ TEST(TTaskTrayMini, TellsTheShellOnlyOfANewPictureOrTip) {
     tray.SetIcon(TTaskTrayMini::kModify, level, u"C 9");
     tray.SetIcon(TTaskTrayMini::kModify, warning, u"C 9");
     tray.SetIcon(TTaskTrayMini::kModify, warning, u"C 9");
-    const decltype(sent) expected{{NIM_ADD, level, L"C 10"}, {NIM_MODIFY, level, L"C 9"}, {NIM_MODIFY, warning, L"C 9"}};
+    const decltype(sent) expected{
+        {NIM_ADD, level, L"C 10"}, {NIM_MODIFY, level, L"C 9"}, {NIM_MODIFY, warning, L"C 9"}};
     EXPECT_EQ(sent, expected);
 }
 

@@ -13,8 +13,9 @@ namespace {
 // A wiring with a handler for `action` alone, all gates open or all closed.
 TrayWiring Only(TrayAction action, bool gatesOpen) {
     using enum TrayAction;
-    return {action == MouseUp, action == MouseDown, action == MiddleUp, action == MiddleDown, action == Popup,
-            gatesOpen,         gatesOpen,           gatesOpen,          gatesOpen};
+    return {action == MouseUp, action == MouseDown, action == MiddleUp, action == MiddleDown,
+            action == Popup,   gatesOpen,           gatesOpen,          gatesOpen,
+            gatesOpen};
 }
 
 TEST(TrayActionFor, EachMouseMessageReachesOnlyItsOwnHandlerThroughItsGate) {
@@ -79,9 +80,10 @@ protected:
 
 TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnknownKind) {
     settings.tani = 0;
-    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {
-        {0, TrayPictureChoice{TrayIconKind::Bar, 7}}, {2, TrayPictureChoice{TrayIconKind::Star, 7}},
-        {3, std::nullopt}, {-1, std::nullopt}};
+    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {{0, TrayPictureChoice{TrayIconKind::Bar, 7}},
+                                                                          {2, TrayPictureChoice{TrayIconKind::Star, 7}},
+                                                                          {3, std::nullopt},
+                                                                          {-1, std::nullopt}};
     for (const auto& [syurui, picture] : cases) {
         settings.syurui = syurui;
         const TrayUpdate update = Tick();
