@@ -32,11 +32,11 @@ bool Used(TrayIconKind kind, int level, int x, int y) {
 
 // The design's shape: a bar clear of the sides, a disc, a star (mirrored,
 // touching the top and the sides, on two feet).
-bool InShape(TrayIconKind kind, const PixelImage& star, int x, int y) {
+bool InShape(TrayIconKind kind, const PixelImage& shape, int x, int y) {
     switch (kind) {
         case TrayIconKind::Bar: return x >= 1 && x <= 14;
         case TrayIconKind::Pie: return std::hypot(x + 0.5 - 8, y + 0.5 - 8) < 7.7;
-        default: return Opaque(star, 15 - x, y) && (x != 7 || y < 15) && (x != 6 || y > 0);
+        default: return Opaque(shape, 15 - x, y) && (x != 7 || y < 15) && (x != 6 || y > 0);
     }
 }
 
