@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "platform/dialog_keys_win32.h"
 #include "platform/form_helpers_win32.h"
@@ -16,24 +16,9 @@
 namespace kuvano {
 namespace {
 
-class SettingsWindowTest : public ::testing::Test {
-protected:
-    SettingsWindowTest() {
-        settings.tenm4 = 3;
-        settings.tenm6 = 9;
-        EXPECT_TRUE(form2.Create(nullptr));
-    }
-    HWND DigitUpDown(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + digit); }
-    HWND DigitEdit(int digit) const { return GetDlgItem(form2.Handle(), TForm2::kFirstDigitEdit + digit); }
-
-    Settings settings;
-    testing::FakeDrivePlatform drives;
-    TForm2 form2{settings, drives};
-};
-
 std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    wchar_t text[64]{};
+    GetWindowTextW(window, text, 64);
     return text;
 }
 
@@ -58,79 +43,67 @@ void PutOnClipboard(const wchar_t* text) {
     CloseClipboard();
 }
 
-// The warning follows the digit controls however a digit changes, though
-// it no longer asks the controls on every refresh.
-TEST_F(SettingsWindowTest, DigitsStartFromTheSettings) {
-    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{0, 0, 0, 3, 0, 9}));
-}
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    SettingsWindowTest() {
+        settings.tenm4 = 3;
+        settings.tenm6 = 9;
+        EXPECT_TRUE(form2.Create(nullptr));
+    }
+    HWND Control(int id) const { return GetDlgItem(form2.Handle(), id); }
 
-TEST_F(SettingsWindowTest, DigitsFollowArrowKeysSetPositionsAndArrowClicks) {
-    SendMessageW(DigitEdit(3), WM_KEYDOWN, VK_UP, 0);
-    SendMessageW(DigitEdit(3), WM_KEYUP, VK_UP, 0);
-    EXPECT_EQ(form2.CurrentWarningDigits()[3], 4) << "the up key";
-
-    SendMessageW(DigitUpDown(0), UDM_SETPOS32, 0, 7);
-    EXPECT_EQ(form2.CurrentWarningDigits()[0], 7) << "a position set from outside";
-
-    RECT arrows{};
-    GetClientRect(DigitUpDown(5), &arrows);
-    const LPARAM lowerArrow = MAKELPARAM(arrows.right / 2, arrows.bottom * 3 / 4);
-    SendMessageW(DigitUpDown(5), WM_LBUTTONDOWN, MK_LBUTTON, lowerArrow);
-    SendMessageW(DigitUpDown(5), WM_LBUTTONUP, 0, lowerArrow);
-    EXPECT_EQ(form2.CurrentWarningDigits()[5], 8) << "a click on the lower arrow";
-
-    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 4, 0, 8}));
-}
-
-// One way of changing an edit box's text: the messages it gets, with a
-// modifier key held down.
-struct TextChange {
-    const char* name;
-    BYTE heldKey;
-    std::vector<MSG> messages;
+    Settings settings;
+    testing::FakeDrivePlatform drives;
+    TForm2 form2{settings, drives};
 };
 
-// Only the arrows change a digit: every other way would leave the box
-// showing what the warning does not use.
-TEST_F(SettingsWindowTest, DigitsRefuseEveryChangeButTheArrows) {
-    const HWND edit = DigitEdit(3);
-    const auto key = [edit](UINT message, WPARAM wParam, LPARAM lParam = 0) {
-        return MSG{edit, message, wParam, lParam, 0, {}};
-    };
-    const std::vector<TextChange> changes{
-        {"a typed digit", 0, {key(WM_KEYDOWN, '5'), key(WM_CHAR, '5')}},
-        {"Delete", 0, {key(WM_KEYDOWN, VK_DELETE)}},
-        {"Backspace", 0, {key(WM_KEYDOWN, VK_BACK), key(WM_CHAR, VK_BACK)}},
-        {"Ctrl+V", VK_CONTROL, {key(WM_KEYDOWN, 'V'), key(WM_CHAR, 0x16)}},
-        {"Shift+Insert", VK_SHIFT, {key(WM_KEYDOWN, VK_INSERT)}},
-        {"Ctrl+X", VK_CONTROL, {key(WM_KEYDOWN, 'X'), key(WM_CHAR, 0x18)}},
-        {"Shift+Delete", VK_SHIFT, {key(WM_KEYDOWN, VK_DELETE)}},
-        {"WM_PASTE", 0, {key(WM_PASTE, 0)}},
-        {"WM_CUT", 0, {key(WM_CUT, 0)}},
-        {"WM_CLEAR", 0, {key(WM_CLEAR, 0)}},
-        {"WM_IME_CHAR", 0, {key(WM_IME_CHAR, '5')}},
-        {"WM_UNICHAR", 0, {key(WM_UNICHAR, '5')}},
-        {"EM_REPLACESEL", 0, {key(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"5"))}},
-        {"WM_SETTEXT of nothing", 0, {key(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""))}},
-        {"WM_SETTEXT out of range", 0, {key(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12"))}},
+// Only the arrows change a digit: any other way would leave the box showing
+// what the warning does not use. The warning follows the arrows, though it
+// no longer asks the boxes on every refresh.
+TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheArrows) {
+    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{0, 0, 0, 3, 0, 9}));
+    const HWND edit = Control(TForm2::kFirstDigitEdit + 3);
+    const struct {
+        const char* name;
+        BYTE heldKey;
+        std::vector<std::tuple<UINT, WPARAM, LPARAM>> messages;
+    } changes[] = {
+        {"a typed digit", 0, {{WM_KEYDOWN, '5', 0}, {WM_CHAR, '5', 0}}},
+        {"Delete", 0, {{WM_KEYDOWN, VK_DELETE, 0}}},
+        {"Backspace", 0, {{WM_KEYDOWN, VK_BACK, 0}, {WM_CHAR, VK_BACK, 0}}},
+        {"Ctrl+V", VK_CONTROL, {{WM_KEYDOWN, 'V', 0}, {WM_CHAR, 0x16, 0}}},
+        {"Shift+Insert", VK_SHIFT, {{WM_KEYDOWN, VK_INSERT, 0}}},
+        {"Ctrl+X", VK_CONTROL, {{WM_KEYDOWN, 'X', 0}, {WM_CHAR, 0x18, 0}}},
+        {"Shift+Delete", VK_SHIFT, {{WM_KEYDOWN, VK_DELETE, 0}}},
+        {"paste, cut and clear", 0, {{WM_PASTE, 0, 0}, {WM_CUT, 0, 0}, {WM_CLEAR, 0, 0}}},
+        {"IME and Unicode characters", 0, {{WM_IME_CHAR, '5', 0}, {WM_UNICHAR, '5', 0}}},
+        {"EM_REPLACESEL", 0, {{EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"5")}}},
+        {"WM_SETTEXT of nothing", 0, {{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")}}},
+        {"WM_SETTEXT out of range", 0, {{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12")}}},
     };
     PutOnClipboard(L"5");
-    for (const TextChange& change : changes) {
+    for (const auto& change : changes) {
         BYTE keys[256]{};
         keys[change.heldKey] = 0x80;
         SetKeyboardState(keys);
-        SendMessageW(DigitUpDown(3), UDM_SETPOS32, 0, 3);  // each way from the same start
-        SendMessageW(edit, EM_SETSEL, 0, -1);              // all of it, for the deleting ways
-        for (const MSG& message : change.messages) SendMessageW(edit, message.message, message.wParam, message.lParam);
-        const BYTE released[256]{};
-        SetKeyboardState(const_cast<BYTE*>(released));
+        SendMessageW(Control(TForm2::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);  // each from the same start
+        SendMessageW(edit, EM_SETSEL, 0, -1);                                      // all of it, for the deleting ways
+        for (const auto& [message, wParam, lParam] : change.messages) SendMessageW(edit, message, wParam, lParam);
+        keys[change.heldKey] = 0;
+        SetKeyboardState(keys);
         EXPECT_EQ(TextOf(edit), L"3") << change.name;
         EXPECT_EQ(form2.CurrentWarningDigits()[3], 3) << change.name;
     }
-
     SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(TextOf(edit), L"2") << "the down key still changes it";
-    EXPECT_EQ(form2.CurrentWarningDigits()[3], 2);
+    SendMessageW(Control(TForm2::kFirstDigitUpDown), UDM_SETPOS32, 0, 7);
+    const HWND arrows = Control(TForm2::kFirstDigitUpDown + 5);
+    RECT area{};
+    GetClientRect(arrows, &area);
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
+    SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
+    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 2, 0, 8}))
+        << "a key, a set position, a click below";
 }
 
 // Opened as the menu opens it, the panel has the focus on its first control,
@@ -145,27 +118,16 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
     ShowWindow(form2.Handle(), SW_SHOW);
     BringToFront(form2.Handle());
     SendMessageW(form2.Handle(), WM_TIMER, TForm2::kSeteiTimer, 0);
-    struct Stop {
-        const char* name;
-        int firstId;
-        int lastId;
-    };
-    std::vector<Stop> order{
-        {"Memo1", TForm2::kMemo1, TForm2::kMemo1},
-        {"edDrive", TForm2::kEdDrive, TForm2::kEdDrive},
-        {"GroupBox1", TForm2::kFirstUnitButton, TForm2::kFirstUnitButton + 3},
-        {"GroupBox2", TForm2::kFirstKindButton, TForm2::kFirstKindButton + 2},
-        {"BitBtn1", TForm2::kBitBtn1, TForm2::kBitBtn1},
-        {"ListBox1", TForm2::kListBox1, TForm2::kListBox1},
-    };
-    for (int digit = 0; digit < 6; ++digit) {
-        order.push_back({"a SpinEdit", TForm2::kFirstDigitEdit + digit, TForm2::kFirstDigitEdit + digit});
-    }
-    order.push_back({"Memo1 again", TForm2::kMemo1, TForm2::kMemo1});
+    using F = TForm2;
+    // The first control of each stop; a group of radio buttons is one stop.
+    std::vector<int> stops{F::kMemo1, F::kEdDrive, F::kFirstUnitButton, F::kFirstKindButton, F::kBitBtn1, F::kListBox1};
+    for (int digit = 0; digit < 6; ++digit) stops.push_back(F::kFirstDigitEdit + digit);
+    stops.push_back(F::kMemo1);  // and round again
     HWND list = nullptr;
-    for (const Stop& stop : order) {
+    for (const int first : stops) {
+        const int count = first == F::kFirstUnitButton ? 4 : first == F::kFirstKindButton ? 3 : 1;
         const int id = GetDlgCtrlID(GetFocus());
-        EXPECT_TRUE(id >= stop.firstId && id <= stop.lastId) << stop.name << " expected, focus on " << id;
+        EXPECT_TRUE(id >= first && id < first + count) << first << " expected, focus on " << id;
         if (id == TForm2::kListBox1) {
             list = GetFocus();
             PressKey(VK_DOWN);
@@ -173,16 +135,13 @@ TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
         }
         PressKey(VK_TAB);
     }
-
-    ASSERT_NE(list, nullptr) << "Tab never reached the drive list";
-    const LRESULT chosen = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    ASSERT_NE(chosen, LB_ERR);
     EXPECT_EQ(settings.drivenam, "Z") << "End chose the last drive";
-    EXPECT_EQ(TextOf(GetDlgItem(form2.Handle(), TForm2::kEdDrive)), L"Z");
-    RECT shown{};
-    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(TextOf(Control(TForm2::kEdDrive)), L"Z");
+    ASSERT_NE(list, nullptr) << "Tab never reached the drive list";
+    RECT shown{}, box{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(SendMessageW(list, LB_GETCURSEL, 0, 0)),
+                 reinterpret_cast<LPARAM>(&shown));
     MapWindowPoints(list, GetParent(list), reinterpret_cast<POINT*>(&shown), 2);
-    RECT box{};
     GetClientRect(GetParent(list), &box);
     EXPECT_TRUE(shown.top >= 0 && shown.bottom <= box.bottom) << "the chosen line lies out of sight";
 }

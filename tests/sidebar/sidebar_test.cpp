@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "sidebar/bar_dock.h"
+#include "sidebar/sidebar_gauges.h"
+#include "support/fake_drive_platform.h"
+#include "support/fake_warning_digits.h"
+
+namespace kuvano {
+namespace {
+
+// A shell that keeps a strip clear of a taskbar at the top or the bottom by
+// cutting it short; the dock must then restore the strip's thickness.
+struct FakeShell final : AppBarShell {
+    int topTaskbarEnd = 0, bottomTaskbarStart = 1 << 30;
+    std::string calls;  // Q QueryPos, S SetPos
+    Rect reserved{}, moved{};
+    void New() override {}
+    void Remove() override {}
+    void QueryPos(AppBarEdge edge, Rect& rc) override {
+        calls += 'Q';
+        if (edge == AppBarEdge::Top) rc.top = std::max(rc.top, topTaskbarEnd);
+        if (edge == AppBarEdge::Bottom) rc.bottom = std::min(rc.bottom, bottomTaskbarStart);
+    }
+    void SetPos(AppBarEdge, Rect& rc) override {
+        calls += 'S';
+        reserved = rc;
+    }
+    void MoveWindow(const Rect& rc) override { moved = rc; }
+};
+
+const std::vector<MonitorRect> kOne{{0, 0, 1920, 1080}};
+
+// The top and bottom strips end at the first monitor's width and the bottom
+// one is counted from its height, wherever that monitor starts; the right
+// one ends at the monitors' total width.
+TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
+    const struct {
+        int32_t iti, thickness;
+        std::vector<MonitorRect> monitors;
+        int topTaskbarEnd, bottomTaskbarStart;
+        Rect strip;
+        std::string calls;
+    } cases[] = {
+        {3, 8, kOne, 0, 1 << 30, {0, 0, 8, 1080}, "QS"},
+        {1, 32, kOne, 40, 1 << 30, {0, 40, 1920, 72}, "QS"},
+        {2, 8, kOne, 0, 1040, {0, 1032, 1920, 1040}, "QS"},
+        {2, 8, {{100, 50, 800, 600}}, 0, 1 << 30, {100, 592, 800, 600}, "QS"},
+        {4, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, 1 << 30, {3832, 100, 3840, 1200}, "QS"},
+        {0, 8, kOne, 0, 1 << 30, {}, "S"},  // an unknown edge proposes nothing
+        {5, 8, kOne, 0, 1 << 30, {}, "S"},
+        {1, 8, {}, 0, 1 << 30, {}, "S"},  // nor does a missing monitor list
+    };
+    for (const auto& c : cases) {
+        FakeShell shell;
+        shell.topTaskbarEnd = c.topTaskbarEnd;
+        shell.bottomTaskbarStart = c.bottomTaskbarStart;
+        BarDock dock(shell);
+        dock.myBarDock(false, c.iti, c.thickness, c.monitors);
+        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved, shell.calls),
+                  std::tie(c.strip, c.strip, c.strip, c.calls))
+            << c.iti;
+    }
+}
+
+TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38) {
+    using enum TMyGaugeKind;
+    using enum TBorderStyle;
+    const std::tuple<int32_t, bool, int, std::optional<GaugeLayout>> cases[] = {
+        {1, false, 0, GaugeLayout{gkHorizontalBar, bsSingle, 5, 0, 32, 8}},
+        {2, true, 23, GaugeLayout{gkPie, bsNone, 879, 0, 32, 32}},
+        {3, false, 1, GaugeLayout{gkVerticalBar, bsSingle, 0, 43, 8, 32}},
+        {4, true, 0, GaugeLayout{gkPie, bsNone, 0, 5, 32, 32}},
+        {0, false, 0, std::nullopt},
+        {5, true, 0, std::nullopt},
+    };
+    for (const auto& [iti, pies, slot, layout] : cases) EXPECT_EQ(GaugeGeometry(iti, pies, slot), layout) << iti;
+}
+
+TEST(SidebarNumbers, FreePercentRoundsHalvesToEvenAndTheHintCountsBytesForAnUnknownUnit) {
+    const std::tuple<int64_t, int64_t, int32_t> percents[] = {
+        {1, 200, 0}, {3, 200, 2}, {300, 100, 100}, {5, 0, 0}, {-5, 100, 0}};
+    for (const auto& [freeBytes, totalBytes, percent] : percents)
+        EXPECT_EQ(FreePercent(freeBytes, totalBytes), percent);
+    EXPECT_EQ(SidebarHint('D', 0, 1'234'567, 9'876'543, u"."), u"D:空き/全[B]=1.234.567/9.876.543");
+    EXPECT_EQ(SidebarHint('E', 4, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+    EXPECT_EQ(SidebarHint('E', -1, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+}
+
+// Where slots 0 and 1 sit on the default strip: bars at the left edge.
+constexpr Rect kSlot0{0, 5, 8, 37}, kSlot1{0, 43, 8, 75};
+
+class SidebarGaugesTest : public ::testing::Test {
+protected:
+    SidebarGaugesTest() {
+        drives.drives[u"C:\\"] = {DriveKind::Fixed, {25, 100}, u""};
+        drives.drives[u"D:\\"] = {DriveKind::CdRom, {0, 100}, u""};  // not watched
+        drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
+    }
+
+    Settings settings;
+    testing::FakeDrivePlatform drives;
+    testing::FakeWarningDigits digits;
+    LowSpaceWarning warning{digits};
+    SidebarGauges gauges{settings, drives, warning};
+};
+
+// Present drives take the slots in letter order, filled by their used share;
+// a gauge is named for repaint only when its picture changed.
+TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheChangedForRepaint) {
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    EXPECT_EQ(std::tie(gauges.BarDrives[0], gauges.BarDrives[1]), std::tuple("C", "E"));
+    EXPECT_FALSE(gauges.BarGauges[2].Visible);
+    EXPECT_EQ(gauges.BarGauges[0].Progress(), 75);
+    EXPECT_EQ(gauges.BarGauges[0].ForeColor(), LevelColors[4]);   // 3.5 steps free, to even
+    EXPECT_EQ(gauges.BarGauges[1].ForeColor(), LevelColors[10]);  // 10.5 steps free, to even
+    EXPECT_EQ(gauges.BarGauges[0].Hint, u"C:空き/全[GB]=0/0");
+    settings.tani = 0;  // only the hints change
+    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{});
+    drives.drives[u"E:\\"].space = {50, 100};
+    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{kSlot1});
+    drives.drives.erase(u"C:\\");  // E moves up and its old place empties
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    EXPECT_EQ(gauges.BarDrives[0], "E");
+    settings.enGrf = true;  // a pie is wider: the old place and the new one
+    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
+}
+
+TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
+    digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
+    for (int tick = 0; tick < 4; ++tick) {
+        EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
+        const TMyGauge& c = gauges.BarGauges[0];
+        EXPECT_EQ(std::tuple(c.ForeColor(), c.Progress()),
+                  tick % 2 ? std::tuple(LevelColors[4], 75) : std::tuple(clWhite, 100));
+        EXPECT_EQ(c.Hint, u"C:空き/全[GB]=0/0");
+    }
+}
+
+// The system tells a double click as a press, a release, a double-click
+// message and a release: one explorer, not two.
+TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
+    gauges.Refresh(u",");
+    const Point onE{1, 43};
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Press, onE), u"");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"/e ,/select, E:\\");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::DoubleClick, onE), u"");
+    EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"") << "the double click's own release";
+    for (const Point besideE : {Point{8, 43}, Point{1, 75}}) {
+        gauges.LeftButtonAt(LeftButton::Press, onE);
+        EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, besideE), u"") << besideE.x << "," << besideE.y;
+    }
+}
+
+}  // namespace
+}  // namespace kuvano

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "support/fake_drive_platform.h"
+#include "support/fake_warning_digits.h"
+#include "tray/drive_monitor.h"
+#include "tray/tray_dispatch.h"
+#include "tray/tray_registry.h"
+#include "tray/tray_tip.h"
+
+namespace kuvano {
+namespace {
+
+// A wiring with a handler for `action` alone, all gates open or all closed.
+TrayWiring Only(TrayAction action, bool gatesOpen) {
+    using enum TrayAction;
+    return {action == MouseUp, action == MouseDown, action == MiddleUp, action == MiddleDown,
+            action == Popup,   gatesOpen,           gatesOpen,          gatesOpen,
+            gatesOpen};
+}
+
+TEST(TrayActionFor, EachMouseMessageReachesOnlyItsOwnHandlerThroughItsGate) {
+    using enum TrayAction;
+    const std::pair<uint32_t, TrayAction> messages[] = {
+        {0x200, None},  {0x201, MouseDown}, {0x202, MouseUp},    {0x203, None},     {0x204, None},
+        {0x205, Popup}, {0x206, None},      {0x207, MiddleDown}, {0x208, MiddleUp}, {0x209, None},
+    };
+    for (const auto& [message, action] : messages) {
+        for (TrayAction handled : {MouseDown, MouseUp, MiddleDown, MiddleUp, Popup}) {
+            const TrayAction expected = handled == action ? action : None;
+            EXPECT_EQ(TrayActionFor(message, Only(handled, true)), expected) << message;
+            EXPECT_EQ(TrayActionFor(message, Only(handled, false)), expected == Popup ? Popup : None) << message;
+        }
+    }
+}
+
+TEST(TrayRegistry, NumbersFromOneAfterTheLastAndFindsByTheWholeIdentifier) {
+    TrayRegistry<int> registry;
+    int first = 0, second = 0, third = 0;
+    EXPECT_EQ(registry.Register(&first), 1);
+    EXPECT_EQ(registry.Register(&second), 2);
+    registry.Unregister(&first);
+    EXPECT_EQ(registry.Register(&third), 3);
+    EXPECT_EQ(registry.Find(1), nullptr);
+    EXPECT_EQ(registry.Find(3), &third);
+    EXPECT_EQ(registry.Find(uint64_t{1} << 32 | 3), nullptr);  // no truncation to 32 bits
+}
+
+TEST(TrayTipText, KeepsAtMost63CharactersAndNeverHalfAPair) {
+    const std::u16string pair = u"\U0001F600", a62(62, u'a'), a63(63, u'a');
+    std::u16string pairs64;
+    for (int i = 0; i < 64; ++i) pairs64 += pair;
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"", u""},
+        {a63 + u"b", a63},
+        {a62 + pair + u"b", a62 + pair},
+        {a62 + u"\U00010000", a62 + u"\U00010000"},  // the first pair
+        {a62 + u"\U0010FFFF", a62 + u"\U0010FFFF"},  // the last pair
+        {a63 + pair, a63},
+        {pairs64, pairs64.substr(0, 126)},
+        {a62 + u"\xD83D" + u"bc", a62 + u"\xD83D"},  // a lone surrogate is one character
+    };
+    for (const auto& [tip, expected] : cases) EXPECT_EQ(TrayTipText(tip), expected) << tip.size();
+}
+
+class DriveMonitorTest : public ::testing::Test {
+protected:
+    DriveMonitorTest() {
+        settings.HomeDrive = "C";
+        drives.drives[u"C:\\"] = {DriveKind::Fixed, {50, 100}, u""};
+        drives.drives[u"Q:\\"] = {DriveKind::CdRom, {10, 100}, u""};
+    }
+    TrayUpdate Tick() { return monitor.ReadTrayDrive(u","); }
+
+    Settings settings;
+    testing::FakeDrivePlatform drives;
+    testing::FakeWarningDigits digits;
+    LowSpaceWarning warning{digits};
+    DriveMonitor monitor{settings, drives, warning};
+};
+
+TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnknownKind) {
+    settings.tani = 0;
+    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {{0, TrayPictureChoice{TrayIconKind::Bar, 7}},
+                                                                          {2, TrayPictureChoice{TrayIconKind::Star, 7}},
+                                                                          {3, std::nullopt},
+                                                                          {-1, std::nullopt}};
+    for (const auto& [syurui, picture] : cases) {
+        settings.syurui = syurui;
+        const TrayUpdate update = Tick();
+        EXPECT_EQ(update.picture, picture) << syurui;
+        EXPECT_EQ(update.tip, u"Cドライブ空き=50バイト") << syurui;
+    }
+}
+
+TEST_F(DriveMonitorTest, AnUnwatchedDriveGivesWayToTheHomeDriveForGood) {
+    settings.drivenam = "Q";
+    EXPECT_EQ(Tick().tip[0], u'C');
+    EXPECT_EQ(settings.drivenam, "C");
+    settings.HomeDrive = "\\";  // an unusable home drive is read anyway, as empty
+    settings.drivenam = "Q";
+    EXPECT_EQ(Tick().picture->index, 0);
+    EXPECT_EQ(settings.drivenam, "\\");
+}
+
+}  // namespace
+}  // namespace kuvano
