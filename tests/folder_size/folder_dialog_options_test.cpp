@@ -20,7 +20,8 @@ TEST(FolderDialogOptions, EachOptionGivesOneFlagOfItsOwnAndASetTheirUnion) {
     EXPECT_EQ(flags.size(), 6u);
     for (TFolderDlgOptions set = 0; set < 64; ++set) {
         uint32_t united = 0;
-        for (int ordinal = 0; ordinal < 6; ++ordinal) united |= set & (1u << ordinal) ? BrowseFlags(1u << ordinal) : 0;
+        for (int ordinal = 0; ordinal < 6; ++ordinal)
+            united |= set & (1u << ordinal) ? BrowseFlags(static_cast<TFolderDlgOptions>(1u << ordinal)) : 0;
         EXPECT_EQ(BrowseFlags(set), united) << int{set};
     }
 }

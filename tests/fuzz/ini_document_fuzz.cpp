@@ -1,34 +1,16 @@
-// libFuzzer target: any file must load into settings, take every update and
-// serialise without a crash, and an untouched document must give back the
-// file byte for byte (but for the odd last byte of a UTF-16 file, which is
-// no character and is dropped).
-#include <cstddef>
+// libFuzzer target: any file parses, and an untouched document gives the
+// file back byte for byte (but for the odd last byte of a UTF-16 file, which
+// is no character and is dropped), as the profile functions leave every line
+// they do not update.
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "core/ini_document.h"
-#include "core/settings_file.h"
-#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using kuvano::fuzz::Check;
     const std::string_view file(reinterpret_cast<const char*>(data), size);
-    const kuvano::IniDocument untouched = kuvano::IniDocument::Parse(file);
-    const bool utf16 = file.starts_with("\xFF\xFE");
-    const std::string_view text = utf16 && size % 2 == 1 ? file.substr(0, size - 1) : file;
-    Check(untouched.Serialize() == text, "an untouched document gives the file back");
-
-    kuvano::Settings settings;
-    kuvano::ReadSettings(untouched, settings);
-    kuvano::IniDocument updated = untouched;
-    kuvano::WriteSettings(settings, updated);
-    const std::string saved = updated.Serialize();
-
-    // What was saved reads back as the same settings.
-    kuvano::Settings reloaded;
-    kuvano::ReadSettings(kuvano::IniDocument::Parse(saved), reloaded);
-    Check(reloaded.tani == settings.tani && reloaded.iti == settings.iti && reloaded.enGrf == settings.enGrf &&
-              reloaded.aki == settings.aki,
-          "saved settings read back the same");
+    const bool oddUtf16 = file.starts_with("\xFF\xFE") && size % 2 == 1;
+    if (kuvano::IniDocument::Parse(file).Serialize() != file.substr(0, size - oddUtf16)) std::abort();
     return 0;
 }
