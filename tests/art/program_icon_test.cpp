@@ -11,33 +11,22 @@ bool Opaque(const PixelImage& image, int x, int y) {
     return x >= 0 && y >= 0 && x < image.width && y < image.height && image.At(x, y).a != 0;
 }
 
-// Blue inside; black exactly where a pixel touches the transparent ground.
-void ExpectOutlinedBlueStar(const PixelImage& image) {
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const bool edge = !Opaque(image, x - 1, y) || !Opaque(image, x + 1, y) || !Opaque(image, x, y - 1) ||
-                              !Opaque(image, x, y + 1);
-            const Rgba expected = !Opaque(image, x, y) ? kTransparent
-                                  : edge               ? Rgba{0, 0, 0, 255}
-                                                       : Rgba{0, 0, 255, 255};
-            EXPECT_EQ(image.At(x, y), expected) << image.width << ": " << x << "," << y;
-        }
-    }
-}
-
-// The small star has the shape of the tray's star pictures; the large one is it at twice the size.
+// The small star has the shape of the tray's star pictures, the large one
+// that at twice the size; blue, and black exactly where it touches the ground.
 TEST(ProgramIcon, IsTheTraysStarInBlueWithABlackOutline) {
-    const PixelImage small = ProgramIcon16();
-    const PixelImage large = ProgramIcon32();
     const PixelImage tray = TrayPictures(TrayIconKind::Star).front();
-    ASSERT_EQ(small.width * small.height, 16 * 16);
-    ASSERT_EQ(large.width * large.height, 32 * 32);
-    ExpectOutlinedBlueStar(small);
-    ExpectOutlinedBlueStar(large);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            EXPECT_EQ(Opaque(large, x, y), Opaque(small, x / 2, y / 2)) << x << "," << y;
-            EXPECT_EQ(Opaque(small, x / 2, y / 2), Opaque(tray, x / 2, y / 2)) << x / 2 << "," << y / 2;
+    for (const PixelImage& icon : {ProgramIcon16(), ProgramIcon32()}) {
+        const int scale = icon.width / 16;
+        ASSERT_EQ(icon.width * icon.height, 256 * scale * scale);
+        for (int y = 0; y < icon.height; ++y) {
+            for (int x = 0; x < icon.width; ++x) {
+                const bool edge = !Opaque(icon, x - 1, y) || !Opaque(icon, x + 1, y) || !Opaque(icon, x, y - 1) ||
+                                  !Opaque(icon, x, y + 1);
+                const Rgba expected = !Opaque(tray, x / scale, y / scale) ? kTransparent
+                                      : edge                              ? Rgba{0, 0, 0, 255}
+                                                                          : Rgba{0, 0, 255, 255};
+                EXPECT_EQ(icon.At(x, y), expected) << icon.width << ": " << x << "," << y;
+            }
         }
     }
 }

@@ -1,15 +1,8 @@
-// libFuzzer target: a folder tree decoded from the input (names of the
-// Windows directory in any case, sizes up to 2^64-1, hidden, system, folder
-// and link attributes, listings that fail part way) is surveyed through an
-// in-memory lister, sorted and stopped at chosen calls of the message pump,
-// then sorted by chosen columns. After each step the rows, total, levels and
-// order must agree with a recount of the tree.
-//
-// Input: per folder a byte of entry count and one of listing end (0 normal,
-// else an error after 1..32 entries); per entry a byte of kind (attribute
-// bits, 0x08 a link, 0x40 not listable), one choosing the name, one of size
-// class and the size's bytes, then a listable folder's own listing, depth
-// first. Then the pump calls to sort at, its column, to stop at; then columns.
+// libFuzzer target: a tree decoded from the input (Windows directory names in
+// any case, sizes up to 2^64-1, hidden, system, folder and link attributes,
+// listings that fail part way) is surveyed, sorted and stopped at chosen pump
+// calls, then sorted by chosen columns; after each step the rows, total,
+// levels and order must agree with a recount of the tree (see Decode, main).
 #include <algorithm>
 #include <cstdlib>
 
@@ -29,19 +22,15 @@ struct Input {
     size_t size;
     uint8_t Byte() { return size == 0 ? uint8_t{0} : (--size, *data++); }  // zeros past the end
     uint64_t Size() {
-        uint64_t bytes = 0;
-        switch (Byte() % 5) {
-            case 0: return Byte();
-            case 1: return Byte() * 1'048'576ull;
-            case 2: return uint64_t{INT64_MAX} - Byte();
-            case 3: return UINT64_MAX - Byte();
-            default:
-                for (int i = 0; i < 8; ++i) bytes = bytes << 8 | Byte();
-                return bytes;
-        }
+        const uint8_t kind = Byte();
+        const uint64_t sizes[] = {Byte(), Byte() * 1'048'576ull, uint64_t{INT64_MAX} - Byte(), UINT64_MAX - Byte()};
+        return sizes[kind % 4];
     }
 };
 
+// Per folder: a byte of entry count, one of listing end (0 normal, else an
+// error after 1..32 entries); per entry: kind (attribute bits, 0x08 a link,
+// 0x40 not listable), name, size class and value, then a listable folder's own.
 void Decode(Input& input, testing::FakeDirectoryLister& tree, const std::u16string& path, int depth) {
     tree.folders[path];
     const int count = input.Byte() % 9;
