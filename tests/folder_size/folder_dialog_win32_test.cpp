@@ -42,7 +42,7 @@ bool ExecuteAndPress(TFolderDialog& dialog, int button, const std::function<void
 
 // Under load Wine's picker can miss a selection while it fills its tree: asked again until the status shows it.
 std::wstring Select(HWND dialog, BOOL isPath, const void* item, const std::wstring& expected) {
-    std::wstring status;
+    std::wstring status = L"not asked";
     for (const ULONGLONG end = GetTickCount64() + 5000; status != expected && GetTickCount64() < end; Sleep(100)) {
         SendMessageW(dialog, BFFM_SETSELECTIONW, static_cast<WPARAM>(isPath), reinterpret_cast<LPARAM>(item));
         status = Status(dialog);
@@ -58,20 +58,20 @@ TEST(FolderDialogWin32, ReturnsTheHighlightedFolderShownOnTheStatusLine) {
     ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
     LPITEMIDLIST computer = nullptr;
     ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
-    TFolderDialog dialog(nullptr);
-    dialog.Directory = FromWide(folder.Path());
+    TFolderDialog chooser(nullptr);
     std::vector<std::wstring> statuses;
-    EXPECT_FALSE(ExecuteAndPress(dialog, IDCANCEL, [&](HWND shown) { statuses.push_back(Status(shown)); }));
-    EXPECT_FALSE(
-        ExecuteAndPress(dialog, IDOK, [&](HWND shown) { statuses.push_back(Select(shown, FALSE, computer, L"")); }));
-    EXPECT_EQ(dialog.Directory, FromWide(folder.Path()));
-    EXPECT_TRUE(ExecuteAndPress(dialog, IDOK, [&](HWND shown) {
-        statuses.push_back(Select(shown, TRUE, folder.Path().c_str(), folder.Path()));
-        statuses.push_back(Select(shown, TRUE, sub.c_str(), sub));
+    EXPECT_TRUE(ExecuteAndPress(chooser, IDOK, [&](HWND shown) {
+        statuses = {Status(shown), Select(shown, TRUE, folder.Path().c_str(), folder.Path()),
+                    Select(shown, FALSE, computer, L""), Select(shown, TRUE, sub.c_str(), sub)};
     }));
+    EXPECT_EQ(statuses, (std::vector<std::wstring>{L"", folder.Path(), L"", sub}));
+    EXPECT_EQ(chooser.Directory, FromWide(sub));
+    TFolderDialog refused(nullptr);
+    refused.Directory = FromWide(folder.Path());
+    EXPECT_FALSE(ExecuteAndPress(refused, IDCANCEL, [](HWND) {}));
+    EXPECT_FALSE(ExecuteAndPress(refused, IDOK, [&](HWND shown) { Select(shown, FALSE, computer, L""); }));
+    EXPECT_EQ(refused.Directory, FromWide(folder.Path()));
     CoTaskMemFree(computer);
-    EXPECT_EQ(statuses, (std::vector<std::wstring>{L"", L"", folder.Path(), sub}));
-    EXPECT_EQ(dialog.Directory, FromWide(sub));
 }
 
 }  // namespace
