@@ -40,7 +40,7 @@ TEST(DisabledPicture, EmbossesTheDarkShapeInGreyWithAWhiteHighlight) {
     const std::array<std::string_view, 3> cases[][2] = {
         {{"K..", "KW.", "..."}, {"G..", "GW.", ".W."}},
         {{"..K", "KK.", "..Y"}, {"..G", "GG.", ".WW"}},  // none beyond the right edge
-        {{"Y..", ".W.", "..K"}, {"...", "...", "..G"}},  // nor below the bottom
+        {{"Y..", ".W.", "K.K"}, {"...", "...", "G.G"}},  // nor below the bottom
     };
     const auto image = [](const std::array<std::string_view, 3>& art) {
         return ImageFromArt({art[0], art[1], art[2]},
