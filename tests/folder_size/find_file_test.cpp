@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 
 #include "support/fake_directory_lister.h"
 #include "support/fake_local_time.h"
@@ -10,255 +10,129 @@
 namespace kuvano {
 namespace {
 
-using testing::FakeDirectoryLister;
+using Names = std::vector<std::u16string>;
 
-TEST(TFindFirstLoop, ListsEveryEntryDotsIncluded) {
-    FakeDirectoryLister lister;
-    lister.AddFile(u"C:\\A", u"a.txt");
-    lister.AddFile(u"C:\\A", u"b.ini");
-    TFindFirstLoop loop(lister);
-    EXPECT_EQ(loop.Run(), 0);  // no OnFind: nothing listed
-    EXPECT_EQ(lister.opened, 0);
-
-    std::vector<std::u16string> names;
-    loop.OnFind = [&](TFindFirstLoop&, const TFindData& entry, bool&) { names.push_back(entry.name); };
-    loop.SetPath(u"C:\\A\\*.*");
-    EXPECT_EQ(loop.Run(), 0);
-    EXPECT_EQ(names, (std::vector<std::u16string>{u".", u"..", u"a.txt", u"b.ini"}));
-    loop.SetPath(u"C:\\Missing\\*.*");
-    EXPECT_EQ(loop.Run(), 0);  // a pattern that cannot be opened is no error
-}
-
-TEST(TFindFirstLoop, ACancelReturns1223OrRaisesWithWhereItCame) {
-    FakeDirectoryLister lister;
-    lister.AddFile(u"C:\\A", u"a.txt");
-    TFindFirstLoop loop(lister);
-    loop.SetPath(u"C:\\A\\*.*");
-    for (int at : {1, 3}) {
-        int calls = 0;
-        loop.OnFind = [&](TFindFirstLoop&, const TFindData&, bool& cancel) { cancel = ++calls == at; };
-        loop.ExceptionOnCancel = false;
-        EXPECT_EQ(loop.Run(), kFindCancelled);
-        calls = 0;
-        loop.ExceptionOnCancel = true;
-        try {
-            loop.Run();
-            ADD_FAILURE() << "no exception";
-        } catch (const EFindFirstLoopCancel& cancelled) {
-            EXPECT_STREQ(cancelled.what(), at == 1 ? "TFindFirstLoop Cancelled" : "Search Canceled");
-        }
-    }
-}
-
-TEST(TFindFirstLoop, IgnoresANewPathWhileRunningAndReportsListingErrors) {
-    FakeDirectoryLister lister;
-    lister.AddFile(u"C:\\A", u"a.txt");
-    lister.AddFile(u"C:\\B", u"b.txt");
-    TFindFirstLoop loop(lister);
-    loop.SetPath(u"C:\\A\\*.*");
-    loop.OnFind = [&](TFindFirstLoop& sender, const TFindData&, bool&) { sender.SetPath(u"C:\\B\\*.*"); };
-    loop.Run();
-    EXPECT_EQ(loop.Path(), u"C:\\A\\*.*");
-
-    lister.failAfterFirst[u"C:\\A"] = 5;  // access denied in the middle of the listing
-    EXPECT_EQ(loop.Run(), 5);
-}
-
+// C:\A holds a1.txt, B, C (hidden), big.bin (read-only) and L (a link, never
+// entered); B holds b1.txt and D (system); C holds c1.txt, D d1.txt.
 class TFindFileTest : public ::testing::Test {
 protected:
+    static constexpr uint64_t kWritten = 132'316'416'000'000'000;
+
     TFindFileTest() {
-        // A holds B and C; B holds D.
-        lister.AddFile(u"C:\\A", u"a1.txt", 10);
+        lister.folders[u"C:\\A"] = {{kAttributeArchive, 1, 0, kWritten, 10, u"a1.txt"}};
         lister.AddSubfolder(u"C:\\A", u"B");
         lister.AddSubfolder(u"C:\\A", u"C", kAttributeHidden);
+        lister.AddFile(u"C:\\A", u"big.bin", 5ull << 30, kAttributeReadOnly);
+        lister.AddSubfolder(u"C:\\A", u"L", kAttributeReparsePoint);
+        lister.AddFile(u"C:\\A\\L", u"inside.txt");
         lister.AddFile(u"C:\\A\\B", u"b1.txt", 20);
         lister.AddSubfolder(u"C:\\A\\B", u"D", kAttributeSystem);
         lister.AddFile(u"C:\\A\\C", u"c1.txt", 30);
         lister.AddFile(u"C:\\A\\B\\D", u"d1.txt", 40);
         find.SetBaseDir(u"C:\\A\\");
         find.OnFind = [this](TFindFile&, const TFindData& entry, const std::u16string& dir, bool&) {
-            reported.push_back(dir + u"\\" + entry.name);
+            reported.push_back((dir.size() > 4 ? dir.substr(5) + u"\\" : std::u16string()) + entry.name);
         };
     }
 
-    FakeDirectoryLister lister;
+    testing::FakeDirectoryLister lister;
     testing::FakeLocalTime japan;
     TFindFile find{lister, japan, u"C:\\windows"};
-    std::vector<std::u16string> reported;
+    Names reported;
 };
 
-TEST_F(TFindFileTest, WalksOneFolderOrTheTreeBreadthFirst) {
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C"}));
-
-    reported.clear();
-    find.SearchSubDir = true;
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C", u"C:\\A\\B\\b1.txt",
-                                                     u"C:\\A\\B\\D", u"C:\\A\\C\\c1.txt", u"C:\\A\\B\\D\\d1.txt"}));
+TEST_F(TFindFileTest, ReportsTheEntriesThatPassEveryChosenTestBreadthFirst) {
+    using F = TFindFile&;
+    const std::tuple<const char*, void (*)(F), Names> cases[] = {
+        {"one folder", [](F) {}, {u"a1.txt", u"B", u"C", u"big.bin", u"L"}},
+        {"the tree",
+         [](F f) { f.SearchSubDir = true; },
+         {u"a1.txt", u"B", u"C", u"big.bin", u"L", u"B\\b1.txt", u"B\\D", u"C\\c1.txt", u"B\\D\\d1.txt"}},
+        {"plain subfolders, as the survey asks",
+         [](F f) {
+             f.Conditions = ConditionBit(fcDirectory) | ConditionBit(fcHidden) | ConditionBit(fcSystem);
+             f.SearchSubDir = f.AttrDirectory = true;
+         },
+         {u"B", u"L"}},
+        {"read-only wanted", [](F f) { f.Conditions = ConditionBit(fcReadOnly), f.AttrReadOnly = true; }, {u"big.bin"}},
+        {"archive not wanted", [](F f) { f.Conditions = ConditionBit(fcArchive); }, {u"B", u"C", u"big.bin", u"L"}},
+        {"sizes from 10: 5 GiB is beyond 2^31",
+         [](F f) { f.Conditions = ConditionBit(fcSize), f.MinSize = 10; },
+         {u"a1.txt"}},
+        {"a zero creation time fails whatever the bounds",
+         [](F f) { f.Conditions = ConditionBit(fcCreationTime), f.TimeBounds[2] = 0, f.TimeBounds[3] = UINT64_MAX; },
+         {u"a1.txt"}},
+        {"time bounds are inclusive",
+         [](F f) { f.Conditions = ConditionBit(fcLastWriteTime), f.TimeBounds[0] = f.TimeBounds[1] = kWritten; },
+         {u"a1.txt"}},
+        {"a report mask still descends through the folder mask",
+         [](F f) { f.SearchSubDir = true, f.FileMask = u"*1.txt"; },
+         {u"a1.txt", u"B\\b1.txt", u"C\\c1.txt", u"B\\D\\d1.txt"}},
+    };
+    for (const auto& [what, set, expected] : cases) {
+        TFindFile search(lister, japan, u"C:\\windows");
+        search.SetBaseDir(u"C:\\A");
+        search.OnFind = find.OnFind;
+        set(search);
+        reported.clear();
+        EXPECT_EQ(search.Run(), 0) << what;
+        EXPECT_EQ(reported, expected) << what;
+    }
 }
 
 TEST_F(TFindFileTest, EqualMasksListEachFolderOnceInTheSameOrder) {
     find.SearchSubDir = true;
     EXPECT_EQ(find.Run(), 0);
     EXPECT_EQ(lister.opened, 4);  // A, B, C, D
-    const std::vector<std::u16string> shared = reported;
-
+    const Names shared = reported;
     reported.clear();
-    lister.opened = 0;
     find.DirMask = u"*";
     EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(lister.opened, 8);
+    EXPECT_EQ(lister.opened, 12);
     EXPECT_EQ(reported, shared);
-
-    // A report mask that matches no folder still descends through DirMask.
+    lister.failAfter[u"C:\\A\\B"] = {1, 59};  // an unexpected network error ends the walk
     reported.clear();
-    find.FileMask = u"*1.txt";
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B\\b1.txt",
-                                                     u"C:\\A\\C\\c1.txt", u"C:\\A\\B\\D\\d1.txt"}));
-}
-
-TEST_F(TFindFileTest, AnEnumerationErrorEndsTheTreeWalkAfterItsEntries) {
-    find.SearchSubDir = true;
-    lister.failAfterFirst[u"C:\\A\\B"] = 59;  // an unexpected network error
     EXPECT_EQ(find.Run(), 59);
-    EXPECT_EQ(reported, (std::vector<std::u16string>{u"C:\\A\\a1.txt", u"C:\\A\\B", u"C:\\A\\C"}));
-}
-
-TEST_F(TFindFileTest, AttributeTestsPickPlainSubfolders) {
-    find.SearchSubDir = true;
-    find.Conditions = ConditionBit(fcDirectory) | ConditionBit(fcHidden) | ConditionBit(fcSystem);
-    find.AttrDirectory = true;
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported, std::vector<std::u16string>{u"C:\\A\\B"});  // C is hidden, D is system
-
-    reported.clear();
-    find.Conditions = ConditionBit(fcArchive);  // archive wanted off: nothing here has it
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 7u);
-}
-
-TEST_F(TFindFileTest, SizeAndTimeTests) {
-    lister.AddFile(u"C:\\A", u"big.bin", 5ull << 30);
-    find.Conditions = ConditionBit(fcSize);
-    find.MinSize = 10;
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported, std::vector<std::u16string>{u"C:\\A\\a1.txt"});  // folders are 0, 5 GiB exceeds the bound
-
-    reported.clear();
-    find.Conditions = ConditionBit(fcCreationTime);
-    find.TimeBounds[2] = 0;
-    find.TimeBounds[3] = UINT64_MAX;
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_TRUE(reported.empty()) << "a zero creation time is rejected whatever the range";
-    find.Conditions = ConditionBit(fcLastWriteTime);
-    find.TimeBounds[0] = 0;
-    find.TimeBounds[1] = 0;
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 4u) << "a zero last-write time is simply compared";
+    EXPECT_EQ(reported, (Names{u"a1.txt", u"B", u"C", u"big.bin", u"L"}));
 }
 
 TEST_F(TFindFileTest, CancelledStopsAtTheNextEntryAndEveryRunClearsIt) {
     find.SearchSubDir = true;
     int pumped = 0;
+    int nested = 0;
     find.ProcessMessages = [&] {
-        if (++pumped == 4) find.Cancelled = true;  // as a Stop button would, after ".", ".." and a1.txt
+        nested += find.Run() == 0;                 // refused at once: both would share one queue
+        if (++pumped == 4) find.Cancelled = true;  // as a stop button would, after ".", ".." and a1.txt
     };
     EXPECT_EQ(find.Run(), kFindCancelled);
-    EXPECT_EQ(reported.size(), 1u);
-
-    pumped = 100;
+    EXPECT_EQ(reported, Names{u"a1.txt"});
+    EXPECT_EQ(nested, 4);
+    find.ProcessMessages = nullptr;
     find.Cancelled = true;  // while idle: no effect
-    reported.clear();
     EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 7u);
-
-    find.ExceptionOnCancel = true;
-    find.OnFind = [](TFindFile&, const TFindData&, const std::u16string&, bool& cancel) { cancel = true; };
-    EXPECT_THROW(find.Run(), EFindFileCancel);
+    EXPECT_EQ(reported.size(), 10u);
+    find.SetBaseDir(u"C:\\");
+    find.SetBaseDir(u"C");  // too short: ignored
+    EXPECT_EQ(find.BaseDir(), u"C:") << "one trailing backslash is cut";
 }
 
-TEST_F(TFindFileTest, NeverEntersALinkAndRefusesANestedRun) {
-    lister.AddSubfolder(u"C:\\A", u"Loop", kAttributeReparsePoint);
-    lister.AddFile(u"C:\\A\\Loop", u"inside.txt");
-    find.SearchSubDir = true;
-    int nestedResults = 0;
-    find.OnFind = [&](TFindFile& sender, const TFindData& entry, const std::u16string& dir, bool&) {
-        reported.push_back(dir + u"\\" + entry.name);
-        nestedResults += sender.Run() == 0;  // refused at once, leaving the walk intact
-    };
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 8u);  // the link itself is reported
-    EXPECT_EQ(std::count(reported.begin(), reported.end(), u"C:\\A\\Loop\\inside.txt"), 0);
-    EXPECT_EQ(nestedResults, 8);
-}
-
-TEST_F(TFindFileTest, TimeBoundsReadAndWriteAsLocalDosDateTimes) {
-    constexpr int32_t kApril18 = 0x50920000;  // 2020-04-18 00:00:00
-    constexpr int32_t kApril19 = 0x50930000;
-    find.SetTimeProperty(0, kApril18);
-    find.SetTimeProperty(1, kApril19);
-    EXPECT_EQ(find.TimeProperty(0), kApril18);
-    EXPECT_EQ(find.TimeProperty(1), kApril19);
-    // Stored in UTC: local midnight in Japan is 15:00 the day before.
-    EXPECT_EQ(find.TimeBounds[0], *FileTimeFromDosDateTime(0x50917800));  // 2020-04-17 15:00:00
-
-    find.SetTimeProperty(2, 0);
-    find.SetTimeProperty(3, 0);
-    EXPECT_EQ(static_cast<uint32_t>(find.TimeProperty(2)), kEarliestDosDateTime);
-    EXPECT_EQ(static_cast<uint32_t>(find.TimeProperty(3)), kLatestDosDateTime);
-
-    find.SetTimeProperty(4, 0x50BE0000);                        // 2020-05-30: fine
-    find.SetTimeProperty(4, 0x50BF0000);                        // 2020-05-31: fine
-    find.SetTimeProperty(4, static_cast<int32_t>(0x505E0000));  // 2020-02-30 does not exist: ignored
-    EXPECT_EQ(find.TimeProperty(4), 0x50BF0000);
-}
-
-TEST(DosDateTime, ConvertsBothWaysWithinItsYears) {
-    struct Case {
-        uint32_t dos;
-        int64_t secondsSince1601;
-    };
-    const Case cases[] = {
-        {0x00210000, 11'960'006'400},  // 1980-01-01 00:00:00
-        {0x50920000, 13'231'641'600},  // 2020-04-18 00:00:00
+// The time bounds' form: date (year - 1980, month, day) over time (hours, minutes, seconds / 2).
+TEST(DosDateTime, ConvertsValidDatesBothWaysAndRefusesOthers) {
+    const std::pair<uint32_t, uint64_t> valid[] = {
+        {0x00210000, 11'960'006'400},  // 1980-01-01 00:00:00, in seconds since 1601
         {0x284FBF7D, 12'595'132'798},  // 2000-02-15 23:59:58
+        {0x505D63C2, 13'227'453'004},  // 2020-02-29 12:30:04
         {0xEF9FBF7D, 15'746'918'398},  // 2099-12-31 23:59:58
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FileTimeFromDosDateTime(c.dos), static_cast<uint64_t>(c.secondsSince1601) * 10'000'000)
-            << std::hex << c.dos;
-        EXPECT_EQ(DosDateTimeFromFileTime(static_cast<uint64_t>(c.secondsSince1601) * 10'000'000), c.dos)
-            << std::hex << c.dos;
+    for (const auto& [dos, seconds] : valid) {
+        EXPECT_EQ(FileTimeFromDosDateTime(dos), seconds * 10'000'000) << std::hex << dos;
+        EXPECT_EQ(DosDateTimeFromFileTime(seconds * 10'000'000 + 19'999'999), dos) << "odd seconds round down";
     }
-    EXPECT_EQ(FileTimeFromDosDateTime(0x00200000), std::nullopt);                     // month 0
-    EXPECT_EQ(DosDateTimeFromFileTime(0), std::nullopt);                              // 1601
-    EXPECT_EQ(DosDateTimeFromFileTime(11'960'006'401ull * 10'000'000), 0x00210000u);  // odd seconds round down
-}
-
-TEST(TFindFileDefaults, BoundsSpanTodayInLocalTime) {
-    FakeDirectoryLister lister;
-    // 2020-04-18 23:30 local: tomorrow is the 19th.
-    const testing::FakeLocalTime japan(9, *FileTimeFromDosDateTime(0x5092BBC0));
-    const TFindFile find(lister, japan, u"C:\\windows");
-    for (int index : {0, 2, 4}) EXPECT_EQ(find.TimeProperty(index), 0x50920000);
-    for (int index : {1, 3, 5}) EXPECT_EQ(find.TimeProperty(index), 0x50930000);
-    EXPECT_EQ(find.MaxSize, 0x7FFFFFFF);
-    EXPECT_EQ(find.FileMask, u"*.*");
-}
-
-TEST(TFindFileBaseDir, CutsOneTrailingBackslashAndIgnoresTooShortValues) {
-    FakeDirectoryLister lister;
-    testing::FakeLocalTime japan;
-    TFindFile find(lister, japan, u"C:\\windows");
-    EXPECT_EQ(find.BaseDir(), u"C:\\windows");
-    find.SetBaseDir(u"C:\\");
-    EXPECT_EQ(find.BaseDir(), u"C:");
-    find.SetBaseDir(u"C");
-    EXPECT_EQ(find.BaseDir(), u"C:");
-    find.SetBaseDir(u"C:\\ドライブ\\");
-    EXPECT_EQ(find.BaseDir(), u"C:\\ドライブ");
+    // 2019-02-29, 2100-02-29, 2020-02-30, month 13, month 0, 24:00
+    for (const uint32_t dos : {0x4E5D0000u, 0xF05D0000u, 0x505E0000u, 0x51A10000u, 0x50010000u, 0x0021C000u}) {
+        EXPECT_EQ(FileTimeFromDosDateTime(dos), std::nullopt) << std::hex << dos;
+    }
+    EXPECT_EQ(DosDateTimeFromFileTime(0), std::nullopt);  // 1601
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 
 namespace kuvano {
 namespace {
@@ -11,46 +11,43 @@ constexpr Rgba kBlack{0, 0, 0, 255};
 constexpr Rgba kWhite{255, 255, 255, 255};
 constexpr Rgba kGrey{128, 128, 128, 255};
 
-TEST(LevelPicture, FillsLevelPlusOneInnerColumnsInsideABlackFrame) {
-    struct Case {
-        int level;
-        Rgba fill;  // at an even x + y
-    };
-    const Case cases[] = {{0, kGrey}, {3, {0, 0, 255, 255}}, {8, {255, 255, 0, 255}}, {13, {255, 0, 0, 255}}};
-    for (const Case& c : cases) {
-        const PixelImage picture = LevelPicture(c.level);
-        ASSERT_EQ(picture.width, 16);
-        ASSERT_EQ(picture.height, 16);
-        for (int x = 0; x < 16; ++x) {
-            EXPECT_EQ(picture.At(x, 0).a, 0) << x;
-            EXPECT_EQ(picture.At(x, 15).a, 0) << x;
-            EXPECT_EQ(picture.At(x, 1), kBlack) << x;
-            EXPECT_EQ(picture.At(x, 14), kBlack) << x;
-        }
-        EXPECT_EQ(picture.At(0, 7), kBlack);
-        EXPECT_EQ(picture.At(15, 7), kBlack);
-        EXPECT_EQ(picture.At(c.level + 1, 3), c.fill) << "last filled column of level " << c.level;
-        if (c.level < 13) {
-            EXPECT_EQ(picture.At(c.level + 2, 3), kWhite) << "first empty column of level " << c.level;
+// A black frame on rows 1 and 14 and the outer columns; inside, the left
+// level + 1 columns in the band's colours (two levels a band, grey first, red
+// last; one colour on even x + y, one on odd), the rest white.
+TEST(LevelPicture, FillsLevelPlusOneColumnsInsideABlackFrame) {
+    for (int level = 0; level < kSurveyLevels; ++level) {
+        const PixelImage picture = LevelPicture(level);
+        const Rgba fills[2] = {picture.At(1, 3), picture.At(1, 2)};
+        EXPECT_TRUE(fills[0] != kWhite && fills[0] != kBlack && fills[1] != kWhite && fills[1] != kBlack) << level;
+        EXPECT_EQ(fills[0], LevelPicture(level ^ 1).At(1, 3)) << level;
+        EXPECT_NE(fills[0], LevelPicture((level + 2) % kSurveyLevels).At(1, 3)) << level;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const Rgba expected = y == 0 || y == 15                        ? kTransparent
+                                      : y == 1 || y == 14 || x == 0 || x == 15 ? kBlack
+                                      : x > level + 1                          ? kWhite
+                                                                               : fills[(x + y) % 2];
+                EXPECT_EQ(picture.At(x, y), expected) << level << ": " << x << "," << y;
+            }
         }
     }
-    EXPECT_EQ(LevelPicture(9).At(2, 3), (Rgba{128, 128, 0, 255})) << "olive on odd squares";
+    EXPECT_EQ(LevelPicture(0).At(1, 3), kGrey);
+    EXPECT_EQ(LevelPicture(13).At(1, 3), (Rgba{255, 0, 0, 255}));
 }
 
+// Dark pixels turn grey; a light or empty one below and right of a dark one turns white.
 TEST(DisabledPicture, EmbossesTheDarkShapeInGreyWithAWhiteHighlight) {
-    const PixelImage picture = ImageFromArt({"K..", "KW.", "..."}, {{'K', kBlack}, {'W', kWhite}});
-    const PixelImage disabled = DisabledPicture(picture);
-    EXPECT_EQ(disabled.At(0, 0), kGrey);
-    EXPECT_EQ(disabled.At(0, 1), kGrey);   // dark below dark: stays grey
-    EXPECT_EQ(disabled.At(1, 1), kWhite);  // light in the picture: the highlight of (0, 0)
-    EXPECT_EQ(disabled.At(1, 2), kWhite);  // below right of (0, 1)
-    EXPECT_EQ(disabled.At(2, 2).a, 0);
-    // Every button keeps a recognisable shape when greyed.
-    for (const PixelImage& button : {FolderButtonPicture(), StartButtonPicture(), StopButtonPicture()}) {
-        ASSERT_EQ(button.width, 16);
-        const PixelImage grey = DisabledPicture(button);
-        EXPECT_GT(std::ranges::count(grey.pixels, kGrey), 25);
-    }
+    const std::array<std::string_view, 3> cases[][2] = {
+        {{"K..", "KW.", "..."}, {"G..", "GW.", ".W."}},
+        {{"..K", "KK.", "..Y"}, {"..G", "GG.", ".WW"}},  // none beyond the right edge
+        {{"Y..", ".W.", "K.K"}, {"...", "...", "G.G"}},  // nor below the bottom
+    };
+    const auto image = [](const std::array<std::string_view, 3>& art) {
+        return ImageFromArt({art[0], art[1], art[2]},
+                            {{'K', kBlack}, {'W', kWhite}, {'G', kGrey}, {'Y', {255, 255, 0, 255}}});
+    };
+    for (const auto& [art, expected] : cases)
+        EXPECT_EQ(DisabledPicture(image(art)).pixels, image(expected).pixels) << art[0];
 }
 
 }  // namespace

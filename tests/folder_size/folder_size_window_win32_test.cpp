@@ -5,182 +5,140 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/directory_lister_win32.h"
 #include "platform/local_time_win32.h"
 #include "platform/message_pump_win32.h"
-#include "platform/module_path_win32.h"
 #include "platform/text_collation_win32.h"
-#include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
 namespace {
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+// Runs once when a message posted to it is handled: posted before a survey,
+// by the survey's own pump, in the middle of it.
+std::function<void()> probe;
+
+HWND Probe() {
+    static const HWND window = [] {
+        WNDCLASSW kind{};
+        kind.lpfnWndProc = [](HWND self, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_APP && probe) std::exchange(probe, nullptr)();
+            return DefWindowProcW(self, message, wParam, lParam);
+        };
+        kind.lpszClassName = L"SurveyProbe";
+        RegisterClassW(&kind);
+        return CreateWindowExW(0, kind.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }();
+    Sleep(10);  // the survey's pump is due at its first entry
+    return window;
 }
 
-// The panel's own hint window, beside those its list may have.
-HWND HintsOf(HWND panel) {
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
-        if (GetWindow(window, GW_OWNER) == panel && SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0) >= 3) return window;
-    }
-    return nullptr;
-}
-
+// A folder of three subfolders of 1 MiB files: "a" three, "b" two, and "c"
+// four at the bottom of a chain of folders beyond 260 characters.
 class FolderSizeWindowTest : public ::testing::Test {
 protected:
-    FolderSizeWindowTest() { EXPECT_TRUE(form5.Create(nullptr)); }
+    FolderSizeWindowTest() {
+        EXPECT_TRUE(form5.Create(nullptr));
+        for (const auto& [name, files] : {std::pair{L"a", 3}, {L"b", 2}, {L"c", 4}}) {
+            std::wstring sub = folder.File(name);
+            EXPECT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
+            while (name == std::wstring_view(L"c") && sub.size() <= 260) {
+                sub += L"\\" + std::wstring(40, L'd');
+                EXPECT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
+            }
+            for (int i = 0; i < files; ++i)
+                testing::WriteFileBytes(sub + L"\\" + std::to_wstring(i), std::string(1 << 20, 'x'));
+        }
+        SendMessageW(Control(TForm5::kCombo1), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(folder.Path().c_str()));
+        SendMessageW(Control(TForm5::kCombo1), CB_SETCURSEL, 0, 0);
+        ShowWindow(form5.Handle(), SW_SHOW);
+    }
     ~FolderSizeWindowTest() override { DestroyWindow(form5.Handle()); }
+
     HWND Control(int id) const { return GetDlgItem(form5.Handle(), id); }
+    void Click(int id) const { SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    LRESULT Rows() const { return SendMessageW(Control(TForm5::kListView1), LVM_GETITEMCOUNT, 0, 0); }
+    std::wstring Cell(LRESULT row, int column) const {
+        wchar_t text[MAX_PATH]{};
+        LVITEMW item{};
+        item.iSubItem = column, item.pszText = text, item.cchTextMax = MAX_PATH;
+        SendMessageW(Control(TForm5::kListView1), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    std::wstring Shown() const {
+        wchar_t text[MAX_PATH]{};
+        GetWindowTextW(Control(TForm5::kCombo1), text, MAX_PATH);
+        return text;
+    }
+    // As the user types it: queued for the focused control, handled by the pump every loop shares.
+    static void PressKey(UINT key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+        PumpPendingMessages();
+    }
 
     DirectoryListerWin32 lister;
     LocalTimeWin32 localTime;
     TextCollationWin32 collation;
     TForm5 form5{lister, localTime, collation};
-};
-
-TEST_F(FolderSizeWindowTest, HasItsControlsInPlaceAndStartsIdle) {
-    EXPECT_EQ(TextOf(form5.Handle()), TForm5::kCaption);
-    RECT client{};
-    GetClientRect(form5.Handle(), &client);
-    EXPECT_EQ(client.right, 636);
-    EXPECT_EQ(client.bottom, 449);
-    EXPECT_FALSE(GetWindowLongW(form5.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-
-    const HWND list = Control(TForm5::kListView1);
-    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
-    const struct {
-        const wchar_t* title;
-        int width;
-    } columns[] = {{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}};
-    for (int i = 0; i < 3; ++i) {
-        wchar_t title[32]{};
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = title;
-        column.cchTextMax = 32;
-        ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(title, columns[i].title);
-        EXPECT_EQ(column.cx, columns[i].width);
-    }
-    const auto pictures = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    EXPECT_EQ(ImageList_GetImageCount(pictures), 14);
-
-    // The history holds the program's folder alone, selected.
-    const HWND combo = Control(TForm5::kCombo1);
-    const std::wstring program(Wide(ProgramPath()));
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(TextOf(combo), program.substr(0, program.rfind(L'\\') + 1));
-    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
-    EXPECT_FALSE(IsWindowEnabled(Control(TForm5::kBitBtn3)));
-
-    SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_DROPDOWN),
-                 reinterpret_cast<LPARAM>(combo));
-    EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN) - 60);
-
-    // A disabled button gets no mouse messages: its hint must be found over the panel.
-    const HWND hints = HintsOf(form5.Handle());
-    const struct {
-        int id;
-        const wchar_t* hint;
-    } buttons[] = {
-        {TForm5::kBitBtn1, L"フォルダ参照"}, {TForm5::kBitBtn2, L"検索開始"}, {TForm5::kBitBtn3, L"検索中止"}};
-    for (const auto& [id, hint] : buttons) {
-        RECT place{};
-        GetWindowRect(Control(id), &place);
-        MapWindowPoints(nullptr, form5.Handle(), reinterpret_cast<POINT*>(&place), 2);
-        TTHITTESTINFOW hit{};
-        hit.hwnd = form5.Handle();
-        hit.pt = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-        hit.ti.cbSize = sizeof(hit.ti);
-        ASSERT_TRUE(SendMessageW(hints, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) << id;
-        wchar_t text[32]{};
-        hit.ti.lpszText = text;
-        SendMessageW(hints, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
-        EXPECT_STREQ(text, hint);
-    }
-}
-
-// A folder of three subfolders, largest first: "a" holds three files, "b"
-// two, "c" one.
-class FolderSizeWindowSurveyTest : public FolderSizeWindowTest {
-protected:
-    FolderSizeWindowSurveyTest() {
-        for (const auto& [name, files] : {std::pair{L"a", 3}, std::pair{L"b", 2}, std::pair{L"c", 1}}) {
-            const std::wstring sub = folder.File(name);
-            EXPECT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
-            for (int i = 0; i < files; ++i) {
-                testing::WriteFileBytes(sub + L"\\" + std::to_wstring(i), std::string(1 << 20, 'x'));
-            }
-        }
-        const HWND combo = Control(TForm5::kCombo1);
-        SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(folder.Path().c_str()));
-        SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    }
-    // A key as the user types it: queued for the focused control, handled by
-    // the pump that every message loop of the program shares.
-    static void PressKey(UINT key) {
-        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
-        PumpPendingMessages();
-    }
-    LRESULT RowCount() const { return SendMessageW(Control(TForm5::kListView1), LVM_GETITEMCOUNT, 0, 0); }
-
     testing::ScratchFolder folder{L"panel"};
 };
 
-TEST_F(FolderSizeWindowSurveyTest, TabMovesEnterPressesAndEscClosesEvenDuringASurvey) {
-    ShowWindow(form5.Handle(), SW_SHOW);
-    ASSERT_EQ(GetFocus(), Control(TForm5::kBitBtn1));
-    std::vector<int> visited;
-    for (int i = 0; i < 4; ++i) {
-        PressKey(VK_TAB);
-        visited.push_back(GetDlgCtrlID(GetFocus()));
-    }
-    BYTE keys[256]{};
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    PressKey(VK_TAB);
-    visited.push_back(GetDlgCtrlID(GetFocus()));
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-    // The stop button is off while no survey runs.
-    EXPECT_EQ(visited, (std::vector<int>{TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kListView1, TForm5::kBitBtn1,
-                                         TForm5::kListView1}));
-
-    SetFocus(Control(TForm5::kBitBtn2));
-    PressKey(VK_RETURN);
-    EXPECT_EQ(RowCount(), 3) << "Enter on the start button surveys";
-
-    // Typed ahead: Esc comes while the survey that Enter starts runs, through its own pump.
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-    PressKey(VK_ESCAPE);
-    EXPECT_FALSE(IsWindowVisible(form5.Handle()));
-    EXPECT_LT(RowCount(), 3) << "the survey stopped";
-    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
+TEST_F(FolderSizeWindowTest, DuringASurveyOnlyStopTakesInputAndItKeepsTheRowsSoFar) {
+    std::vector<bool> enabled;
+    probe = [&] {
+        for (int id : {TForm5::kBitBtn1, TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kBitBtn3})
+            enabled.push_back(IsWindowEnabled(Control(id)));
+        Click(TForm5::kBitBtn3);
+    };
+    PostMessageW(Probe(), WM_APP, 0, 0);
+    Click(TForm5::kBitBtn2);
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true}));
+    EXPECT_LT(Rows(), 3) << "stopped";
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kCombo1)) && !IsWindowEnabled(Control(TForm5::kBitBtn3)));
 }
 
-// The first click selects "a"; the double-click lands on "b".
-TEST_F(FolderSizeWindowSurveyTest, ADoubleClickSurveysTheRowUnderThePointer) {
-    SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(TForm5::kBitBtn2, BN_CLICKED), 0);
+TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurveysTheRowUnderThePointer) {
+    Click(TForm5::kBitBtn2);
+    ASSERT_EQ(Rows(), 3);
+    EXPECT_EQ(Cell(0, kColumnFolder), folder.File(L"c")) << "largest first, counted beyond 260 characters";
     const HWND list = Control(TForm5::kListView1);
-    ASSERT_EQ(RowCount(), 3);
     LVITEMW selected{};
-    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    selected.state = selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
-    ASSERT_EQ(TextOf(Control(TForm5::kCombo1)), folder.File(L"a"));
+    EXPECT_EQ(Shown(), folder.File(L"c"));
+    NMLISTVIEW header{};
+    header.hdr = {list, TForm5::kListView1, static_cast<UINT>(LVN_COLUMNCLICK)}, header.iSubItem = kColumnMegabytes;
+    SendMessageW(form5.Handle(), WM_NOTIFY, TForm5::kListView1, reinterpret_cast<LPARAM>(&header));
+    const LRESULT highlighted = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    EXPECT_EQ(Cell(highlighted, kColumnFolder), folder.File(L"c")) << "smallest first now";
+    EXPECT_EQ(highlighted, 2);
 
-    RECT row{};
-    row.left = LVIR_BOUNDS;
-    SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    RECT row{LVIR_BOUNDS, 0, 0, 0};
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 100, (row.top + row.bottom) / 2));
-    EXPECT_EQ(TextOf(Control(TForm5::kCombo1)), folder.File(L"b"));
+    EXPECT_EQ(Shown(), folder.File(L"b"));
+}
+
+TEST_F(FolderSizeWindowTest, TabMovesEnterPressesAndEscClosesEvenDuringASurvey) {
+    ASSERT_EQ(GetFocus(), Control(TForm5::kBitBtn1));
+    std::vector<int> visited;
+    for (int presses = 0; presses < 4; ++presses) PressKey(VK_TAB), visited.push_back(GetDlgCtrlID(GetFocus()));
+    EXPECT_EQ(visited, (std::vector<int>{TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kListView1, TForm5::kBitBtn1}))
+        << "the stop button is off while no survey runs";
+    SetFocus(Control(TForm5::kBitBtn2));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Rows(), 3) << "Enter on the start button surveys";
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    Sleep(10);            // the survey's pump is due at its first entry
+    PressKey(VK_ESCAPE);  // typed ahead: it comes while the survey that Enter starts runs, through its pump
+    EXPECT_FALSE(IsWindowVisible(form5.Handle()));
+    EXPECT_LT(Rows(), 3) << "the survey stopped";
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-# One short, repeatable run of a fuzzer: its inputs start from the committed
-# seeds, and what it adds goes to a scratch folder, never among the seeds.
+# A short, repeatable run: inputs start from the committed seeds; what the
+# fuzzer adds goes to a scratch folder, never among them.
 file(GLOB seeds "${SEEDS}/*")
 if(NOT seeds)
   message(FATAL_ERROR "no seeds in ${SEEDS}")

@@ -6,23 +6,13 @@
 
 namespace kuvano::testing {
 
-// A time zone a fixed number of hours ahead of UTC (Japan: 9), with a clock
-// that stands still.
+// Nine hours ahead of UTC, as Japan, with a clock standing at 1601.
 class FakeLocalTime final : public LocalTime {
 public:
-    explicit FakeLocalTime(int64_t hoursAhead = 9, uint64_t nowLocal = 0)
-        : offset_(hoursAhead * 3600 * 10'000'000), nowLocal_(nowLocal) {}
-    uint64_t LocalToUtc(uint64_t local) const override {
-        return static_cast<uint64_t>(static_cast<int64_t>(local) - offset_);
-    }
-    uint64_t UtcToLocal(uint64_t utc) const override {
-        return static_cast<uint64_t>(static_cast<int64_t>(utc) + offset_);
-    }
-    uint64_t NowLocal() const override { return nowLocal_; }
-
-private:
-    int64_t offset_;
-    uint64_t nowLocal_;
+    static constexpr uint64_t kOffset = 9ull * 3600 * 10'000'000;
+    uint64_t LocalToUtc(uint64_t local) const override { return local - kOffset; }
+    uint64_t UtcToLocal(uint64_t utc) const override { return utc + kOffset; }
+    uint64_t NowLocal() const override { return 0; }
 };
 
 }  // namespace kuvano::testing

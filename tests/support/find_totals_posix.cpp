@@ -22,12 +22,11 @@ std::string ShellQuoted(std::string_view text) {
     return quoted + "'";
 }
 
-// find's complaints about folders it may not read go nowhere: they count as empty.
+// Names need no look at the entry, sizes do: find lists names it cannot size.
 FindTotals FindTotalsBelow(const std::string& folder) {
-    const std::string quoted = ShellQuoted(folder);
-    FindTotals totals;
-    totals.entries = std::stoll(CommandOutput("find " + quoted + " -mindepth 1 2>/dev/null | wc -l"));
-    std::istringstream sizes(CommandOutput("find " + quoted + " -type f -printf '%s\\n' 2>/dev/null"));
+    const std::string find = "find " + ShellQuoted(folder);
+    FindTotals totals{.entries = std::stoll(CommandOutput(find + " -mindepth 1 2>/dev/null | wc -l"))};
+    std::istringstream sizes(CommandOutput(find + " -type f -printf '%s\\n' 2>/dev/null"));
     for (int64_t size = 0; sizes >> size;) totals.bytes += size;
     return totals;
 }

@@ -1,0 +1,32 @@
+#include "platform/file_names_posix.h"
+
+#include <gtest/gtest.h>
+
+namespace kuvano {
+namespace {
+
+// Names that are not UTF-8, or hold a backslash, which the engine takes for a
+// separator, come back to their bytes. (The lister itself is checked against
+// find, in the survey of real trees.)
+TEST(FileNamesPosix, EveryNameLeadsBackToItsBytes) {
+    const std::pair<std::string, std::u16string> names[] = {
+        {"😀日本語\xf0\x90\x80\x80", u"😀日本語\U00010000"},
+        {"a\\b",
+         u"a\xF05C"
+         u"b"},
+        {"\xef\x81\x9c", u"\xDCEF\xDC81\xDC9C"},              // U+F05C itself
+        {"\xed\xa0\x80", u"\xDCED\xDCA0\xDC80"},              // an encoded surrogate
+        {"\xc0\xaf\xff", u"\xDCC0\xDCAF\xDCFF"},              // overlong, and a byte never in UTF-8
+        {"\x80\x80\x80\x80z", u"\xDC80\xDC80\xDC80\xDC80z"},  // continuations without a lead
+        {"\xf5\x80\x80\x80", u"\xDCF5\xDC80\xDC80\xDC80"},    // beyond U+10FFFF
+    };
+    for (const auto& [bytes, name] : names) {
+        std::u16string read;
+        WindowsNameFromPosix(bytes, read);
+        EXPECT_EQ(read, name) << bytes;
+        EXPECT_EQ(PosixPathFromWindows(read + u"\\x"), bytes + "/x");
+    }
+}
+
+}  // namespace
+}  // namespace kuvano
