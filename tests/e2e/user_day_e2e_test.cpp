@@ -6,19 +6,15 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <process.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
@@ -36,11 +32,7 @@ namespace {
 using testing::ReadFileBytes;
 using Row = std::vector<std::wstring>;  // a survey row's three columns
 
-struct Rgb {
-    uint8_t r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
-constexpr Rgb kGrey{192, 192, 192};  // the strip's colour at first
+constexpr COLORREF kGrey = RGB(192, 192, 192);  // the strip's colour at first
 
 // Enough for a start or a paint on a loaded machine; only a failure waits it out.
 bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
@@ -56,23 +48,16 @@ std::wstring FromEnvironment(const char* name) {
     return {value.begin(), value.end()};
 }
 
-bool Launch(std::wstring commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
 // Starts the program in the desktop named "shell", to which Wine gives a
 // taskbar, and joins that desktop: there its windows are found by class
 // (one program runs at a time) and the tray can be spoken to.
 void Start(const std::wstring& program) {
     // Wine's explorer can refuse a start while an earlier program is still ending.
-    ASSERT_TRUE(Eventually([&] { return Launch(L"explorer.exe /desktop=shell,1280x800 \"" + program + L"\""); }));
+    ASSERT_TRUE(Eventually([&] {
+        const std::wstring quoted = L"\"" + program + L"\"";
+        return _wspawnlp(_P_NOWAIT, L"explorer.exe", L"explorer.exe", L"/desktop=shell,1280x800", quoted.c_str(),
+                         nullptr) != -1;
+    }));
     static const bool joined = Eventually([] {
         const HDESK desktop = OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL);
         return desktop && SetThreadDesktop(desktop);
@@ -92,43 +77,25 @@ bool Hidden(HWND window) { return Eventually([&] { return !IsWindowVisible(windo
 bool WaitForExit(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    if (!process) return !IsWindow(window);  // already gone
-    const DWORD result = WaitForSingleObject(process, 20'000);
-    CloseHandle(process);
-    return result == WAIT_OBJECT_0;
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);  // none when already gone
+    const bool ended = !process || WaitForSingleObject(process, 20'000) == WAIT_OBJECT_0;
+    if (process) CloseHandle(process);
+    return ended;
 }
 
 // The program shows the user no failure; it answers their count to a registered message.
 long long FailuresOf(HWND mainWindow) {
     DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count)) return -1;
-    return static_cast<long long>(count);
+    return SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : -1;
 }
 
-// The screen's pixels, row by row, as the X server shows them: ImageMagick's
-// import, a Linux program that Wine starts like any other, writes them as
-// raw RGB; its process cannot be waited for, so the file is awaited.
-std::vector<Rgb> Screenshot(int x, int y, int width, int height) {
-    static int count = 0;
-    const std::wstring file = L"/tmp/kuvano-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(++count) + L".rgb";
-    std::string bytes;
-    const bool arrived = Launch(L"Z:\\usr\\bin\\import -window root -depth 8 -crop " + std::to_wstring(width) + L"x" +
-                             std::to_wstring(height) + L"+" + std::to_wstring(x) + L"+" + std::to_wstring(y) +
-                             L" rgb:" + file) &&
-                         Eventually([&] {
-                             std::ifstream in((L"Z:" + file).c_str(), std::ios::binary);
-                             bytes.assign(std::istreambuf_iterator<char>(in), {});
-                             return bytes.size() == static_cast<size_t>(width * height * 3);
-                         });
-    DeleteFileW((L"Z:" + file).c_str());
-    std::vector<Rgb> pixels(static_cast<size_t>(width * height));  // black when no picture came
-    if (arrived) std::memcpy(pixels.data(), bytes.data(), bytes.size());
-    return pixels;
+// The screen's pixel as the shell's desktop shows it.
+COLORREF Pixel(int x, int y) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
-
-Rgb Pixel(int x, int y) { return Screenshot(x, y, 1, 1).front(); }
 
 // The tray picture of the drive's free level, as it is now.
 PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
@@ -139,46 +106,43 @@ PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
 // The share of the picture's opaque pixels that the place of the first icon
 // in the notification area of a 1280 x 800 desktop shows.
 double TrayShows(const PixelImage& picture) {
-    const auto screen = Screenshot(1262, 782, picture.width, picture.height);
     int opaque = 0, matching = 0;
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             const Rgba p = picture.At(x, y);
             opaque += p.a != 0;
-            matching += p.a != 0 && screen[static_cast<size_t>(y * picture.width + x)] == Rgb{p.r, p.g, p.b};
+            matching += p.a != 0 && Pixel(1262 + x, 782 + y) == RGB(p.r, p.g, p.b);
         }
     }
     return static_cast<double>(matching) / opaque;
 }
 
-// A list view reads and writes the item record in its own process, so the
-// record and its text buffer are placed there.
-std::wstring ListViewText(HWND listView, int row, int column) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(listView, &processId);
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    constexpr int kCapacity = 1024;
-    auto* remote = static_cast<char*>(
-        VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kCapacity * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
-    item.cchTextMax = kCapacity;
-    std::wstring text(kCapacity, L'\0');
-    LRESULT length = -1;
-    if (remote && WriteProcessMemory(process, remote, &item, sizeof(item), nullptr)) {
-        length = SendMessageW(listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, item.pszText, text.data(), kCapacity * sizeof(wchar_t), nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    if (process) CloseHandle(process);
-    return length < 0 ? L"(unreadable)" : text.substr(0, static_cast<size_t>(length));
-}
-
+// The survey's rows. A list view reads and writes the item record in its own
+// process, so the record and its text buffer are placed there.
 std::vector<Row> Rows(HWND list) {
-    std::vector<Row> rows;
-    for (int i = 0, count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); i < count; ++i)
-        rows.push_back({ListViewText(list, i, 0), ListViewText(list, i, 1), ListViewText(list, i, 2)});
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    struct Item {
+        LVITEMW item{};
+        wchar_t text[1024]{};
+    };
+    auto* remote = static_cast<Item*>(VirtualAllocEx(process, nullptr, sizeof(Item), MEM_COMMIT, PAGE_READWRITE));
+    std::vector<Row> rows(static_cast<size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+    for (size_t row = 0; remote && row < rows.size(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            Item local;
+            local.item.iSubItem = column;
+            local.item.pszText = remote->text;
+            local.item.cchTextMax = 1024;
+            WriteProcessMemory(process, remote, &local.item, sizeof(local.item), nullptr);
+            const auto length = SendMessageW(list, LVM_GETITEMTEXTW, row, LPARAM(remote));
+            ReadProcessMemory(process, remote, &local, sizeof(local), nullptr);
+            rows[row].emplace_back(local.text, static_cast<size_t>(length));
+        }
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
     return rows;
 }
 
@@ -196,25 +160,22 @@ HMENU AnswerMenu(UINT message, WPARAM key) {
     return Hidden(menuWindow) ? menu : nullptr;
 }
 
-// The folder picked from the survey's history: a survey starts.
+// The folder picked from the survey's history, as a user picks an earlier one: a survey starts.
 void SurveyFromHistory(HWND panel, const std::wstring& path) {
     const HWND combo = GetDlgItem(panel, TForm5::kCombo1);
-    SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
 }
 
 class UserDay : public ::testing::Test {
 protected:
     void Open() {
         ASSERT_NO_FATAL_FAILURE(Start(program));
-        main = WindowOf(L"TForm1");
-        about = WindowOf(L"TFormInfo");  // the last one created
-        panel = FindWindowW(L"TForm2", nullptr);
-        help = FindWindowW(L"TForm3", nullptr);
-        sidebar = FindWindowW(L"TForm4", nullptr);
-        folders = FindWindowW(L"TForm5", nullptr);
-        ASSERT_TRUE(main && about && panel && help && sidebar && folders);
+        ASSERT_TRUE((main = WindowOf(L"TForm1")) && (about = WindowOf(L"TFormInfo")));  // the first and the last made
+        panel = FindWindowW(L"TForm2", nullptr), help = FindWindowW(L"TForm3", nullptr);
+        sidebar = FindWindowW(L"TForm4", nullptr), folders = FindWindowW(L"TForm5", nullptr);
+        ASSERT_TRUE(panel && help && sidebar && folders);
     }
     void TearDown() override {  // a failed day leaves no program behind for the next test
         if (IsWindow(main)) PostMessageW(main, WM_ENDSESSION, TRUE, 0), WaitForExit(main);
@@ -224,13 +185,9 @@ protected:
     void NotifyTray(UINT mouseMessage) const {
         PostMessageW(FindWindowExW(main, nullptr, L"TMyCallback", nullptr), kTrayCallbackMessage, 1, mouseMessage);
     }
-    RECT Strip() const {
-        RECT strip{};
-        GetWindowRect(sidebar, &strip);
-        return strip;
-    }
-    bool Docked(const std::function<bool(const RECT&)>& placed) const {
-        return Eventually([&] { return placed(Strip()); });
+    // The strip's frame once it is placed as wanted: docking follows a change.
+    bool Docked(const std::function<bool(const RECT&)>& placed) {
+        return Eventually([&] { return GetWindowRect(sidebar, &strip) && placed(strip); });
     }
     // Types a red and a green, without blue, into the colour dialog and answers it.
     void ChooseColour(const wchar_t* red, const wchar_t* green, int answer) const {
@@ -248,6 +205,7 @@ protected:
     testing::ScratchFolder folder{L"e2e-day"};
     std::wstring program = folder.File(L"ドライブ.exe"), settingsFile = folder.File(L"ドライブ.ini");
     HWND main = nullptr, about = nullptr, panel = nullptr, help = nullptr, sidebar = nullptr, folders = nullptr;
+    RECT strip{};
 };
 
 // T: is a 16 MiB drive with 15 MiB free (with-scratch-mounts.sh); Q: is a CD drive.
@@ -263,14 +221,14 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     testing::WriteFileBytes(settingsFile, "[setei]\r\ndrivenam=Q\r\n");  // the tray cannot show a CD drive
     ASSERT_NO_FATAL_FAILURE(Open());
 
-    // Six windows, no taskbar buttons, and only the sidebar shows.
+    // Six windows, no taskbar buttons, and only the sidebar shows, where the program's drive is the tray's.
     ASSERT_TRUE(Shown(sidebar));
     for (HWND window : {main, about, panel, help, sidebar, folders}) {
         EXPECT_EQ(IsWindowVisible(window) != FALSE, window == sidebar);
         EXPECT_TRUE((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) || GetWindow(window, GW_OWNER) == main);
     }
     const auto star = [] { return TrayShows(TrayPicture(TrayIconKind::Star, u"C:\\")); };
-    EXPECT_TRUE(Eventually([&] { return star() == 1; })) << "the tray shows the star of the program's drive";
+    EXPECT_TRUE(Eventually([&] { return star() == 1; }));
 
     // The tray icon opens the about box, modal until Esc, and the sidebar's menu.
     const auto othersEnabled = [&](bool enabled) {
@@ -306,9 +264,9 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     ASSERT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 8 && s.bottom - s.top == screenHeight; }));
     ASSERT_NO_FATAL_FAILURE(ChooseColour(L"255", L"0", IDCANCEL));
-    EXPECT_TRUE(Eventually([&] { return Pixel(Strip().left, 1) == kGrey; }));
+    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == kGrey; }));
     ASSERT_NO_FATAL_FAILURE(ChooseColour(L"0", L"128", IDOK));
-    EXPECT_TRUE(Eventually([&] { return Pixel(Strip().left, 1) == Rgb{0, 128, 0}; }));
+    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(0, 128, 0); }));
 
     // Help from the sidebar, closed by Esc.
     Command(SidebarCommand::pop4vajhel);
@@ -336,9 +294,9 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     const PixelImage frame = TrayPictures(TrayIconKind::Bar).at(kWarningFrame);
     bool sawFrame = false, sawLevel = false, sawWhite = false, sawGrey = false;
     EXPECT_TRUE(Eventually([&] {
-        const Rgb gaugeBottom = Pixel(Strip().left + 3, 38 + 5 + 30);
-        sawWhite |= gaugeBottom == Rgb{255, 255, 255};
-        sawGrey |= gaugeBottom == Rgb{128, 128, 128};
+        const COLORREF gaugeBottom = Pixel(strip.left + 3, 38 + 5 + 30);
+        sawWhite |= gaugeBottom == RGB(255, 255, 255);
+        sawGrey |= gaugeBottom == RGB(128, 128, 128);
         sawFrame |= TrayShows(frame) == 1;
         sawLevel |= TrayShows(barOfT) == 1;
         return sawFrame && sawLevel && sawWhite && sawGrey;
@@ -408,8 +366,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     Command(SidebarCommand::pmHidarihasi);
     EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
     EXPECT_EQ(FailuresOf(main), 0);
-    DWORD_PTR mayEnd = 0;
-    ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd));
+    DWORD_PTR mayEnd = FALSE;
+    SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd);
     EXPECT_EQ(mayEnd, DWORD_PTR{TRUE});
     const std::string edge = "iti=" + std::to_string(EdgeOf(SidebarCommand::pmHidarihasi)) + "\r\n";
     EXPECT_NE(ReadFileBytes(settingsFile).find(edge), std::string::npos);
