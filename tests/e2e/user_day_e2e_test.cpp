@@ -27,7 +27,6 @@
 namespace kuvano {
 namespace {
 
-using testing::ReadFileBytes;
 using Row = std::vector<std::wstring>;  // a survey row's three columns
 
 constexpr COLORREF kGrey = RGB(192, 192, 192);  // the strip's colour at first
@@ -85,7 +84,6 @@ COLORREF Pixel(int x, int y) {
     return GetPixel(screen, x, y);
 }
 
-// The tray picture of the drive's free level, as it is now.
 PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
     const DriveSpace space = DrivePlatformWin32().Space(root);
     return TrayPictures(kind).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
@@ -137,12 +135,16 @@ bool ChooseFromMenu(wchar_t key) {
     return Hidden(menuWindow);
 }
 
-// The folder picked from the survey's history, as a user picks an earlier one: a survey starts.
-void SurveyFromHistory(HWND panel, const std::wstring& path) {
-    const HWND combo = GetDlgItem(panel, TForm5::kCombo1);
-    SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
-    SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
+// Picks the folder from the history until a survey runs: a pick while a stopped one winds down is ignored.
+bool SurveyFromHistory(HWND panel, const std::wstring& path) {
+    const HWND combo = GetDlgItem(panel, TForm5::kCombo1), stop = GetDlgItem(panel, TForm5::kBitBtn3);
+    return Eventually([&] {
+        if (IsWindowEnabled(stop)) return true;
+        SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
+        SendMessageW(combo, CB_SETCURSEL, 0, 0);
+        PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
+        return false;
+    });
 }
 
 class UserDay : public ::testing::Test {
@@ -162,7 +164,6 @@ protected:
     void NotifyTray(UINT mouseMessage) const {
         PostMessageW(FindWindowExW(main, nullptr, L"TMyCallback", nullptr), kTrayCallbackMessage, 1, mouseMessage);
     }
-    // The strip's frame once it is placed as wanted: docking follows a change.
     bool Docked(const std::function<bool(const RECT&)>& placed) {
         return Eventually([&] { return GetWindowRect(sidebar, &strip) && placed(strip); });
     }
@@ -287,8 +288,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
 
     // Wine's own files make a survey of many seconds: Stop keeps the rows so far.
     const std::wstring big = L"Z:\\usr";
-    SurveyFromHistory(folders, big);
-    ASSERT_TRUE(Eventually([&] { return !idle() && !Rows(list).empty(); }));
+    ASSERT_TRUE(SurveyFromHistory(folders, big));
+    ASSERT_TRUE(Eventually([&] { return !Rows(list).empty(); }));
     PostMessageW(stop, BM_CLICK, 0, 0);
     ASSERT_TRUE(Eventually(idle));
     const std::vector<Row> rows = Rows(list);
@@ -304,15 +305,14 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
         EXPECT_TRUE(ChooseFromMenu(item));
     }
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
-    SurveyFromHistory(folders, big);
-    ASSERT_TRUE(Eventually([&] { return !idle(); }));
+    ASSERT_TRUE(SurveyFromHistory(folders, big));
     EXPECT_EQ(FailuresOf(main), 0);
     EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon";
     Command(SidebarCommand::pmBarSyuryo);
     ASSERT_TRUE(WaitForExit(main));
     EXPECT_TRUE(FindWindowW(L"Shell_TrayWnd", nullptr)) << "the taskbar stays";
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon no more";
-    const std::string saved = ReadFileBytes(settingsFile);
+    const std::string saved = testing::ReadFileBytes(settingsFile);
     for (const std::string& kept : std::vector<std::string>{"drivenam=T", "tani=2", "syurui=0", "tenm5=2", "enGrf=1",
                                                              "aki=" + std::to_string(RGB(0, 128, 0)),
                                                              "iti=" + std::to_string(EdgeOf(SidebarCommand::popUe))})
@@ -328,7 +328,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd);
     EXPECT_EQ(mayEnd, DWORD_PTR{TRUE});
     const std::string edge = "iti=" + std::to_string(EdgeOf(SidebarCommand::pmHidarihasi)) + "\r\n";
-    EXPECT_NE(ReadFileBytes(settingsFile).find(edge), std::string::npos);
+    EXPECT_NE(testing::ReadFileBytes(settingsFile).find(edge), std::string::npos);
     PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_TRUE(WaitForExit(main));
 }
