@@ -1,0 +1,357 @@
+// The real Kuvano.exe in a Wine desktop with a taskbar, driven from outside
+// through a user's day: the wiring between its windows, the shell and the
+// settings file. Every wait looks at something the program shows, until a deadline.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <process.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "core/free_level.h"
+#include "folder_size/folder_size_window_win32.h"
+#include "platform/drive_platform_win32.h"
+#include "platform/failure_report_win32.h"
+#include "settings_panel/settings_window_win32.h"
+#include "sidebar/sidebar_menu.h"
+#include "support/scratch_folder_win32.h"
+#include "tray/task_tray_mini_win32.h"
+#include "tray/tray_pictures.h"
+
+namespace kuvano {
+namespace {
+
+using Row = std::vector<std::wstring>;  // a survey row's three columns
+
+constexpr COLORREF kGrey = RGB(192, 192, 192);  // the strip's colour at first
+
+// Enough for a start or a paint on a loaded machine; only a failure waits it out.
+bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
+    for (const auto end = std::chrono::steady_clock::now() + patience; !holds();) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+// Starts the program in the desktop named "shell", to which Wine gives a
+// taskbar, and joins that desktop: there its windows are found by class
+// (one program runs at a time) and the tray can be spoken to.
+void Start(const std::wstring& program) {
+    // Wine's explorer can refuse a start while an earlier program is still ending.
+    ASSERT_TRUE(Eventually([&] {
+        return _wspawnlp(_P_NOWAIT, L"explorer.exe", L"explorer.exe", L"/desktop=shell,1280x800",
+                         (L"\"" + program + L"\"").c_str(), nullptr) != -1;
+    }));
+    static const bool joined =
+        Eventually([] { return SetThreadDesktop(OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL)) != FALSE; });
+    ASSERT_TRUE(joined);
+}
+
+HWND WindowOf(const wchar_t* className) {
+    HWND found = nullptr;
+    Eventually([&] { return (found = FindWindowW(className, nullptr)) != nullptr; });
+    return found;
+}
+
+bool Shown(HWND window) { return Eventually([&] { return IsWindowVisible(window); }); }
+bool Hidden(HWND window) { return Eventually([&] { return !IsWindowVisible(window); }); }
+
+bool WaitForExit(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);  // none when already gone
+    const bool ended = !process || WaitForSingleObject(process, 20'000) == WAIT_OBJECT_0;
+    if (process) CloseHandle(process);
+    return ended;
+}
+
+// The program shows the user no failure; it answers their count to a registered message.
+long long FailuresOf(HWND mainWindow) {
+    DWORD_PTR count = 0;
+    return SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : -1;
+}
+
+// The screen's pixel as the shell's desktop shows it, once joined.
+COLORREF Pixel(int x, int y) {
+    static const HDC screen = GetDC(nullptr);
+    return GetPixel(screen, x, y);
+}
+
+PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
+    const DriveSpace space = DrivePlatformWin32().Space(root);
+    return TrayPictures(kind).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
+}
+
+// The share of the picture's opaque pixels that the place of the first icon
+// in the notification area of a 1280 x 800 desktop shows.
+double TrayShows(const PixelImage& picture) {
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgba p = picture.At(x, y);
+            opaque += p.a != 0;
+            matching += p.a != 0 && Pixel(1262 + x, 782 + y) == RGB(p.r, p.g, p.b);
+        }
+    }
+    return static_cast<double>(matching) / opaque;
+}
+
+// The survey's rows. A list view reads and writes the item record in its own
+// process, so the record and its text buffer are placed there.
+std::vector<Row> Rows(HWND list) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    auto* remote = static_cast<LVITEMW*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    std::vector<Row> rows(static_cast<size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+    for (size_t row = 0; remote && row < rows.size(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column, item.pszText = reinterpret_cast<wchar_t*>(remote + 1), item.cchTextMax = 1024;
+            wchar_t text[1024]{};
+            WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+            const auto length = SendMessageW(list, LVM_GETITEMTEXTW, row, LPARAM(remote));
+            ReadProcessMemory(process, item.pszText, text, sizeof(text), nullptr);
+            rows[row].emplace_back(text, static_cast<size_t>(length));
+        }
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
+    return rows;
+}
+
+// Chooses an item of the menu that opens by its key; whether the menu closed.
+bool ChooseFromMenu(wchar_t key) {
+    HWND menuWindow = nullptr;
+    if (!Eventually([&] { return IsWindowVisible(menuWindow = FindWindowW(L"#32768", nullptr)); })) return false;
+    PostMessageW(menuWindow, WM_CHAR, key, 0);
+    return Hidden(menuWindow);
+}
+
+// Picks the folder from the history until a survey runs: a pick while a stopped one winds down is ignored.
+bool SurveyFromHistory(HWND panel, const std::wstring& path) {
+    const HWND combo = GetDlgItem(panel, TForm5::kCombo1), stop = GetDlgItem(panel, TForm5::kBitBtn3);
+    return Eventually([&] {
+        if (IsWindowEnabled(stop)) return true;
+        SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
+        SendMessageW(combo, CB_SETCURSEL, 0, 0);
+        PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
+        return false;
+    });
+}
+
+class UserDay : public ::testing::Test {
+protected:
+    void Open() {
+        ASSERT_NO_FATAL_FAILURE(Start(program));
+        ASSERT_TRUE((main = WindowOf(L"TForm1")) && (about = WindowOf(L"TFormInfo")));  // the first and the last made
+        panel = FindWindowW(L"TForm2", nullptr), help = FindWindowW(L"TForm3", nullptr);
+        sidebar = FindWindowW(L"TForm4", nullptr), folders = FindWindowW(L"TForm5", nullptr);
+        ASSERT_TRUE(panel && help && sidebar && folders);
+    }
+    void TearDown() override {  // a failed day leaves no program behind for the next test
+        if (IsWindow(main)) PostMessageW(main, WM_ENDSESSION, TRUE, 0), WaitForExit(main);
+    }
+    void Command(SidebarCommand command) const { PostMessageW(sidebar, WM_COMMAND, WPARAM(command), 0); }
+    // The tray icon's notification, as the shell sends it for a mouse action.
+    void NotifyTray(UINT mouseMessage) const {
+        PostMessageW(FindWindowExW(main, nullptr, L"TMyCallback", nullptr), kTrayCallbackMessage, 1, mouseMessage);
+    }
+    bool Docked(const std::function<bool(const RECT&)>& placed) {
+        return Eventually([&] { return GetWindowRect(sidebar, &strip) && placed(strip); });
+    }
+    // Types a red and a green, without blue, into the colour dialog and answers it.
+    void ChooseColour(const wchar_t* red, const wchar_t* green, int answer) const {
+        Command(SidebarCommand::pmAkiiro);
+        const HWND dialog = WindowOf(L"#32770");
+        ASSERT_NE(dialog, nullptr) << "no colour dialog";
+        int field = 706;
+        for (const wchar_t* value : {red, green, L"0"}) SetDlgItemTextW(dialog, field++, value);
+        PostMessageW(dialog, WM_COMMAND, WPARAM(answer), 0);
+        ASSERT_TRUE(Eventually([&] { return !IsWindow(dialog); }));
+    }
+
+    // The survey looks first at the program's folder; the settings file is named after the program.
+    testing::ScratchFolder folder{L"e2e-day"};
+    std::wstring program = folder.File(L"ドライブ.exe"), settingsFile = folder.File(L"ドライブ.ini");
+    HWND main = nullptr, about = nullptr, panel = nullptr, help = nullptr, sidebar = nullptr, folders = nullptr;
+    RECT strip{};
+};
+
+// T: is a 16 MiB drive with 15 MiB free (with-scratch-mounts.sh); Q: is a CD drive.
+TEST_F(UserDay, FromTheFirstStartToTheNext) {
+    ASSERT_EQ(GetDriveTypeW(L"Q:\\"), UINT{DRIVE_CDROM});
+    // A holds 4 MiB in five entries, B is empty.
+    for (const wchar_t* sub : {L"\\A", L"\\A\\Sub", L"\\B"}) CreateDirectoryW((folder.Path() + sub).c_str(), nullptr);
+    for (const wchar_t* name : {L"\\A\\1", L"\\A\\2", L"\\A\\3", L"\\A\\Sub\\4"})
+        testing::WriteFileBytes(folder.Path() + name, std::string(1 << 20, 'x'));
+    ASSERT_TRUE(CopyFileW(_wgetenv(L"KUVANO_EXE"), program.c_str(), FALSE)) << "KUVANO_EXE names the program";
+    testing::WriteFileBytes(settingsFile, "[setei]\r\ndrivenam=Q\r\n");  // the tray cannot show a CD drive
+    ASSERT_NO_FATAL_FAILURE(Open());
+
+    // The sidebar shows; the tray shows the program's drive.
+    ASSERT_TRUE(Shown(sidebar));
+    const auto star = [] { return TrayShows(TrayPicture(TrayIconKind::Star, u"C:\\")); };
+    EXPECT_TRUE(Eventually([&] { return star() == 1; }));
+
+    // The tray icon opens the about box, modal until Esc.
+    const auto othersEnabled = [&](bool enabled) {
+        return std::ranges::all_of(std::vector{panel, help, sidebar, folders},
+                                   [&](HWND w) { return (IsWindowEnabled(w) != FALSE) == enabled; });
+    };
+    NotifyTray(WM_LBUTTONUP);
+    ASSERT_TRUE(Shown(about));
+    EXPECT_TRUE(Eventually([&] { return othersEnabled(false); }));
+    PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(Hidden(about));
+    EXPECT_TRUE(Eventually([&] { return othersEnabled(true); }));
+
+    // A new taskbar gets the icon back. The desktop's own may announce itself
+    // late, and the program then adds its icon again: forget it until it stays gone.
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = FindWindowExW(main, nullptr, L"TMyCallback", nullptr);
+    icon.uID = 1;
+    EXPECT_TRUE(Eventually([&] {
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+        return !Eventually([&] { return star() > 0.5; }, std::chrono::seconds(2));
+    }));
+    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(Eventually([&] { return star() == 1; })) << "the icon is back";
+
+    // The strip docks at the left edge; the colour dialog colours it, a cancel keeps the colour.
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 8 && s.bottom - s.top == screenHeight; }));
+    ASSERT_NO_FATAL_FAILURE(ChooseColour(L"255", L"0", IDCANCEL));
+    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == kGrey; }));
+    ASSERT_NO_FATAL_FAILURE(ChooseColour(L"0", L"128", IDOK));
+    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(0, 128, 0); }));
+
+    // Help from the sidebar, closed by Esc.
+    Command(SidebarCommand::pop4vajhel);
+    ASSERT_TRUE(Shown(help));
+    PostMessageW(FindWindowExW(help, nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(Hidden(help));
+
+    // The settings panel: T in megabytes, chosen as the tray's drive, in bars.
+    Command(SidebarCommand::pmSetei);
+    ASSERT_TRUE(Shown(panel));
+    const HWND listBox = GetDlgItem(FindWindowExW(panel, nullptr, L"TScrollBox", nullptr), TForm2::kListBox1);
+    SendMessageW(GetDlgItem(panel, TForm2::kFirstUnitButton + 2), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(panel, TForm2::kFirstKindButton + 0), BM_CLICK, 0, 0);
+    const auto lineOf = [&](const wchar_t* start) { return SendMessageW(listBox, LB_FINDSTRING, -1, LPARAM(start)); };
+    LRESULT lineOfT = LB_ERR;
+    ASSERT_TRUE(Eventually([&] { return (lineOfT = lineOf(L"T o------------- 空き=約15/16メガバイト ")) != LB_ERR; }));
+    SendMessageW(listBox, LB_SETCURSEL, WPARAM(lineOfT), 0);
+    SendMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm2::kListBox1, LBN_SELCHANGE), LPARAM(listBox));
+    const PixelImage barOfT = TrayPicture(TrayIconKind::Bar, u"T:\\");
+    EXPECT_TRUE(Eventually([&] { return TrayShows(barOfT) == 1; })) << "the tray follows the panel";
+
+    // 20 MB of warning: T (15 MiB free) blinks in the tray, on the sidebar
+    // (slot 1 of 38 pixels: the drives are C, T and Z) and in the panel.
+    SendMessageW(GetDlgItem(panel, TForm2::kFirstDigitUpDown + 4), UDM_SETPOS32, 0, 2);
+    const PixelImage frame = TrayPictures(TrayIconKind::Bar).at(kWarningFrame);
+    bool sawFrame = false, sawLevel = false, sawWhite = false, sawGrey = false;
+    EXPECT_TRUE(Eventually([&] {
+        const COLORREF gaugeBottom = Pixel(strip.left + 3, 38 + 5 + 30);
+        sawWhite |= gaugeBottom == RGB(255, 255, 255);
+        sawGrey |= gaugeBottom == RGB(128, 128, 128);
+        sawFrame |= TrayShows(frame) == 1;
+        sawLevel |= TrayShows(barOfT) == 1;
+        return sawFrame && sawLevel && sawWhite && sawGrey;
+    })) << sawFrame << sawLevel << " tray, " << sawWhite << sawGrey << " sidebar";
+    EXPECT_TRUE(Eventually([&] { return lineOf(L"T --------------") == lineOfT; })) << "the panel's line blinks";
+    PostMessageW(GetDlgItem(panel, TForm2::kBitBtn1), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Hidden(panel));
+
+    // The folder survey: the program's folder, sorted by a column's title.
+    Command(SidebarCommand::pmFolSiz);
+    ASSERT_TRUE(Shown(folders));
+    const HWND list = GetDlgItem(folders, TForm5::kListView1), start = GetDlgItem(folders, TForm5::kBitBtn2),
+               stop = GetDlgItem(folders, TForm5::kBitBtn3);
+    const auto idle = [&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); };
+    PostMessageW(start, BM_CLICK, 0, 0);
+    ASSERT_TRUE(Eventually([&] { return idle() && Rows(list).size() == 2; }));
+    const Row a{L"000,004", folder.Path() + L"\\A", L"000,005"}, b{L"000,000", folder.Path() + L"\\B", L"000,000"};
+    EXPECT_EQ(Rows(list), (std::vector{a, b})) << "largest first";
+    const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(66 + 470 + 28, 8));  // "数": ascending
+    PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(66 + 470 + 28, 8));
+    EXPECT_TRUE(Eventually([&] { return Rows(list) == std::vector{b, a}; }));
+
+    // Wine's own files make a survey of many seconds: Stop keeps the rows so far.
+    const std::wstring big = L"Z:\\usr";
+    ASSERT_TRUE(SurveyFromHistory(folders, big));
+    ASSERT_TRUE(Eventually([&] { return !Rows(list).empty(); }));
+    PostMessageW(stop, BM_CLICK, 0, 0);
+    ASSERT_TRUE(Eventually(idle));
+    const std::vector<Row> rows = Rows(list);
+    EXPECT_TRUE(std::ranges::all_of(rows, [&](const Row& row) { return row[1].starts_with(big + L"\\"); }));
+    const auto subfolders = std::count_if(std::filesystem::directory_iterator(big), {},
+                                          [](const auto& entry) { return entry.is_directory(); });
+    EXPECT_LT(static_cast<long>(rows.size()), subfolders) << "stopped before the last subfolder";
+
+    // Pies at the top from the tray's menu; a quit in the middle of a survey,
+    // which the program takes from within the survey's message pump.
+    for (const wchar_t item : {L'p', L't'}) {
+        NotifyTray(WM_RBUTTONUP);
+        EXPECT_TRUE(ChooseFromMenu(item));
+    }
+    EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
+    ASSERT_TRUE(SurveyFromHistory(folders, big));
+    EXPECT_EQ(FailuresOf(main), 0);
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon";
+    Command(SidebarCommand::pmBarSyuryo);
+    ASSERT_TRUE(WaitForExit(main));
+    EXPECT_TRUE(FindWindowW(L"Shell_TrayWnd", nullptr)) << "the taskbar stays";
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon no more";
+    const std::string saved = testing::ReadFileBytes(settingsFile);
+    for (const std::string& kept : std::vector<std::string>{"drivenam=T", "tani=2", "syurui=0", "tenm5=2", "enGrf=1",
+                                                             "aki=" + std::to_string(RGB(0, 128, 0)),
+                                                             "iti=" + std::to_string(EdgeOf(SidebarCommand::popUe))})
+        EXPECT_NE(saved.find(kept + "\r\n"), std::string::npos) << kept << " in\n" << saved;
+
+    // The next start docks where the last one ended; the end of the session saves.
+    ASSERT_NO_FATAL_FAILURE(Open());
+    EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; }));
+    Command(SidebarCommand::pmHidarihasi);
+    EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
+    EXPECT_EQ(FailuresOf(main), 0);
+    DWORD_PTR mayEnd = FALSE;
+    SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd);
+    EXPECT_EQ(mayEnd, DWORD_PTR{TRUE});
+    const std::string edge = "iti=" + std::to_string(EdgeOf(SidebarCommand::pmHidarihasi)) + "\r\n";
+    EXPECT_NE(testing::ReadFileBytes(settingsFile).find(edge), std::string::npos);
+    PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(WaitForExit(main));
+}
+
+TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
+    ASSERT_TRUE(_wgetenv(L"KUVANO_SCRATCH")) << "run through with-scratch-mounts.sh";
+    const std::wstring folder = _wgetenv(L"KUVANO_SCRATCH") + std::wstring(L"\\readonly");
+    ASSERT_NO_FATAL_FAILURE(Start(folder + L"\\Kuvano.exe"));
+    const HWND main = WindowOf(L"TForm1");
+    ASSERT_TRUE(main && PostMessageW(main, WM_CLOSE, 0, 0));
+    const HWND errorBox = WindowOf(L"#32770");
+    ASSERT_NE(errorBox, nullptr);
+    EXPECT_TRUE(Eventually([&] {
+        wchar_t text[512]{};
+        GetDlgItemTextW(errorBox, 0xFFFF, text, 512);  // a message box's text
+        return std::wstring(text).find(folder + L"\\Kuvano.ini に書き込めません") != std::wstring::npos;
+    }));
+    PostMessageW(errorBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(errorBox); }));
+    EXPECT_EQ(FailuresOf(main), 0) << "Kuvano keeps running";
+    PostMessageW(main, WM_ENDSESSION, TRUE, 0);  // ends it, giving the sidebar's strip back
+    EXPECT_TRUE(WaitForExit(main));
+}
+
+}  // namespace
+}  // namespace kuvano
