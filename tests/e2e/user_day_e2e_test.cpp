@@ -171,7 +171,8 @@ protected:
     void ChooseColour(const wchar_t* red, const wchar_t* green, int answer) const {
         Command(SidebarCommand::pmAkiiro);
         const HWND dialog = WindowOf(L"#32770");
-        ASSERT_NE(dialog, nullptr) << "no colour dialog";
+        // Typed before the dialog has filled its fields, the colour would be overwritten.
+        ASSERT_TRUE(dialog && Shown(dialog)) << "no colour dialog";
         int field = 706;
         for (const wchar_t* value : {red, green, L"0"}) SetDlgItemTextW(dialog, field++, value);
         PostMessageW(dialog, WM_COMMAND, WPARAM(answer), 0);

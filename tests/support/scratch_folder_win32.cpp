@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/scoped_win32.h"
+
 namespace kuvano::testing {
 
 namespace fs = std::filesystem;
@@ -19,13 +21,29 @@ ScratchFolder::ScratchFolder(std::wstring_view purpose) {
     if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a scratch folder");
 }
 
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files too
+namespace {
+
+// Empties and removes a folder; links are removed, never entered.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    if (const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry)); find) {
+        do {
+            const std::wstring name = entry.cFileName, path = folder + L"\\" + name;
+            if (name == L"." || name == L"..") continue;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files too
+            const DWORD kind = entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+            if (kind == FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path);
+            else if (kind) RemoveDirectoryW(path.c_str());
+            else DeleteFileW(path.c_str());
+        } while (FindNextFileW(find.get(), &entry));
     }
-    fs::remove_all(path_, ignored);
+    RemoveDirectoryW(folder.c_str());
 }
+
+}  // namespace
+
+// The long-path form: some tests nest names beyond MAX_PATH.
+ScratchFolder::~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }
 
 void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
     std::ofstream file(fs::path(path), std::ios::binary);
