@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "platform/unique_handle_win32.h"
 #include "support/scratch_folder_win32.h"
 
@@ -31,8 +29,8 @@ int ShownFrame(HWND control, const std::vector<PixelImage>& frames) {
     return -1;
 }
 
-// The system's animation control reads the written clip: each frame shows as drawn, and the loop plays by itself.
-TEST(SurveyAnimationWin32, TheControlShowsEachFrameAndLoopsTheClip) {
+// The system's animation control reads the written clip: each frame shows as drawn.
+TEST(SurveyAnimationWin32, TheControlShowsEachFrameAsDrawn) {
     const std::vector<PixelImage> frames = SurveyAnimationFrames();
     const testing::ScratchFolder folder(L"animation");
     testing::WriteFileBytes(folder.File(L"Kuvano.avi"), AviFileBytes(frames, kSurveyFrameMicroseconds));
@@ -40,24 +38,13 @@ TEST(SurveyAnimationWin32, TheControlShowsEachFrameAndLoopsTheClip) {
     InitCommonControlsEx(&classes);
     const UniqueWindow control(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, ANIMATE_CLASSW, L"", WS_POPUP, 40, 40,
                                                25, 25, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    const auto play = [&](int repeat, int from, int to) {
-        return SendMessageW(control.get(), ACM_PLAY, static_cast<WPARAM>(repeat), MAKELPARAM(from, to)) != 0;
-    };
     ASSERT_TRUE(
         SendMessageW(control.get(), ACM_OPENW, 0, reinterpret_cast<LPARAM>(folder.File(L"Kuvano.avi").c_str())));
     ShowWindow(control.get(), SW_SHOWNOACTIVATE);  // only a shown control draws
     for (int frame = kLastLoopFrame; frame >= 0; --frame) {
-        ASSERT_TRUE(play(1, frame, frame)) << "seek";
+        ASSERT_TRUE(SendMessageW(control.get(), ACM_PLAY, 1, MAKELPARAM(frame, frame))) << "seek";
         EXPECT_EQ(ShownFrame(control.get(), frames), frame);
     }
-    ASSERT_TRUE(play(-1, kFirstLoopFrame, kLastLoopFrame));
-    std::set<int> seen;
-    for (const ULONGLONG end = GetTickCount64() + 5000; seen.size() < 4 && GetTickCount64() < end; Sleep(20)) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        if (const int frame = ShownFrame(control.get(), frames); frame >= kFirstLoopFrame) seen.insert(frame);
-    }
-    EXPECT_EQ(seen.size(), 4u) << "the clip moves on by itself";
 }
 
 }  // namespace

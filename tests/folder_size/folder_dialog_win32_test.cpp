@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -15,8 +14,6 @@
 
 namespace kuvano {
 namespace {
-
-constexpr int kStatusLine = 0x3743;  // as the system numbers the picker's controls
 
 HWND ShownDialogOfThisProcess() {
     for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
@@ -29,35 +26,42 @@ HWND ShownDialogOfThisProcess() {
 
 std::wstring Status(HWND dialog) {
     wchar_t text[MAX_PATH + 1]{};
-    GetDlgItemTextW(dialog, kStatusLine, text, MAX_PATH + 1);
+    GetDlgItemTextW(dialog, 0x3743, text, MAX_PATH + 1);  // the status line, as the system numbers it
     return text;
 }
 
-// Under load Wine's picker can miss a selection by path while it still fills
-// its tree: the selection is asked again until the expected status shows.
-std::wstring SelectAndReadStatus(HWND dialog, BOOL isPath, const void* item, const std::wstring& expected) {
-    std::wstring status;
-    for (const ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end; Sleep(100)) {
-        SendMessageW(dialog, BFFM_SETSELECTIONW, static_cast<WPARAM>(isPath), reinterpret_cast<LPARAM>(item));
+struct Selection {
+    BOOL isPath;  // else a shell item
+    const void* item;
+    std::wstring status;  // what the status line shows once it is selected
+};
+
+// Under load Wine's picker can miss a selection while it fills its tree: it is
+// asked again until the status line shows it, or the deadline passes.
+std::wstring Select(HWND dialog, const Selection& selection) {
+    std::wstring status = L"not selected";
+    for (const ULONGLONG end = GetTickCount64() + 10000; status != selection.status && GetTickCount64() < end;
+         Sleep(100)) {
+        SendMessageW(dialog, BFFM_SETSELECTIONW, static_cast<WPARAM>(selection.isPath),
+                     reinterpret_cast<LPARAM>(selection.item));
         status = Status(dialog);
-        if (status == expected) break;
     }
     return status;
 }
 
-// The real picker on this thread, which has no COM of its own as the
-// program's has none, while a helper thread waits for it, lets `inspect`
-// look at it and presses a button.
 class FolderDialogWin32 : public ::testing::Test {
 protected:
-    bool ExecuteAndPress(int button, const std::function<void(HWND)>& inspect) {
+    // The real picker on this thread, which has no COM of its own as the program's has none, while a
+    // helper thread makes each selection in turn, keeping the statuses reached in `seen`, and presses
+    // `button`. Returns what Execute returns.
+    bool SelectAndPress(const std::vector<Selection>& selections, int button) {
+        seen.clear();
         std::thread helper([&] {
             HWND shown = nullptr;
-            for (const ULONGLONG end = GetTickCount64() + 10000; !shown && GetTickCount64() < end; Sleep(20)) {
+            for (const ULONGLONG end = GetTickCount64() + 10000; !shown && GetTickCount64() < end; Sleep(20))
                 shown = ShownDialogOfThisProcess();
-            }
             if (!shown) return;
-            inspect(shown);
+            for (const Selection& selection : selections) seen.push_back(Select(shown, selection));
             PostMessageW(shown, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         });
         const bool chosen = dialog.Execute();
@@ -66,46 +70,18 @@ protected:
     }
 
     testing::ScratchFolder folder{L"picker"};
+    const std::wstring parent = folder.Path().substr(0, folder.Path().rfind(L'\\'));
     TFolderDialog dialog{nullptr};
+    std::vector<std::wstring> seen;
 };
 
-TEST_F(FolderDialogWin32, OpensOnAnExistingDirectoryAndReturnsTheChoice) {
-    const std::u16string existing = FromWide(folder.Path());
-    const std::u16string deleted = FromWide(folder.File(L"gone"));
-    ASSERT_TRUE(CreateDirectoryW(Wide(deleted), nullptr) && RemoveDirectoryW(Wide(deleted)));
-    struct Case {
-        std::u16string directory;
-        int button;
-        bool chosen;
-    };
-    for (const auto& [directory, button, chosen] :
-         {Case{existing, IDCANCEL, false}, Case{deleted, IDCANCEL, false}, Case{existing, IDOK, true}}) {
-        dialog.Directory = directory;
-        std::wstring status = L"not shown";
-        EXPECT_EQ(ExecuteAndPress(button, [&](HWND shown) { status = Status(shown); }), chosen);
-        EXPECT_EQ(status, L"");
-        EXPECT_EQ(dialog.Directory, directory);
-    }
-    dialog.Directory = deleted;
-    ExecuteAndPress(IDOK, [](HWND) {});
-    EXPECT_NE(dialog.Directory, deleted);
-}
-
-TEST_F(FolderDialogWin32, TheStatusLineShowsTheHighlightedFoldersPath) {
-    const std::wstring sub = folder.File(L"sub");
-    ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
-    LPITEMIDLIST computer = nullptr;
-    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
-    std::vector<std::wstring> statuses;
-    EXPECT_TRUE(ExecuteAndPress(IDOK, [&](HWND shown) {
-        statuses = {Status(shown), SelectAndReadStatus(shown, TRUE, folder.Path().c_str(), folder.Path()),
-                    SelectAndReadStatus(shown, FALSE, computer, L""),  // no file-system path
-                    SelectAndReadStatus(shown, TRUE, sub.c_str(), sub)};
-    }));
-    CoTaskMemFree(computer);
-    EXPECT_EQ(statuses, (std::vector<std::wstring>{L"", folder.Path(), L"", sub}));
-    EXPECT_EQ(dialog.Directory, FromWide(sub));
-    RemoveDirectoryW(sub.c_str());
+TEST_F(FolderDialogWin32, OkReturnsTheHighlightedFolderAndCancelKeepsTheLastOne) {
+    dialog.Directory = FromWide(folder.Path());
+    EXPECT_FALSE(SelectAndPress({{TRUE, parent.c_str(), parent}}, IDCANCEL));
+    EXPECT_EQ(dialog.Directory, FromWide(folder.Path()));
+    EXPECT_TRUE(SelectAndPress({{TRUE, parent.c_str(), parent}}, IDOK));
+    EXPECT_EQ(seen, std::vector<std::wstring>{parent}) << "the status line shows the highlighted folder";
+    EXPECT_EQ(dialog.Directory, FromWide(parent));
 }
 
 // A choice can come back without a file-system path (one the shell cannot
@@ -113,11 +89,12 @@ TEST_F(FolderDialogWin32, TheStatusLineShowsTheHighlightedFoldersPath) {
 TEST_F(FolderDialogWin32, AChoiceWhosePathCannotBeReadIsNoChoice) {
     LPITEMIDLIST computer = nullptr;
     ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
-    const std::u16string last = FromWide(folder.Path());
-    dialog.Directory = last;
-    EXPECT_FALSE(ExecuteAndPress(IDOK, [&](HWND shown) { SelectAndReadStatus(shown, FALSE, computer, L""); }));
+    dialog.Directory = FromWide(folder.Path());
+    // Another folder first, so that an empty status line shows the second selection took.
+    EXPECT_FALSE(SelectAndPress({{TRUE, parent.c_str(), parent}, {FALSE, computer, L""}}, IDOK));
     CoTaskMemFree(computer);
-    EXPECT_EQ(dialog.Directory, last);
+    EXPECT_EQ(seen, (std::vector<std::wstring>{parent, L""}));
+    EXPECT_EQ(dialog.Directory, FromWide(folder.Path()));
 }
 
 }  // namespace

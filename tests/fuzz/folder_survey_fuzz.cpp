@@ -1,10 +1,11 @@
 // libFuzzer target: a tree decoded from the input (Windows directory names in
 // any case, sizes up to 2^64-1, hidden, system, folder and link attributes,
-// listings that fail part way) is surveyed, sorted and stopped at chosen pump
-// calls, then sorted by chosen columns; after each step the rows, total,
-// levels and order must agree with a recount of the tree (see Decode, main).
+// listings that fail part way) is surveyed and stopped at a chosen pump call;
+// the rows, total, levels and order must agree with a recount of the tree
+// (see Decode, main). Sorting by column is checked by the unit tests.
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "folder_size/folder_survey.h"
 #include "platform/ordinal_collation.h"
@@ -49,11 +50,9 @@ void Decode(Input& input, testing::FakeDirectoryLister& tree, const std::u16stri
 // entry, dots included.
 struct Model {
     const testing::FakeDirectoryLister& tree;
-    size_t sortAt, stopAt;
-    int sortColumn;
+    size_t stopAt;
     std::vector<SurveyRow> rows;
     size_t pumps = 0;
-    int directions[3] = {1, 1, 1};
     OrdinalCollation collation;
 
     std::vector<TFindData> Listing(const std::u16string& folder) const {
@@ -63,10 +62,7 @@ struct Model {
         if (tree.failAfter.contains(folder)) listed.resize(std::min(listed.size(), tree.failAfter.at(folder).first));
         return listed;
     }
-    bool Pump() {
-        if (++pumps == sortAt) SortBy(sortColumn);
-        return pumps < stopAt || stopAt == 0;
-    }
+    bool Pump() { return ++pumps < stopAt || stopAt == 0; }
     void Survey() {
         for (const TFindData& entry : Listing(kBase)) {
             if (!Pump()) break;
@@ -77,7 +73,7 @@ struct Model {
             }
             rows.push_back(Measure(folder, entry.attributes & kAttributeReparsePoint));
         }
-        Sort(kColumnMegabytes, -directions[kColumnMegabytes]);
+        std::ranges::stable_sort(rows, std::greater{}, [](const SurveyRow& row) { return row.bytes / 1'048'576; });
     }
     SurveyRow Measure(const std::u16string& folder, bool link) {
         uint64_t bytes = 0;
@@ -97,17 +93,6 @@ struct Model {
         }
         row.bytes = static_cast<int64_t>(std::min<uint64_t>(bytes, INT64_MAX));
         return row;
-    }
-    void SortBy(int column) {
-        Sort(column, directions[column]);
-        directions[column] *= -1;
-    }
-    void Sort(int column, int direction) {
-        const auto key = [column](const SurveyRow& row) { return column ? row.entries : row.bytes / 1'048'576; };
-        std::ranges::stable_sort(rows, [&](const SurveyRow& a, const SurveyRow& b) {
-            if (column == kColumnFolder) return collation.Compare(a.folder, b.folder) * direction < 0;
-            return direction > 0 ? key(a) < key(b) : key(b) < key(a);
-        });
     }
 };
 
@@ -134,23 +119,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Input input{data, size};
     testing::FakeDirectoryLister tree;
     Decode(input, tree, kBase, 0);
-    Model model{.tree = tree, .sortAt = input.Byte(), .stopAt = 0, .sortColumn = input.Byte() % 3};
-    model.stopAt = input.Byte();
+    Model model{.tree = tree, .stopAt = input.Byte()};
     const testing::FakeLocalTime localTime;
     FolderSurvey survey(tree, localTime, kBase + u"\\Windows", model.collation);
     size_t pumps = 0;
     survey.SetProcessMessages([&] {
-        if (++pumps == model.sortAt) survey.SortBy(model.sortColumn);
-        if (pumps == model.stopAt) survey.Stop();
+        if (++pumps == model.stopAt) survey.Stop();
     });
     survey.Run(kBase);
     model.Survey();
     Check(survey, model.rows);
-    for (int sorts = 0; sorts < 8 && input.size > 0; ++sorts) {
-        const int column = input.Byte() % 3;
-        survey.SortBy(column);
-        model.SortBy(column);
-        Check(survey, model.rows);
-    }
     return 0;
 }

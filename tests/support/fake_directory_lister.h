@@ -17,7 +17,6 @@ public:
     std::map<std::u16string, std::vector<TFindData>> folders;
     // A listing that ends after that many entries, dots included, with that error.
     std::map<std::u16string, std::pair<size_t, uint32_t>> failAfter;
-    mutable int opened = 0;
 
     void AddFile(const std::u16string& folder, const std::u16string& name, uint64_t size = 0, uint32_t attributes = 0) {
         folders[folder].push_back({.attributes = attributes, .size = size, .name = name});
@@ -28,7 +27,6 @@ public:
     }
 
     std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override {
-        ++opened;
         const size_t slash = pattern.rfind(u'\\');
         const auto found = folders.find(pattern.substr(0, slash));
         if (found == folders.end()) return nullptr;
