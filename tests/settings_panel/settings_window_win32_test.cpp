@@ -104,9 +104,8 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
 // where the keys choose the tray drive: End the last one, whose line the
 // scroll box brings into sight.
 TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
-    for (char16_t letter = u'C'; letter <= u'Z'; ++letter) {
+    for (char16_t letter = u'C'; letter <= u'Z'; ++letter)
         drives.drives[std::u16string{letter, u':', u'\\'}] = {DriveKind::Fixed, {25, 100}, u""};
-    }
     settings.drivenam = "Q";
     ShowWindow(form2.Handle(), SW_SHOW);
     BringToFront(form2.Handle());
