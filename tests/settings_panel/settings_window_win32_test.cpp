@@ -63,36 +63,29 @@ protected:
 TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheArrows) {
     EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{0, 0, 0, 3, 0, 9}));
     const HWND edit = Control(TForm2::kFirstDigitEdit + 3);
-    const struct {
-        const char* name;
-        BYTE heldKey;
-        std::vector<std::tuple<UINT, WPARAM, LPARAM>> messages;
-    } changes[] = {
-        {"a typed digit", 0, {{WM_KEYDOWN, '5', 0}, {WM_CHAR, '5', 0}}},
-        {"Delete", 0, {{WM_KEYDOWN, VK_DELETE, 0}}},
-        {"Backspace", 0, {{WM_KEYDOWN, VK_BACK, 0}, {WM_CHAR, VK_BACK, 0}}},
-        {"Ctrl+V", VK_CONTROL, {{WM_KEYDOWN, 'V', 0}, {WM_CHAR, 0x16, 0}}},
-        {"Shift+Insert", VK_SHIFT, {{WM_KEYDOWN, VK_INSERT, 0}}},
-        {"Ctrl+X", VK_CONTROL, {{WM_KEYDOWN, 'X', 0}, {WM_CHAR, 0x18, 0}}},
-        {"Shift+Delete", VK_SHIFT, {{WM_KEYDOWN, VK_DELETE, 0}}},
-        {"paste, cut and clear", 0, {{WM_PASTE, 0, 0}, {WM_CUT, 0, 0}, {WM_CLEAR, 0, 0}}},
-        {"IME and Unicode characters", 0, {{WM_IME_CHAR, '5', 0}, {WM_UNICHAR, '5', 0}}},
-        {"EM_REPLACESEL", 0, {{EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"5")}}},
-        {"WM_SETTEXT of nothing", 0, {{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")}}},
-        {"WM_SETTEXT out of range", 0, {{WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12")}}},
-    };
+    // Each way alone, with the key it needs held, from the same start; all selected for the deleting ways.
+    const auto five = reinterpret_cast<LPARAM>(L"5");
+    // clang-format off
+    const std::tuple<BYTE, UINT, WPARAM, LPARAM> changes[] = {
+        {0, WM_KEYDOWN, '5', 0}, {0, WM_CHAR, '5', 0}, {0, WM_KEYDOWN, VK_DELETE, 0}, {0, WM_KEYDOWN, VK_BACK, 0},
+        {0, WM_CHAR, VK_BACK, 0}, {0, WM_PASTE, 0, 0}, {0, WM_CUT, 0, 0}, {0, WM_CLEAR, 0, 0},
+        {0, WM_IME_CHAR, '5', 0}, {0, WM_UNICHAR, '5', 0}, {0, EM_REPLACESEL, TRUE, five},
+        {0, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")}, {0, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12")},
+        {VK_CONTROL, WM_KEYDOWN, 'V', 0}, {VK_CONTROL, WM_CHAR, 0x16, 0}, {VK_CONTROL, WM_KEYDOWN, 'X', 0},
+        {VK_CONTROL, WM_CHAR, 0x18, 0}, {VK_SHIFT, WM_KEYDOWN, VK_INSERT, 0}, {VK_SHIFT, WM_KEYDOWN, VK_DELETE, 0}};
+    // clang-format on
     PutOnClipboard(L"5");
-    for (const auto& change : changes) {
+    for (const auto& [heldKey, message, wParam, lParam] : changes) {
         BYTE keys[256]{};
-        keys[change.heldKey] = 0x80;
+        keys[heldKey] = 0x80;
         SetKeyboardState(keys);
-        SendMessageW(Control(TForm2::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);  // each from the same start
-        SendMessageW(edit, EM_SETSEL, 0, -1);                                      // all of it, for the deleting ways
-        for (const auto& [message, wParam, lParam] : change.messages) SendMessageW(edit, message, wParam, lParam);
-        keys[change.heldKey] = 0;
+        SendMessageW(Control(TForm2::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        SendMessageW(edit, message, wParam, lParam);
+        keys[heldKey] = 0;
         SetKeyboardState(keys);
-        EXPECT_EQ(TextOf(edit), L"3") << change.name;
-        EXPECT_EQ(form2.CurrentWarningDigits()[3], 3) << change.name;
+        EXPECT_EQ(TextOf(edit), L"3") << message << " " << wParam << " holding " << int{heldKey};
+        EXPECT_EQ(form2.CurrentWarningDigits()[3], 3) << message << " " << wParam;
     }
     SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(TextOf(edit), L"2") << "the down key still changes it";
@@ -111,9 +104,8 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
 // where the keys choose the tray drive: End the last one, whose line the
 // scroll box brings into sight.
 TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
-    for (char16_t letter = u'C'; letter <= u'Z'; ++letter) {
+    for (char16_t letter = u'C'; letter <= u'Z'; ++letter)
         drives.drives[std::u16string{letter, u':', u'\\'}] = {DriveKind::Fixed, {25, 100}, u""};
-    }
     settings.drivenam = "Q";
     ShowWindow(form2.Handle(), SW_SHOW);
     BringToFront(form2.Handle());

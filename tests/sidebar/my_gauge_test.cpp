@@ -2,72 +2,65 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace kuvano {
 namespace {
 
-// Notes the overlay's fills, discs and sectors: the second surface of a paint.
+// The overlay's fills, discs and sectors by kind (F, E, P): the second surface of a paint.
 struct Call {
-    char what;  // F fill, E ellipse, P pie
     Rect rect{};
     Point from{}, to{};
     TColor brush = 0;
     bool operator==(const Call&) const = default;
 };
+using Calls = std::map<char, std::vector<Call>>;
 
 struct RecordingCanvas final : GaugeCanvas {
     struct Surface final : GaugeSurface {
-        Surface(std::vector<Call>* log) : calls(log) {}
-        void FillRect(const Rect& r, TColor c) override { Note({'F', r, {}, {}, c}); }
-        void Ellipse(const Rect& r, TColor, TColor brush) override { Note({'E', r, {}, {}, brush}); }
+        explicit Surface(Calls* log) : calls(log) {}
+        void FillRect(const Rect& r, TColor c) override { Note('F', {r, {}, {}, c}); }
+        void Ellipse(const Rect& r, TColor, TColor brush) override { Note('E', {r, {}, {}, brush}); }
         void Pie(const Rect& r, Point from, Point to, TColor, TColor brush) override {
-            Note({'P', r, from, to, brush});
+            Note('P', {r, from, to, brush});
         }
-        void Line(Point, Point, TColor) override { Note({'L'}); }
+        void Line(Point, Point, TColor) override {}
         Size TextExtent(std::u16string_view) override { return {}; }
-        void Text(Point, std::u16string_view, const Rect&, TColor) override { Note({'T'}); }
+        void Text(Point, std::u16string_view, const Rect&, TColor) override {}
         void Draw(const GaugeSurface&, RasterOp) override {}
         void CopyOntoItself(const Rect&, RasterOp) override {}
-        void Note(const Call& call) {
-            if (calls && call.brush != clWindowFrame) calls->push_back(call);  // not the blackening fill
+        void Note(char what, const Call& call) {
+            if (calls && call.brush != clWindowFrame) (*calls)[what].push_back(call);  // not the blackening fill
         }
-        std::vector<Call>* calls;
+        Calls* calls;
     };
     std::unique_ptr<GaugeSurface> CreateSurface(Size) override {
         return std::make_unique<Surface>(++surfaces == 2 ? &overlay : nullptr);
     }
     void Present(const GaugeSurface&) override {}
-    std::vector<Call> Of(char what) const {
-        std::vector<Call> found;
-        for (const Call& call : overlay) {
-            if (call.what == what) found.push_back(call);
-        }
-        return found;
-    }
-    std::vector<Call> overlay;
+    Calls overlay;
     int surfaces = 0;
 };
 
-RecordingCanvas Painted(TMyGaugeKind kind, int width, int height, TBorderStyle border, int32_t progress) {
+// A wide bar is 32 x 8 and framed, a tall one 8 x 32 and framed, a pie 32 x 32 bare.
+Calls Painted(TMyGaugeKind kind, int32_t progress) {
     TMyGauge gauge;
     gauge.SetKind(kind);
-    gauge.Width = width;
-    gauge.Height = height;
-    gauge.SetBorderStyle(border);
+    gauge.Width = kind == TMyGaugeKind::gkVerticalBar ? 8 : 32;
+    gauge.Height = kind == TMyGaugeKind::gkHorizontalBar ? 8 : 32;
+    gauge.SetBorderStyle(kind == TMyGaugeKind::gkPie ? TBorderStyle::bsNone : TBorderStyle::bsSingle);
     gauge.SetProgress(progress);
     gauge.SetForeColor(0x0000FF);
     RecordingCanvas canvas;
     gauge.Paint(canvas);
-    return canvas;
+    return canvas.overlay;
 }
 
 TEST(TMyGaugePaint, BarsFillTheirShareInsideTheFrame) {
     using enum TMyGaugeKind;
     const Rect wide{1, 1, 31, 7}, tall{1, 1, 7, 31};
-    const struct {
-        TMyGaugeKind kind;
-        int32_t progress;
-        std::vector<Rect> fills;  // the background, then the filled part
-    } cases[] = {
+    const std::tuple<TMyGaugeKind, int32_t, std::vector<Rect>> cases[] = {
+        // the background, then the filled part
         {gkHorizontalBar, 100, {wide, {1, 1, 31, 7}}},
         {gkHorizontalBar, 50, {wide, {1, 1, 15, 7}}},
         {gkHorizontalBar, 3, {wide}},                 // 31 x 0.03 truncates to 0
@@ -75,14 +68,11 @@ TEST(TMyGaugePaint, BarsFillTheirShareInsideTheFrame) {
         {gkVerticalBar, 50, {tall, {1, 16, 7, 31}}},
         {gkVerticalBar, 0, {tall, {1, 31, 7, 31}}},  // an empty rectangle
     };
-    for (const auto& c : cases) {
-        const bool wideBar = c.kind == gkHorizontalBar;
+    for (const auto& [kind, progress, expected] : cases) {
+        const Calls painted = Painted(kind, progress);
         std::vector<Rect> fills;
-        for (const Call& fill :
-             Painted(c.kind, wideBar ? 32 : 8, wideBar ? 8 : 32, TBorderStyle::bsSingle, c.progress).Of('F')) {
-            fills.push_back(fill.rect);
-        }
-        EXPECT_EQ(fills, c.fills) << static_cast<int>(c.kind) << " at " << c.progress;
+        for (const Call& fill : painted.at('F')) fills.push_back(fill.rect);
+        EXPECT_EQ(fills, expected) << static_cast<int>(kind) << " at " << progress;
     }
 }
 
@@ -91,11 +81,11 @@ TEST(TMyGaugePaint, PiesGrowClockwiseFromTwelveOverAWhiteDisc) {
         {0, {}}, {1, {{17, 0}}}, {25, {{32, 16}}}, {50, {{16, 32}}}, {100, {{16, 0}}},  // start on end: the whole disc
     };
     for (const auto& [progress, starts] : cases) {
-        const RecordingCanvas canvas = Painted(TMyGaugeKind::gkPie, 32, 32, TBorderStyle::bsNone, progress);
-        EXPECT_EQ(canvas.Of('E'), (std::vector<Call>{{'E', {0, 0, 32, 32}, {}, {}, clWhite}}));
+        Calls painted = Painted(TMyGaugeKind::gkPie, progress);
+        EXPECT_EQ(painted['E'], (std::vector<Call>{{{0, 0, 32, 32}, {}, {}, clWhite}}));
         std::vector<Call> pies;
-        for (const Point start : starts) pies.push_back({'P', {0, 0, 32, 32}, start, {16, 0}, 0x0000FF});
-        EXPECT_EQ(canvas.Of('P'), pies) << progress;
+        for (const Point start : starts) pies.push_back({{0, 0, 32, 32}, start, {16, 0}, 0x0000FF});
+        EXPECT_EQ(painted['P'], pies) << progress;
     }
 }
 

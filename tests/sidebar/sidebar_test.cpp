@@ -11,7 +11,8 @@ namespace {
 // A shell that keeps a strip clear of a taskbar at the top or the bottom by
 // cutting it short; the dock must then restore the strip's thickness.
 struct FakeShell final : AppBarShell {
-    int topTaskbarEnd = 0, bottomTaskbarStart = 1 << 30;
+    FakeShell(int topEnd, int bottomStart) : topTaskbarEnd(topEnd), bottomTaskbarStart(bottomStart) {}
+    int topTaskbarEnd, bottomTaskbarStart;
     std::string calls;  // Q QueryPos, S SetPos
     Rect reserved{}, moved{};
     void New() override {}
@@ -28,37 +29,29 @@ struct FakeShell final : AppBarShell {
     void MoveWindow(const Rect& rc) override { moved = rc; }
 };
 
-const std::vector<MonitorRect> kOne{{0, 0, 1920, 1080}};
-
 // The top and bottom strips end at the first monitor's width and the bottom
 // one is counted from its height, wherever that monitor starts; the right
-// one ends at the monitors' total width.
+// one ends at the monitors' total width. An unknown edge or a missing
+// monitor list proposes nothing, so the shell is not asked where.
 TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
-    const struct {
-        int32_t iti, thickness;
-        std::vector<MonitorRect> monitors;
-        int topTaskbarEnd, bottomTaskbarStart;
-        Rect strip;
-        std::string calls;
-    } cases[] = {
-        {3, 8, kOne, 0, 1 << 30, {0, 0, 8, 1080}, "QS"},
-        {1, 32, kOne, 40, 1 << 30, {0, 40, 1920, 72}, "QS"},
-        {2, 8, kOne, 0, 1040, {0, 1032, 1920, 1040}, "QS"},
-        {2, 8, {{100, 50, 800, 600}}, 0, 1 << 30, {100, 592, 800, 600}, "QS"},
-        {4, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, 1 << 30, {3832, 100, 3840, 1200}, "QS"},
-        {0, 8, kOne, 0, 1 << 30, {}, "S"},  // an unknown edge proposes nothing
-        {5, 8, kOne, 0, 1 << 30, {}, "S"},
-        {1, 8, {}, 0, 1 << 30, {}, "S"},  // nor does a missing monitor list
+    const std::vector<MonitorRect> one{{0, 0, 1920, 1080}};
+    constexpr int kNone = 1 << 30;
+    const std::tuple<int32_t, int32_t, std::vector<MonitorRect>, int, int, Rect> cases[] = {
+        {3, 8, one, 0, kNone, {0, 0, 8, 1080}},
+        {1, 32, one, 40, kNone, {0, 40, 1920, 72}},
+        {2, 8, one, 0, 1040, {0, 1032, 1920, 1040}},
+        {2, 8, {{100, 50, 800, 600}}, 0, kNone, {100, 592, 800, 600}},
+        {4, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, kNone, {3832, 100, 3840, 1200}},
+        {0, 8, one, 0, kNone, {}},
+        {5, 8, one, 0, kNone, {}},
+        {1, 8, {}, 0, kNone, {}},
     };
-    for (const auto& c : cases) {
-        FakeShell shell;
-        shell.topTaskbarEnd = c.topTaskbarEnd;
-        shell.bottomTaskbarStart = c.bottomTaskbarStart;
+    for (const auto& [iti, thickness, monitors, topEnd, bottomStart, strip] : cases) {
+        FakeShell shell(topEnd, bottomStart);
         BarDock dock(shell);
-        dock.myBarDock(false, c.iti, c.thickness, c.monitors);
-        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved, shell.calls),
-                  std::tie(c.strip, c.strip, c.strip, c.calls))
-            << c.iti;
+        dock.myBarDock(false, iti, thickness, monitors);
+        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << iti;
+        EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << iti;
     }
 }
 
@@ -110,10 +103,10 @@ TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheCh
     EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
     EXPECT_EQ(std::tie(gauges.BarDrives[0], gauges.BarDrives[1]), std::tuple("C", "E"));
     EXPECT_FALSE(gauges.BarGauges[2].Visible);
-    EXPECT_EQ(gauges.BarGauges[0].Progress(), 75);
-    EXPECT_EQ(gauges.BarGauges[0].ForeColor(), LevelColors[4]);   // 3.5 steps free, to even
-    EXPECT_EQ(gauges.BarGauges[1].ForeColor(), LevelColors[10]);  // 10.5 steps free, to even
-    EXPECT_EQ(gauges.BarGauges[0].Hint, u"C:空き/全[GB]=0/0");
+    // 3.5 and 10.5 steps free, to even
+    EXPECT_EQ(
+        std::tuple(gauges.BarGauges[0].Progress(), gauges.BarGauges[0].ForeColor(), gauges.BarGauges[1].ForeColor()),
+        std::tuple(75, LevelColors[4], LevelColors[10]));
     settings.tani = 0;  // only the hints change
     EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{});
     drives.drives[u"E:\\"].space = {50, 100};
@@ -149,6 +142,9 @@ TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
         gauges.LeftButtonAt(LeftButton::Press, onE);
         EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, besideE), u"") << besideE.x << "," << besideE.y;
     }
+    TMyGauge pastTheLast;
+    pastTheLast.Name = "gIco24";
+    EXPECT_EQ(gauges.ExplorerParametersFor(pastTheLast), u"");
 }
 
 }  // namespace

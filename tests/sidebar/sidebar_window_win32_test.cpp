@@ -19,17 +19,14 @@ struct Bitmap {
         bitmap = CreateCompatibleBitmap(screen, side, side);
         ReleaseDC(nullptr, screen);
         SelectObject(dc, bitmap);
-        Fill(side, colour);
-    }
-    ~Bitmap() {
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    void Fill(int side, COLORREF colour) const {
         const RECT all{0, 0, side, side};
         const HBRUSH brush = CreateSolidBrush(colour);
         FillRect(dc, &all, brush);
         DeleteObject(brush);
+    }
+    ~Bitmap() {
+        DeleteDC(dc);
+        DeleteObject(bitmap);
     }
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap;
@@ -81,9 +78,7 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
     EXPECT_TRUE(GetClassLongPtrW(form4.Handle(), GCL_STYLE) & CS_DBLCLKS)
         << "else a double click's second press clicks";
     ASSERT_EQ(LeftOfANewSidebar(), 8);
-    APPBARDATA forget{};
-    forget.cbSize = sizeof(forget);
-    forget.hWnd = form4.Handle();
+    APPBARDATA forget{.cbSize = sizeof(APPBARDATA), .hWnd = form4.Handle()};
     SHAppBarMessage(ABM_REMOVE, &forget);  // as after the taskbar restarts: it knows no strip
     ASSERT_EQ(LeftOfANewSidebar(), 0);
     SendMessageW(form4.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
@@ -93,35 +88,26 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
 }
 
 // The menu leaves the item pictures to its owner, which draws them over the
-// background the menu painted, plain or highlighted: a transparent pixel
-// must keep that background, not show a square.
-TEST_F(SidebarWindowTest, DrawsTheMenuPicturesOverTheItemBackground) {
+// background the menu painted: a transparent pixel must keep the highlight,
+// not show a square. The item after the separator, whose picture is not its
+// position's.
+TEST_F(SidebarWindowTest, DrawsTheMenuPictureOverTheHighlightedItem) {
     ASSERT_TRUE(form4.Create(nullptr));
-    const std::vector<PixelImage> pictures = PopupMenuPictures();
-    const Bitmap shown(20, 0);
+    constexpr UINT kPosition = 5;
+    const PixelImage picture = PopupMenuPictures().at(static_cast<size_t>(kSidebarMenu[kPosition].picture));
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const Bitmap shown(20, highlight);
+    MENUITEMINFOW item{.cbSize = sizeof(MENUITEMINFOW), .fMask = MIIM_ID | MIIM_DATA};
+    ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), kPosition, TRUE, &item));
     const RECT place{2, 3, 18, 19};
-    for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
-        if (kSidebarMenu[position].picture < 0) continue;
-        const PixelImage& picture = pictures.at(static_cast<size_t>(kSidebarMenu[position].picture));
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof(item);
-        item.fMask = MIIM_ID | MIIM_DATA;
-        ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), position, TRUE, &item));
-        for (const auto& [background, state] : {std::pair{COLOR_MENU, 0u}, {COLOR_HIGHLIGHT, UINT{ODS_SELECTED}}}) {
-            shown.Fill(20, GetSysColor(background));
-            DRAWITEMSTRUCT draw{ODT_MENU,       0,     item.wID,
-                                ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(form4.Menu()),
-                                shown.dc,       place, item.dwItemData};
-            SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-            for (int y = 0; y < 20; ++y) {
-                for (int x = 0; x < 20; ++x) {
-                    const POINT at{x, y};
-                    const Rgba p = PtInRect(&place, at) ? picture.At(x - place.left, y - place.top) : Rgba{};
-                    const COLORREF expected = p.a == 0 ? GetSysColor(background) : RGB(p.r, p.g, p.b);
-                    ASSERT_EQ(GetPixel(shown.dc, x, y), expected)
-                        << "item " << position << " on " << background << " at " << x << "," << y;
-                }
-            }
+    DRAWITEMSTRUCT draw{
+        ODT_MENU, 0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(form4.Menu()),
+        shown.dc, place, item.dwItemData};
+    SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const Rgba p = PtInRect(&place, POINT{x, y}) ? picture.At(x - place.left, y - place.top) : Rgba{};
+            ASSERT_EQ(GetPixel(shown.dc, x, y), p.a == 0 ? highlight : RGB(p.r, p.g, p.b)) << x << "," << y;
         }
     }
 }

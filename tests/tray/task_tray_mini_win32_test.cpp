@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
 namespace kuvano {
 namespace {
 
@@ -58,12 +54,11 @@ TEST(TTaskTrayMini, OpensItsMenuOnTheRightReleaseWithThePicturesOfItsCommandWind
     OwnerForm owner, commands;
     TTaskTrayMini tray(owner.handle);
     const HMENU menu = CreatePopupMenu();
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof(item);
-    item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP;
-    item.wID = 1;
-    item.dwTypeData = const_cast<wchar_t*>(L"item");
-    item.hbmpItem = HBMMENU_CALLBACK;
+    MENUITEMINFOW item{.cbSize = sizeof(MENUITEMINFOW),
+                       .fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP,
+                       .wID = 1,
+                       .dwTypeData = const_cast<wchar_t*>(L"item"),
+                       .hbmpItem = HBMMENU_CALLBACK};
     InsertMenuItemW(menu, 0, TRUE, &item);
     tray.PopupMenuR = {menu, commands.handle};
     OwnerForm::drawnBy = nullptr;
@@ -72,24 +67,6 @@ TEST(TTaskTrayMini, OpensItsMenuOnTheRightReleaseWithThePicturesOfItsCommandWind
     owner.Notify(tray.Identifier(), WM_RBUTTONUP);
     EXPECT_EQ(OwnerForm::drawnBy, commands.handle);
     DestroyMenu(menu);
-}
-
-TEST(TTaskTrayMini, TellsTheShellOnlyOfANewPictureOrTip) {
-    OwnerForm owner;
-    std::vector<std::tuple<DWORD, HICON, std::wstring>> sent;
-    TTaskTrayMini tray(owner.handle, [&sent](DWORD message, NOTIFYICONDATAW* record) {
-        sent.emplace_back(message, record->hIcon, record->szTip);
-        return TRUE;
-    });
-    const HICON level = LoadIconW(nullptr, IDI_APPLICATION), warning = LoadIconW(nullptr, IDI_WARNING);
-    tray.SetIcon(TTaskTrayMini::kAdd, level, u"C 10");
-    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 10");  // nothing new: not sent
-    tray.SetIcon(TTaskTrayMini::kModify, level, u"C 9");
-    tray.SetIcon(TTaskTrayMini::kModify, warning, u"C 9");
-    tray.SetIcon(TTaskTrayMini::kModify, warning, u"C 9");
-    const decltype(sent) expected{
-        {NIM_ADD, level, L"C 10"}, {NIM_MODIFY, level, L"C 9"}, {NIM_MODIFY, warning, L"C 9"}};
-    EXPECT_EQ(sent, expected);
 }
 
 }  // namespace

@@ -80,15 +80,13 @@ protected:
 
 TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnknownKind) {
     settings.tani = 0;
-    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {{0, TrayPictureChoice{TrayIconKind::Bar, 7}},
-                                                                          {2, TrayPictureChoice{TrayIconKind::Star, 7}},
-                                                                          {3, std::nullopt},
-                                                                          {-1, std::nullopt}};
+    using enum TrayIconKind;
+    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {
+        {0, TrayPictureChoice{Bar, 7}}, {2, TrayPictureChoice{Star, 7}}, {3, std::nullopt}, {-1, std::nullopt}};
     for (const auto& [syurui, picture] : cases) {
         settings.syurui = syurui;
         const TrayUpdate update = Tick();
-        EXPECT_EQ(update.picture, picture) << syurui;
-        EXPECT_EQ(update.tip, u"Cドライブ空き=50バイト") << syurui;
+        EXPECT_EQ(std::tie(update.picture, update.tip), std::tie(picture, u"Cドライブ空き=50バイト")) << syurui;
     }
 }
 
