@@ -50,11 +50,6 @@ size_t PrivateBytes() {
     return counters.PagefileUsage;
 }
 
-long long WrappedHandles() {
-    return UniqueIcon::Held() + UniqueBitmap::Held() + UniqueFont::Held() + UniqueBrush::Held() + UniqueMenu::Held() +
-           UniqueImageList::Held() + UniqueWindow::Held();
-}
-
 TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     Settings settings;
     settings.drivenam = "E";  // comes and goes: the tray falls back and returns
@@ -72,8 +67,7 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     form1.Link(monitor, about, {});
     form4.Link(form2.Warning(), {});
     ShowWindow(form2.Handle(), SW_SHOWNOACTIVATE);
-    // A warning below 5 MB free: the small drives blink.
-    SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + 5), UDM_SETPOS32, 0, 5);
+    SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + 5), UDM_SETPOS32, 0, 5);  // below 5 MB: blink
 
     // Drives come and go on their own rhythms, announced as volumes are; free space drifts.
     const auto toggle = [&](const char16_t* root, bool present, DriveSpace space) {
@@ -98,7 +92,6 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     };
 
     for (int cycle = 0; cycle < kWarmUp; ++cycle) runCycle(cycle);
-    const long long wrapped = WrappedHandles();
     GdiHog gdi;
     UserHog user;
     gdi.Release(kSparePlaces);
@@ -113,7 +106,6 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     }
     EXPECT_GE(GdiHog(2 * kSparePlaces).held.size(), kSparePlaces);
     EXPECT_GE(UserHog(2 * kSparePlaces).held.size(), kSparePlaces);
-    EXPECT_EQ(WrappedHandles(), wrapped);
     EXPECT_GT(trayChanges, kCycles / 4) << "the tray kept blinking and following the drives";
     EXPECT_LT(PrivateBytes(), privateBytes + kMemoryBound) << (PrivateBytes() - privateBytes) / 1024 << " KiB more";
     EXPECT_EQ(FailureCount(), 0) << "a tick failed; the debugger's output says which";
