@@ -27,8 +27,6 @@ namespace {
 
 using Row = std::vector<std::wstring>;  // a survey row's three columns
 
-constexpr COLORREF kGrey = RGB(192, 192, 192);  // the strip's colour at first
-
 // Enough for a start or a paint on a loaded machine; only a failure waits it out.
 bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
     for (const auto end = std::chrono::steady_clock::now() + patience; !holds();) {
@@ -125,20 +123,6 @@ std::vector<Row> Rows(HWND list) {
     return rows;
 }
 
-// Answers a dialog; whether it went.
-bool Answer(HWND dialog, int answer) {
-    PostMessageW(dialog, WM_COMMAND, WPARAM(answer), 0);
-    return Eventually([&] { return !IsWindow(dialog); });
-}
-
-// Chooses an item of the menu that opens by its key; whether the menu closed.
-bool ChooseFromMenu(wchar_t key) {
-    HWND menuWindow = nullptr;
-    if (!Eventually([&] { return IsWindowVisible(menuWindow = FindWindowW(L"#32768", nullptr)); })) return false;
-    PostMessageW(menuWindow, WM_CHAR, key, 0);
-    return Hidden(menuWindow);
-}
-
 // Picks the folder from the history until a survey runs: a pick while a stopped one winds down is ignored.
 bool SurveyFromHistory(HWND panel, const std::wstring& path) {
     const HWND combo = GetDlgItem(panel, TForm5::kCombo1), stop = GetDlgItem(panel, TForm5::kBitBtn3);
@@ -167,6 +151,14 @@ protected:
     // The tray icon's notification, as the shell sends it for a mouse action.
     void NotifyTray(UINT mouseMessage) const { PostMessageW(CallbackWindow(), kTrayCallbackMessage, 1, mouseMessage); }
     HWND CallbackWindow() const { return FindWindowExW(main, nullptr, L"TMyCallback", nullptr); }
+    // Chooses an item of the tray's menu by its key; whether the menu closed.
+    bool ChooseFromTrayMenu(wchar_t key) const {
+        NotifyTray(WM_RBUTTONUP);
+        HWND menuWindow = nullptr;
+        if (!Eventually([&] { return IsWindowVisible(menuWindow = FindWindowW(L"#32768", nullptr)); })) return false;
+        PostMessageW(menuWindow, WM_CHAR, key, 0);
+        return Hidden(menuWindow);
+    }
     bool Docked(const std::function<bool(const RECT&)>& placed) {
         return Eventually([&] { return GetWindowRect(sidebar, &strip) && placed(strip); });
     }
@@ -177,7 +169,8 @@ protected:
         ASSERT_NE(dialog, nullptr) << "no colour dialog";
         int field = 706;
         for (const wchar_t* value : {red, green, L"0"}) SetDlgItemTextW(dialog, field++, value);
-        ASSERT_TRUE(Answer(dialog, answer));
+        PostMessageW(dialog, WM_COMMAND, WPARAM(answer), 0);
+        ASSERT_TRUE(Eventually([&] { return !IsWindow(dialog); }));
     }
 
     // The survey looks first at the program's folder; the settings file is named after the program.
@@ -217,7 +210,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
 
     // A new taskbar gets the icon back. The desktop's own may announce itself
     // late, and the program then adds its icon again: forget it until it stays gone.
-    NOTIFYICONDATAW icon{.cbSize = sizeof(NOTIFYICONDATAW), .hWnd = CallbackWindow(), .uID = 1};
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon), icon.hWnd = CallbackWindow(), icon.uID = 1;
     EXPECT_TRUE(Eventually([&] {
         Shell_NotifyIconW(NIM_DELETE, &icon);
         return !Eventually([&] { return star() > 0.5; }, std::chrono::seconds(2));
@@ -229,7 +223,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     ASSERT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 8 && s.bottom - s.top == screenHeight; }));
     ASSERT_NO_FATAL_FAILURE(ChooseColour(L"255", L"0", IDCANCEL));
-    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == kGrey; }));
+    EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(192, 192, 192); })) << "as at first";
     ASSERT_NO_FATAL_FAILURE(ChooseColour(L"0", L"128", IDOK));
     EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(0, 128, 0); }));
 
@@ -299,10 +293,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
 
     // Pies at the top from the tray's menu; a quit in the middle of a survey,
     // which the program takes from within the survey's message pump.
-    for (const wchar_t item : {L'p', L't'}) {
-        NotifyTray(WM_RBUTTONUP);
-        EXPECT_TRUE(ChooseFromMenu(item));
-    }
+    for (const wchar_t item : {L'p', L't'}) EXPECT_TRUE(ChooseFromTrayMenu(item));
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
     ASSERT_TRUE(SurveyFromHistory(folders, big));
     EXPECT_EQ(FailuresOf(main), 0);
@@ -343,7 +334,8 @@ TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
         GetDlgItemTextW(errorBox, 0xFFFF, text, 512);  // a message box's text
         return std::wstring(text).find(folder + L"\\Kuvano.ini に書き込めません") != std::wstring::npos;
     }));
-    ASSERT_TRUE(Answer(errorBox, IDOK));
+    PostMessageW(errorBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(errorBox); }));
     EXPECT_EQ(FailuresOf(main), 0) << "Kuvano keeps running";
     PostMessageW(main, WM_ENDSESSION, TRUE, 0);  // ends it, giving the sidebar's strip back
     EXPECT_TRUE(WaitForExit(main));

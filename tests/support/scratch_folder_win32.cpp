@@ -21,9 +21,8 @@ ScratchFolder::ScratchFolder(std::wstring_view purpose) {
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files too
-    }
     fs::remove_all(path_, ignored);
 }
 
