@@ -166,7 +166,7 @@ protected:
     void ChooseColour(const wchar_t* red, const wchar_t* green, int answer) const {
         Command(SidebarCommand::pmAkiiro);
         const HWND dialog = WindowOf(L"#32770");
-        ASSERT_NE(dialog, nullptr) << "no colour dialog";
+        ASSERT_TRUE(dialog && Shown(dialog)) << "no colour dialog";  // shown once it has filled its fields
         int field = 706;
         for (const wchar_t* value : {red, green, L"0"}) SetDlgItemTextW(dialog, field++, value);
         PostMessageW(dialog, WM_COMMAND, WPARAM(answer), 0);
