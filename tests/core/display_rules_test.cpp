@@ -21,7 +21,7 @@ TEST(DriveName, RootOfTheWholeNameInAsciiAndTheProgramsDriveLetter) {
     for (const auto& [path, letter] : std::initializer_list<std::pair<std::u16string_view, std::string_view>>{
              {u"C:\\K.exe", "C"}, {u"d:\\K.exe", "d"}, {u"\\\\server\\share\\K.exe", "\\"},
              {u"\\\\?\\E:\\K.exe", "E"}, {u"\\\\?\\UNC\\server\\share\\K.exe", "\\"}, {u"K.exe", ""}, {u"K", ""},
-             {u"\u00C4:\\K.exe", ""}}) {
+             {u"\u0080:\\K.exe", ""}}) {
         EXPECT_EQ(HomeDriveFromProgramPath(path), letter);
     }
 }

@@ -46,7 +46,7 @@ const std::pair<std::string, std::string> kKeys[] = {
     {"mine", std::string(3000, 'k')},           {"added", "new"},
 };
 
-std::wstring Widen(std::string_view text, UINT codePage) {
+std::wstring Widen(std::string_view text, UINT codePage = CP_UTF8) {
     std::wstring wide(text.size(), L'\0');
     wide.resize(MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                                     static_cast<int>(wide.size())));
@@ -65,9 +65,8 @@ std::vector<std::wstring> SystemView(const std::wstring& path) {
         for (const wchar_t* line = lines.data(); *line; line += wcslen(line) + 1) view.emplace_back(line);
     }
     for (const auto& [section, key] : kKeys) {
-        const DWORD length = GetPrivateProfileStringW(Widen(section, CP_UTF8).c_str(), Widen(key, CP_UTF8).c_str(),
-                                                      L"<missing>", lines.data(), kMaxProfileStringLength + 1,
-                                                      path.c_str());
+        const DWORD length = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"<missing>",
+                                                      lines.data(), kMaxProfileStringLength + 1, path.c_str());
         view.emplace_back(lines.data(), length);
     }
     return view;
@@ -79,8 +78,7 @@ TEST(IniOracle, CoreReadsAndUpdatesAsTheProfileFunctionsDo) {
     testing::ScratchFolder folder(L"ini-oracle");
     for (const auto& [name, bytes] : kCorpus) {
         // A name of its own for each file: the system caches what it read.
-        const std::wstring ours = folder.File(Widen(name, CP_UTF8) + L" ours.ini");
-        const std::wstring theirs = folder.File(Widen(name, CP_UTF8) + L".ini");
+        const std::wstring ours = folder.File(Widen(name) + L" ours.ini"), theirs = folder.File(Widen(name) + L".ini");
         testing::WriteFileBytes(theirs, bytes);
         const std::vector<std::wstring> system = SystemView(theirs);
         IniDocument document = IniDocument::Parse(bytes);
@@ -93,9 +91,7 @@ TEST(IniOracle, CoreReadsAndUpdatesAsTheProfileFunctionsDo) {
         }
         for (const auto& [section, key] : kKeys) {
             document.SetValue(section, key, "7");
-            const std::wstring wideSection = Widen(section, CP_UTF8);
-            const std::wstring wideKey = Widen(key, CP_UTF8);
-            ASSERT_TRUE(WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), L"7", theirs.c_str()));
+            ASSERT_TRUE(WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"7", theirs.c_str()));
         }
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the system's cache
         testing::WriteFileBytes(ours, document.Serialize());

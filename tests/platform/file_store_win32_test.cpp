@@ -17,10 +17,9 @@ namespace {
 
 // The mounts that with-scratch-mounts.sh prepares.
 std::wstring Mount(const wchar_t* path) {
-    const char* scratch = std::getenv("KUVANO_SCRATCH");
+    const wchar_t* scratch = _wgetenv(L"KUVANO_SCRATCH");
     if (!scratch) ADD_FAILURE() << "KUVANO_SCRATCH is not set: run through with-scratch-mounts.sh";
-    const std::string narrow = scratch ? scratch : "";
-    return std::wstring(narrow.begin(), narrow.end()) + L"\\" + path;
+    return std::wstring(scratch ? scratch : L"") + L"\\" + path;
 }
 
 std::set<std::wstring> NamesIn(const std::wstring& folder) {

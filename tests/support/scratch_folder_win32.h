@@ -21,6 +21,5 @@ private:
 
 void WriteFileBytes(const std::wstring& path, std::string_view bytes);
 std::string ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
 
 }  // namespace kuvano::testing
