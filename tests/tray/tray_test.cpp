@@ -90,15 +90,5 @@ TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnkno
     }
 }
 
-TEST_F(DriveMonitorTest, AnUnwatchedDriveGivesWayToTheHomeDriveForGood) {
-    settings.drivenam = "Q";
-    EXPECT_EQ(Tick().tip[0], u'C');
-    EXPECT_EQ(settings.drivenam, "C");
-    settings.HomeDrive = "\\";  // an unusable home drive is read anyway, as empty
-    settings.drivenam = "Q";
-    EXPECT_EQ(Tick().picture->index, 0);
-    EXPECT_EQ(settings.drivenam, "\\");
-}
-
 }  // namespace
 }  // namespace kuvano
