@@ -142,9 +142,11 @@ TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
         gauges.LeftButtonAt(LeftButton::Press, onE);
         EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, besideE), u"") << besideE.x << "," << besideE.y;
     }
-    TMyGauge pastTheLast;
-    pastTheLast.Name = "gIco24";
-    EXPECT_EQ(gauges.ExplorerParametersFor(pastTheLast), u"");
+    for (const char* foreign : {"gIco24", "gIcoX1"}) {  // past the last slot; no number at all
+        TMyGauge gauge;
+        gauge.Name = foreign;
+        EXPECT_EQ(gauges.ExplorerParametersFor(gauge), u"") << foreign;
+    }
 }
 
 }  // namespace
