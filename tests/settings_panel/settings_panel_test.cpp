@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_drive_platform.h"
 #include "support/fake_warning_digits.h"
 
 namespace kuvano {
 namespace {
 
-class SettingsPanelTest : public ::testing::Test {
+class SettingsPanelTest : public testing::DriveDisplayTest {
 protected:
     SettingsPanelTest() {
         settings.HomeDrive = "C";
@@ -19,10 +18,6 @@ protected:
         drives.drives[u"G:\\"] = {DriveKind::Fixed, {25, 100}, u""};
     }
 
-    Settings settings;
-    testing::FakeDrivePlatform drives;
-    testing::FakeWarningDigits digits;
-    LowSpaceWarning warning{digits};
     SettingsPanel panel{settings, drives, warning};
 };
 

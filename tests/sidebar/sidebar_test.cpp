@@ -2,7 +2,6 @@
 
 #include "sidebar/bar_dock.h"
 #include "sidebar/sidebar_gauges.h"
-#include "support/fake_drive_platform.h"
 #include "support/fake_warning_digits.h"
 
 namespace kuvano {
@@ -82,7 +81,7 @@ TEST(SidebarNumbers, FreePercentRoundsHalvesToEvenAndTheHintCountsBytesForAnUnkn
 // Where slots 0 and 1 sit on the default strip: bars at the left edge.
 constexpr Rect kSlot0{0, 5, 8, 37}, kSlot1{0, 43, 8, 75};
 
-class SidebarGaugesTest : public ::testing::Test {
+class SidebarGaugesTest : public testing::DriveDisplayTest {
 protected:
     SidebarGaugesTest() {
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {25, 100}, u""};
@@ -90,10 +89,6 @@ protected:
         drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
     }
 
-    Settings settings;
-    testing::FakeDrivePlatform drives;
-    testing::FakeWarningDigits digits;
-    LowSpaceWarning warning{digits};
     SidebarGauges gauges{settings, drives, warning};
 };
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/fake_drive_platform.h"
 #include "support/fake_warning_digits.h"
 #include "tray/drive_monitor.h"
 #include "tray/tray_dispatch.h"
@@ -62,7 +61,7 @@ TEST(TrayTipText, KeepsAtMost63CharactersAndNeverHalfAPair) {
     for (const auto& [tip, expected] : cases) EXPECT_EQ(TrayTipText(tip), expected) << tip.size();
 }
 
-class DriveMonitorTest : public ::testing::Test {
+class DriveMonitorTest : public testing::DriveDisplayTest {
 protected:
     DriveMonitorTest() {
         settings.HomeDrive = "C";
@@ -71,10 +70,6 @@ protected:
     }
     TrayUpdate Tick() { return monitor.ReadTrayDrive(u","); }
 
-    Settings settings;
-    testing::FakeDrivePlatform drives;
-    testing::FakeWarningDigits digits;
-    LowSpaceWarning warning{digits};
     DriveMonitor monitor{settings, drives, warning};
 };
 
