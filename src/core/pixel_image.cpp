@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/display_scale.h"
+
 namespace kuvano {
 
 PixelImage ImageFromArt(std::initializer_list<std::string_view> rows, std::initializer_list<PaletteEntry> palette) {
@@ -22,6 +24,24 @@ PixelImage ImageFromArt(std::initializer_list<std::string_view> rows, std::initi
         ++y;
     }
     return image;
+}
+
+// Nearest neighbour by whole steps; a picture larger than its target keeps
+// its middle.
+PixelImage FitByWholeSteps(const PixelImage& art, int width, int height) {
+    const int step = std::min(WholeStep(art.width, width), WholeStep(art.height, height));
+    const int left = (width - art.width * step) / 2;
+    const int top = (height - art.height * step) / 2;
+    PixelImage fitted(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int artX = x - left;
+            const int artY = y - top;
+            if (artX < 0 || artY < 0 || artX >= art.width * step || artY >= art.height * step) continue;
+            fitted.At(x, y) = art.At(artX / step, artY / step);
+        }
+    }
+    return fitted;
 }
 
 }  // namespace kuvano

@@ -36,6 +36,10 @@ struct PaletteEntry {
     Rgba colour;
 };
 
+// The picture at the largest whole multiple of its size that fits
+// `width` x `height`, pixel for pixel, centred on a transparent ground.
+PixelImage FitByWholeSteps(const PixelImage& art, int width, int height);
+
 // Builds a picture from rows of symbols, one per pixel; "." is transparent.
 PixelImage ImageFromArt(std::initializer_list<std::string_view> rows, std::initializer_list<PaletteEntry> palette);
 
