@@ -28,6 +28,7 @@ function(kuvano_add_program_icon output)
     ${PROJECT_SOURCE_DIR}/tools/make_program_icon.cpp
     ${PROJECT_SOURCE_DIR}/src/art/ico_file.cpp
     ${PROJECT_SOURCE_DIR}/src/core/pixel_image.cpp
+    ${PROJECT_SOURCE_DIR}/src/core/display_scale.cpp
     ${PROJECT_SOURCE_DIR}/src/art/program_icon.cpp)
   add_custom_command(
     OUTPUT ${output}
@@ -41,6 +42,7 @@ function(kuvano_add_animation output)
   kuvano_host_tool(make_animation tool
     ${PROJECT_SOURCE_DIR}/tools/make_animation.cpp
     ${PROJECT_SOURCE_DIR}/src/core/pixel_image.cpp
+    ${PROJECT_SOURCE_DIR}/src/core/display_scale.cpp
     ${PROJECT_SOURCE_DIR}/src/art/avi_file.cpp
     ${PROJECT_SOURCE_DIR}/src/art/survey_animation.cpp)
   add_custom_command(
