@@ -2,6 +2,7 @@
 // for the resource compiler.
 #include <fstream>
 #include <iostream>
+#include <vector>
 
 #include "art/ico_file.h"
 #include "art/program_icon.h"
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary);
-    out << kuvano::IcoFileBytes({kuvano::ProgramIcon32(), kuvano::ProgramIcon16()});
+    std::vector<kuvano::PixelImage> sides;
+    for (const int side : kuvano::kProgramIconSides) sides.push_back(kuvano::ProgramIconAt(side));
+    out << kuvano::IcoFileBytes(sides);
     return out.good() ? 0 : 1;
 }

@@ -15,5 +15,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKLM\Software\Wine\Drives' /v 'q:' /d cdrom /f >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
 fi
+# A run stopped while the desktop was at another scale leaves that scale behind.
+if grep -q '"LogPixels"=' "$WINEPREFIX/user.reg" && ! grep -q '"LogPixels"=dword:00000060' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+fi
 wineserver -w
 test -f "$WINEPREFIX/system.reg"

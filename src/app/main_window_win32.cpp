@@ -2,6 +2,7 @@
 
 #include "core/drive_name.h"
 #include "core/settings_file.h"
+#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/taskbar_created_win32.h"
@@ -30,6 +31,7 @@ void TForm1::Link(DriveMonitor& monitor, TFormInfo& about, const TrayPopupMenu& 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == FailureCountMessage()) return static_cast<LRESULT>(FailureCount());
     if (message == TaskbarCreatedMessage() && taskTrayMini1_) {
+        FollowTaskbarIconSize();
         taskTrayMini1_->TaskbarCreated();
         return 0;
     }
@@ -38,6 +40,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kTimer1) Timer1Timer();
             return 0;
+        case WM_DPICHANGED:
+        case WM_DISPLAYCHANGE: FollowTaskbarIconSize(); return 0;
         case WM_DEVICECHANGE:
             driveKinds_.Forget();
             return TRUE;  // grants any removal query
@@ -58,13 +62,25 @@ void TForm1::FormCreate() {
     settings_ = LoadSettings(store_, SettingsFileName(programPath_));
     settings_.HomeDrive = HomeDriveFromProgramPath(programPath_);
 
-    mainIcon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON,
-                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    trayIconObject_ = mainIcon_.get();
+    FollowTaskbarIconSize();
     ReceiveTaskbarCreated(Handle());
     taskTrayMini1_.emplace(Handle());
     taskTrayMini1_->OnMouseUp = [this](const TrayMouseEvent& event) { TaskTrayMini1MouseUp(event); };
     taskTrayMini1_->SetIcon(TTaskTrayMini::kAdd, trayIconObject_, trayTip_);
+}
+
+// The taskbar shows small icons at its monitor's scale. The pictures are made
+// for that size when it changes, never on a tick, and the one shown is shown
+// again at the new size.
+void TForm1::FollowTaskbarIconSize() {
+    const int size = SmallIconSize(PrimaryMonitorDpi());
+    if (size == iconSize_) return;
+    iconSize_ = size;
+    mainIcon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, size, size, 0)));
+    imageLists_.emplace(size);
+    trayIconObject_ = shownPicture_ ? imageLists_->Picture(shownPicture_->kind, shownPicture_->index) : mainIcon_.get();
+    if (taskTrayMini1_) taskTrayMini1_->SetIcon(TTaskTrayMini::kModify, trayIconObject_, trayTip_);
 }
 
 // Writes the settings file. A failed write is shown and keeps the program
@@ -97,7 +113,10 @@ void TForm1::Timer1Timer() {
         followLetters_ = !followLetters_;
         if (followLetters_) driveKinds_.FollowLetters();
         const TrayUpdate update = monitor_->ReadTrayDrive(UserThousandsSeparator());
-        if (update.picture) trayIconObject_ = imageLists_.Picture(update.picture->kind, update.picture->index);
+        if (update.picture) {
+            shownPicture_ = update.picture;
+            trayIconObject_ = imageLists_->Picture(update.picture->kind, update.picture->index);
+        }
         trayTip_ = update.tip;
         taskTrayMini1_->SetIcon(TTaskTrayMini::kModify, trayIconObject_, trayTip_);
     } catch (...) {

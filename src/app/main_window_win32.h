@@ -45,14 +45,17 @@ private:
     void Timer1Timer();
     void TaskTrayMini1MouseUp(const TrayMouseEvent& event);
     LRESULT OnClose();
+    void FollowTaskbarIconSize();
 
     Settings& settings_;
     const FileStore& store_;
     std::u16string programPath_;
     DriveKindCache& driveKinds_;
     bool followLetters_ = false;
+    int iconSize_ = 0;  // the taskbar's small icon side the pictures are made for
     UniqueIcon mainIcon_;
-    TrayImageLists imageLists_;
+    std::optional<TrayImageLists> imageLists_;
+    std::optional<TrayPictureChoice> shownPicture_;
     HICON trayIconObject_ = nullptr;  // the picture shown now; owned by mainIcon_ or imageLists_
     std::u16string trayTip_ = u"Kuvano";
     std::optional<TTaskTrayMini> taskTrayMini1_;

@@ -1,5 +1,7 @@
 #include "art/program_icon.h"
 
+#include "core/display_scale.h"
+
 namespace kuvano {
 namespace {
 
@@ -71,4 +73,13 @@ PixelImage ProgramIcon16() {
 }
 
 // clang-format on
+PixelImage ProgramIconAt(int side) {
+    const PixelImage large = ProgramIcon32();
+    const PixelImage small = ProgramIcon16();
+    const auto covered = [side](const PixelImage& star) {
+        return star.width <= side ? WholeStep(star.width, side) * star.width : 0;
+    };
+    return FitByWholeSteps(covered(large) >= covered(small) ? large : small, side, side);
+}
+
 }  // namespace kuvano

@@ -1,5 +1,7 @@
 #include "sidebar/app_bar_shell_win32.h"
 
+#include "platform/dpi_win32.h"
+
 namespace kuvano {
 
 AppBarShellWin32::AppBarShellWin32(HWND window) {
@@ -33,7 +35,7 @@ std::vector<MonitorRect> MonitorRects() {
             if (GetMonitorInfoW(monitor, &info)) {
                 const RECT& r = info.rcMonitor;
                 reinterpret_cast<std::vector<MonitorRect>*>(list)->push_back(
-                    {r.left, r.top, r.right - r.left, r.bottom - r.top});
+                    {r.left, r.top, r.right - r.left, r.bottom - r.top, MonitorDpi(monitor)});
             }
             return TRUE;
         },

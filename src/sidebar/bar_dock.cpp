@@ -8,6 +8,8 @@ void BarDock::Propose(int32_t iti, int32_t gaugeWidth, const std::vector<Monitor
     if (monitors.empty() || iti < 1 || iti > 4) return;
     const MonitorRect& first = monitors.front();
     const MonitorRect& last = monitors.back();
+    dpi_ = iti == 4 ? last.dpi : first.dpi;
+    gaugeWidth = ScaleToDpi(gaugeWidth, dpi_);
     int totalWidth = 0;
     for (const MonitorRect& monitor : monitors) totalWidth += monitor.width;
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/display_scale.h"
 #include "core/geometry.h"
 
 namespace kuvano {
@@ -16,6 +17,7 @@ struct MonitorRect {
     int top = 0;
     int width = 0;
     int height = 0;
+    int dpi = kDesignDpi;
 };
 
 // The shell's side of a desktop toolbar. The queries write the adjusted
@@ -37,12 +39,15 @@ public:
     explicit BarDock(AppBarShell& shell) : shell_(shell) {}
 
     // Docks at edge `iti` (1 top, 2 bottom, 3 left, 4 right) with the given
-    // thickness. `renew` re-registers instead of reserving, as after a shell
+    // thickness at 100 %, scaled for the DPI of the monitor the strip lies on
+    // (the first, or the last for the right edge). `renew` re-registers instead of reserving, as after a shell
     // notification. Other `iti` values keep the previous rectangle.
     void myBarDock(bool renew, int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
 
     AppBarEdge Edge() const { return edge_; }
     const Rect& Rectangle() const { return rc_; }
+    // The DPI of the monitor the strip was last docked on.
+    int Dpi() const { return dpi_; }
 
 private:
     void Propose(int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
@@ -50,6 +55,7 @@ private:
     AppBarShell& shell_;
     AppBarEdge edge_ = AppBarEdge::Left;
     Rect rc_{};  // kept between dockings
+    int dpi_ = kDesignDpi;
 };
 
 }  // namespace kuvano

@@ -1,5 +1,6 @@
 #include "sidebar/popup_menu_win32.h"
 
+#include "core/display_scale.h"
 #include "platform/failure_report_win32.h"
 #include "platform/pixel_bitmap_win32.h"
 #include "platform/scoped_win32.h"
@@ -10,7 +11,7 @@
 namespace kuvano {
 namespace {
 
-constexpr int kPictureSize = 16;
+constexpr int kArtSize = 16;
 
 // A 32-bit picture with premultiplied alpha, as GdiAlphaBlend takes it:
 // transparent pixels are all zero.
@@ -28,8 +29,8 @@ UniqueBitmap MenuBitmap(const PixelImage& picture) {
 }  // namespace
 
 PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
-    const std::vector<PixelImage> pictures = PopupMenuPictures();
     UINT position = 0;
+    ULONG_PTR picture = 0;
     for (const SidebarMenuItem& item : kSidebarMenu) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
@@ -37,22 +38,36 @@ PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
             info.fMask = MIIM_FTYPE;
             info.fType = MFT_SEPARATOR;
         } else {
-            pictures_.push_back(MenuBitmap(pictures.at(static_cast<size_t>(item.picture))));
             info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
             info.wID = static_cast<UINT>(item.command);
             info.dwTypeData = const_cast<wchar_t*>(Wide(item.caption).data());
             // Drawn by us: some menus copy an item bitmap without blending it.
             info.hbmpItem = HBMMENU_CALLBACK;
-            info.dwItemData = pictures_.size() - 1;
+            info.dwItemData = picture++;
         }
         InsertMenuItemW(menu_.get(), position++, TRUE, &info);
     }
+    MakePictures(kDesignDpi);
 }
 
-void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) {
+// In the order of the items that have one.
+void PopupMenu1::MakePictures(int dpi) {
+    const int size = ScaleToDpi(kArtSize, dpi);
+    if (size == pictureSize_) return;
+    const std::vector<PixelImage> art = PopupMenuPictures();
+    pictures_.clear();
+    for (const SidebarMenuItem& item : kSidebarMenu) {
+        if (item.caption == u"-") continue;
+        pictures_.push_back(MenuBitmap(FitByWholeSteps(art.at(static_cast<size_t>(item.picture)), size, size)));
+    }
+    pictureSize_ = size;
+}
+
+void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item, int dpi) {
     if (item.CtlType != ODT_MENU) return;
-    item.itemWidth = kPictureSize;
-    item.itemHeight = kPictureSize;
+    MakePictures(dpi);
+    item.itemWidth = static_cast<UINT>(pictureSize_);
+    item.itemHeight = static_cast<UINT>(pictureSize_);
 }
 
 // Blended over the background the menu has already painted, plain or
@@ -61,9 +76,10 @@ void PopupMenu1::DrawItem(const DRAWITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU || reinterpret_cast<HMENU>(item.hwndItem) != menu_.get()) return;
     const UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
     const SelectedObject picture(source.get(), pictures_[item.itemData].get());
-    const int left = (item.rcItem.left + item.rcItem.right - kPictureSize) / 2;
-    const int top = (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2;
-    if (!GdiAlphaBlend(item.hDC, left, top, kPictureSize, kPictureSize, source.get(), 0, 0, kPictureSize, kPictureSize,
+    const int size = pictureSize_;
+    const int left = (item.rcItem.left + item.rcItem.right - size) / 2;
+    const int top = (item.rcItem.top + item.rcItem.bottom - size) / 2;
+    if (!GdiAlphaBlend(item.hDC, left, top, size, size, source.get(), 0, 0, size, size,
                        {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA})) {
         ReportFailure(L"drawing a menu picture");
     }

@@ -16,12 +16,17 @@ public:
     PopupMenu1();
     HMENU Handle() const { return menu_.get(); }
 
-    static void MeasureItem(MEASUREITEMSTRUCT& item);
+    // Each showing measures its items first: the pictures are made anew
+    // when the menu opens at another scale.
+    void MeasureItem(MEASUREITEMSTRUCT& item, int dpi);
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 
 private:
+    void MakePictures(int dpi);
+
     UniqueMenu menu_;
     std::vector<UniqueBitmap> pictures_;  // the items' data are indexes into these
+    int pictureSize_ = 0;
 };
 
 }  // namespace kuvano

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/display_scale.h"
 #include "core/size_text.h"
 
 namespace kuvano {
@@ -50,20 +51,21 @@ std::optional<GaugeLook> LookOf(const TMyGauge& gauge) {
 
 }  // namespace
 
-std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot) {
-    const int along = slot * kGaugePitch + kGaugeStart;
-    const int thickness = GaugeWidthFor(pies);
+std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot, int dpi) {
+    const int along = slot * ScaleToDpi(kGaugePitch, dpi) + ScaleToDpi(kGaugeStart, dpi);
+    const int length = ScaleToDpi(kGaugeLength, dpi);
+    const int thickness = ScaleToDpi(GaugeWidthFor(pies), dpi);
     const TMyGaugeKind pie = TMyGaugeKind::gkPie;
     switch (iti) {
         case 1:
         case 2:
-            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, along, 0, kGaugeLength, thickness};
+            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, along, 0, length, thickness};
             return GaugeLayout{
-                TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, kGaugeLength, thickness};
+                TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, length, thickness};
         case 3:
         case 4:
-            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, 0, along, thickness, kGaugeLength};
-            return GaugeLayout{TMyGaugeKind::gkVerticalBar, TBorderStyle::bsSingle, 0, along, thickness, kGaugeLength};
+            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, 0, along, thickness, length};
+            return GaugeLayout{TMyGaugeKind::gkVerticalBar, TBorderStyle::bsSingle, 0, along, thickness, length};
         default: return std::nullopt;
     }
 }
@@ -144,7 +146,7 @@ void SidebarGauges::ShowGauge(int slot, char letter, const DriveReading& reading
         SidebarHint(letter, settings_.tani, space.freeBytes, space.totalBytes, thousandsSeparator);
 
     TMyGauge& gauge = BarGauges[static_cast<size_t>(slot)];
-    if (const auto layout = GaugeGeometry(settings_.iti, settings_.enGrf, slot)) {
+    if (const auto layout = GaugeGeometry(settings_.iti, settings_.enGrf, slot, dpi_)) {
         gauge.SetKind(layout->kind);
         gauge.SetBorderStyle(layout->border);
         gauge.Left = layout->left;

@@ -9,6 +9,7 @@
 
 #include "core/drive_name.h"
 #include "core/drive_platform.h"
+#include "core/display_scale.h"
 #include "core/drive_reading.h"
 #include "core/geometry.h"
 #include "core/low_space_warning.h"
@@ -35,9 +36,10 @@ struct GaugeLayout {
     bool operator==(const GaugeLayout&) const = default;
 };
 
-// Where slot `slot`'s gauge sits on the strip for edge `iti` and the graph
-// style; nothing for an unknown edge, so the gauge keeps its last layout.
-std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot);
+// Where slot `slot`'s gauge sits on the strip for edge `iti`, the graph
+// style and the strip's DPI; nothing for an unknown edge, so the gauge keeps
+// its last layout.
+std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot, int dpi);
 
 // free / total in percent, in extended precision, halves to even, 0..100.
 int32_t FreePercent(int64_t freeBytes, int64_t totalBytes);
@@ -72,6 +74,8 @@ public:
     // click arms nothing, so a double click opens one explorer, not two.
     // Returns the explorer parameters of the gauge clicked; empty for none.
     std::u16string LeftButtonAt(LeftButton event, Point at);
+    // The gauges take the strip's DPI at the next refresh.
+    void FollowDpi(int dpi) { dpi_ = dpi; }
 
 private:
     void ShowDrives(std::u16string_view thousandsSeparator);
@@ -80,6 +84,7 @@ private:
     const Settings& settings_;
     const DrivePlatform& drives_;
     const LowSpaceWarning& warning_;
+    int dpi_ = kDesignDpi;
 };
 
 }  // namespace kuvano

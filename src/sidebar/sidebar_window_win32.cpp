@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "core/display_scale.h"
 #include "platform/colour_dialog_win32.h"
+#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
@@ -37,6 +39,7 @@ bool TForm4::Create(HWND owner) {
 
 void TForm4::Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand) {
     gauges_.emplace(settings_, drives_, warning);
+    gauges_->FollowDpi(fontDpi_);
     applicationCommand_ = std::move(applicationCommand);
     // Started once linked, right after the tray's timer: both fall due
     // together, so the program wakes twice a second, not three times.
@@ -53,6 +56,12 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_CREATE: FormCreate(); return 0;
+        // A tool window may not hear of its own DPI: a change of the display
+        // docks the strip again, which reads its monitor's DPI afresh.
+        case WM_DPICHANGED:
+        case WM_DISPLAYCHANGE:
+            if (IsWindowVisible(Handle())) myBarDock(false);
+            return 0;
         case WM_TIMER:
             if (wParam == kTimer1) Timer1Timer();
             return 0;
@@ -71,7 +80,9 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TrackPopupMenuEx(popupMenu1_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
             return 0;
-        case WM_MEASUREITEM: PopupMenu1::MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_MEASUREITEM:
+            popupMenu1_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), MenuDpi());
+            return TRUE;
         case WM_DRAWITEM: popupMenu1_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();
@@ -83,7 +94,6 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm4::FormCreate() {
-    font_ = FormFont(12);
     hints_ = CreateHintWindow(Handle());
     // Gauge tools first: the hint control takes the first tool under the mouse.
     for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
@@ -99,6 +109,7 @@ void TForm4::FormCreate() {
 void TForm4::myBarDock(bool renew) {
     if (!dock_) return;
     dock_->myBarDock(renew, settings_.iti, settings_.GaugeWidth, MonitorRects());
+    FollowDpi(dock_->Dpi());
     InvalidateRect(Handle(), nullptr, FALSE);  // ticks repaint only changed gauges
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -108,6 +119,21 @@ void TForm4::myBarDock(bool renew) {
     tool.uId = kBackgroundHintId;
     tool.rect = client;
     SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The captions' font and the gauges' places follow the strip's monitor.
+void TForm4::FollowDpi(int dpi) {
+    if (font_ && dpi == fontDpi_) return;
+    font_ = FormFont(ScaleToDpi(12, dpi));
+    fontDpi_ = dpi;
+    if (gauges_) gauges_->FollowDpi(dpi);
+}
+
+// The menu opens where the right button was let go, and takes that monitor's scale.
+int TForm4::MenuDpi() {
+    const DWORD at = GetMessagePos();
+    const POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    return MonitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
 }
 
 // Hidden, the sidebar gives its strip back and stops refreshing.

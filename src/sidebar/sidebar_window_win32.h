@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/display_scale.h"
 #include "core/drive_platform.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
@@ -55,6 +56,8 @@ private:
     void Paint();
     void OnLeftButton(LeftButton event, Point at);
     void UpdateHints();
+    void FollowDpi(int dpi);
+    static int MenuDpi();
     void OnCommand(SidebarCommand command);
     void pmAkiiroClick();
     void RelayToHints(UINT message, WPARAM wParam, LPARAM lParam);
@@ -68,6 +71,7 @@ private:
     PopupMenu1 popupMenu1_;
     ApplicationCommand applicationCommand_;
     UniqueFont font_;
+    int fontDpi_ = kDesignDpi;
     std::array<COLORREF, 16> customColours_{};  // the colour dialog's own row, kept between uses
     HWND hints_ = nullptr;
 };

@@ -4,10 +4,10 @@
 
 namespace kuvano {
 
-TrayImageLists::TrayImageLists() {
+TrayImageLists::TrayImageLists(int iconSize) {
     for (const TrayIconKind kind : {TrayIconKind::Bar, TrayIconKind::Pie, TrayIconKind::Star}) {
         for (const PixelImage& picture : TrayPictures(kind)) {
-            lists_[static_cast<size_t>(kind)].push_back(IconFromPixels(picture));
+            lists_[static_cast<size_t>(kind)].push_back(IconFromPixels(FitByWholeSteps(picture, iconSize, iconSize)));
         }
     }
 }

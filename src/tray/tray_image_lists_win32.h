@@ -8,11 +8,12 @@
 
 namespace kuvano {
 
-// ImageList1..3: the bar, pie and star pictures as icons, made once at start
-// so that a tick only picks one and creates nothing.
+// ImageList1..3: the bar, pie and star pictures as icons of the taskbar's
+// size, made at start and when the scale changes, so that a tick only picks
+// one and creates nothing.
 class TrayImageLists {
 public:
-    TrayImageLists();
+    explicit TrayImageLists(int iconSize);
     HICON Picture(TrayIconKind kind, int32_t index) const;
 
 private:

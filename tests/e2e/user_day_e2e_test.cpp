@@ -3,14 +3,12 @@
 // settings file. Every wait looks at something the program shows, until a deadline.
 #include <windows.h>
 #include <commctrl.h>
-#include <process.h>
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
@@ -18,6 +16,7 @@
 #include "platform/failure_report_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu.h"
+#include "support/e2e_driver_win32.h"
 #include "support/scratch_folder_win32.h"
 #include "tray/task_tray_mini_win32.h"
 #include "tray/tray_pictures.h"
@@ -27,77 +26,16 @@ namespace {
 
 using Row = std::vector<std::wstring>;  // a survey row's three columns
 
-// Enough for a start or a paint on a loaded machine; only a failure waits it out.
-bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
-    for (const auto end = std::chrono::steady_clock::now() + patience; !holds();) {
-        if (std::chrono::steady_clock::now() >= end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return true;
-}
-
-// Starts the program in the desktop named "shell", to which Wine gives a
-// taskbar, and joins that desktop: there its windows are found by class
-// (one program runs at a time) and the tray can be spoken to.
-void Start(const std::wstring& program) {
-    // Wine's explorer can refuse a start while an earlier program is still ending.
-    ASSERT_TRUE(Eventually([&] {
-        return _wspawnlp(_P_NOWAIT, L"explorer.exe", L"explorer.exe", L"/desktop=shell,1280x800",
-                         (L"\"" + program + L"\"").c_str(), nullptr) != -1;
-    }));
-    static const bool joined =
-        Eventually([] { return SetThreadDesktop(OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL)) != FALSE; });
-    ASSERT_TRUE(joined);
-}
-
-HWND WindowOf(const wchar_t* className) {
-    HWND found = nullptr;
-    Eventually([&] { return (found = FindWindowW(className, nullptr)) != nullptr; });
-    return found;
-}
-
-bool Shown(HWND window) { return Eventually([&] { return IsWindowVisible(window); }); }
-bool Hidden(HWND window) { return Eventually([&] { return !IsWindowVisible(window); }); }
-
-bool WaitForExit(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);  // none when already gone
-    const bool ended = !process || WaitForSingleObject(process, 20'000) == WAIT_OBJECT_0;
-    if (process) CloseHandle(process);
-    return ended;
-}
-
-// The program shows the user no failure; it answers their count to a registered message.
-long long FailuresOf(HWND mainWindow) {
-    DWORD_PTR count = 0;
-    return SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : -1;
-}
-
-// The screen's pixel as the shell's desktop shows it, once joined.
-COLORREF Pixel(int x, int y) {
-    static const HDC screen = GetDC(nullptr);
-    return GetPixel(screen, x, y);
-}
+using testing::Eventually, testing::Start, testing::WindowOf, testing::Shown, testing::Hidden,
+    testing::WaitForExit, testing::FailuresOf, testing::Pixel;
 
 PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
     const DriveSpace space = DrivePlatformWin32().Space(root);
     return TrayPictures(kind).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
 }
 
-// The share of the picture's opaque pixels that the place of the first icon
-// in the notification area of a 1280 x 800 desktop shows.
-double TrayShows(const PixelImage& picture) {
-    int opaque = 0, matching = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgba p = picture.At(x, y);
-            opaque += p.a != 0;
-            matching += p.a != 0 && Pixel(1262 + x, 782 + y) == RGB(p.r, p.g, p.b);
-        }
-    }
-    return static_cast<double>(matching) / opaque;
-}
+// The place of the first icon in the notification area of a 1280 x 800 desktop.
+double TrayShows(const PixelImage& picture) { return testing::ScreenShows(picture, 1262, 782); }
 
 // The survey's rows. A list view reads and writes the item record in its own
 // process, so the record and its text buffer are placed there.

@@ -44,6 +44,8 @@ TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
         {0, 8, one, 0, kNone, {}},
         {5, 8, one, 0, kNone, {}},
         {1, 8, {}, 0, kNone, {}},
+        {3, 8, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 96}}, 0, kNone, {0, 0, 16, 800}},
+        {4, 32, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 120}}, 0, kNone, {2520, 0, 2560, 800}},
     };
     for (const auto& [iti, thickness, monitors, topEnd, bottomStart, strip] : cases) {
         FakeShell shell(topEnd, bottomStart);
@@ -51,21 +53,28 @@ TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
         dock.myBarDock(false, iti, thickness, monitors);
         EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << iti;
         EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << iti;
+        EXPECT_EQ(dock.Dpi(), monitors.empty() || strip == Rect{} ? 96 : (iti == 4 ? monitors.back() : monitors[0]).dpi);
     }
 }
 
-TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38) {
+// Each length scales on its own, so every gauge keeps the same size.
+TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38ScaledByTheDpi) {
     using enum TMyGaugeKind;
     using enum TBorderStyle;
-    const std::tuple<int32_t, bool, int, std::optional<GaugeLayout>> cases[] = {
-        {1, false, 0, GaugeLayout{gkHorizontalBar, bsSingle, 5, 0, 32, 8}},
-        {2, true, 23, GaugeLayout{gkPie, bsNone, 879, 0, 32, 32}},
-        {3, false, 1, GaugeLayout{gkVerticalBar, bsSingle, 0, 43, 8, 32}},
-        {4, true, 0, GaugeLayout{gkPie, bsNone, 0, 5, 32, 32}},
-        {0, false, 0, std::nullopt},
-        {5, true, 0, std::nullopt},
+    const std::tuple<int32_t, bool, int, int, std::optional<GaugeLayout>> cases[] = {
+        {1, false, 0, 96, GaugeLayout{gkHorizontalBar, bsSingle, 5, 0, 32, 8}},
+        {2, true, 23, 96, GaugeLayout{gkPie, bsNone, 879, 0, 32, 32}},
+        {3, false, 1, 96, GaugeLayout{gkVerticalBar, bsSingle, 0, 43, 8, 32}},
+        {4, true, 0, 96, GaugeLayout{gkPie, bsNone, 0, 5, 32, 32}},
+        {3, false, 1, 192, GaugeLayout{gkVerticalBar, bsSingle, 0, 86, 16, 64}},
+        {1, true, 2, 120, GaugeLayout{gkPie, bsNone, 102, 0, 40, 40}},
+        {2, false, 23, 144, GaugeLayout{gkHorizontalBar, bsSingle, 1319, 0, 48, 12}},
+        {0, false, 0, 192, std::nullopt},
+        {5, true, 0, 96, std::nullopt},
     };
-    for (const auto& [iti, pies, slot, layout] : cases) EXPECT_EQ(GaugeGeometry(iti, pies, slot), layout) << iti;
+    for (const auto& [iti, pies, slot, dpi, layout] : cases) {
+        EXPECT_EQ(GaugeGeometry(iti, pies, slot, dpi), layout) << iti << "@" << dpi;
+    }
 }
 
 TEST(SidebarNumbers, FreePercentRoundsHalvesToEvenAndTheHintCountsBytesForAnUnknownUnit) {
