@@ -28,17 +28,15 @@ add_test(NAME win32_tests
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_tests>)
 
 add_test(NAME e2e_tests
-  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/each-scale.sh
+          ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_tests>)
-
-add_test(NAME e2e_200_tests
-  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/at-dpi.sh 192 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_200_tests>)
 
 # The soak counts free places in the prefix-wide USER table: nothing else may run.
 add_test(NAME soak_tests
   COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/alone.sh ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:soak_tests>)
 
-set_tests_properties(core_tests_under_wine win32_tests soak_tests e2e_tests e2e_200_tests PROPERTIES
+set_tests_properties(core_tests_under_wine win32_tests soak_tests e2e_tests PROPERTIES
   FIXTURES_REQUIRED wine
   ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT};${KUVANO_EXE_UNDER_TEST};KUVANO_EXE_UNIX=$<TARGET_FILE:Kuvano>"
   TIMEOUT 600)

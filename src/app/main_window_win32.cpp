@@ -42,9 +42,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE: FollowTaskbarIconSize(); return 0;
-        case WM_DEVICECHANGE:
-            driveKinds_.Forget();
-            return TRUE;  // grants any removal query
+        case WM_DEVICECHANGE: driveKinds_.Forget(); return TRUE;  // grants any removal query
         case WM_CLOSE: return OnClose();
         case WM_QUERYENDSESSION: return FormCloseQuery() ? TRUE : FALSE;
         case WM_ENDSESSION:

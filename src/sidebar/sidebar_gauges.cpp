@@ -60,8 +60,7 @@ std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot, int d
         case 1:
         case 2:
             if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, along, 0, length, thickness};
-            return GaugeLayout{
-                TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, length, thickness};
+            return GaugeLayout{TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, length, thickness};
         case 3:
         case 4:
             if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, 0, along, thickness, length};
@@ -139,7 +138,7 @@ void SidebarGauges::ShowDrives(std::u16string_view thousandsSeparator) {
 }
 
 void SidebarGauges::ShowGauge(int slot, char letter, const DriveReading& reading,
-                                  std::u16string_view thousandsSeparator) {
+                              std::u16string_view thousandsSeparator) {
     const DriveSpace& space = reading.space;
     const int32_t freePercent = reading.IsWarningBeat() ? 0 : FreePercent(space.freeBytes, space.totalBytes);
     const std::u16string hint =

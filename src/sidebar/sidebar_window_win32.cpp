@@ -219,7 +219,11 @@ void TForm4::pmAkiiroClick() {
 // message the strip gets, each timer tick included.
 void TForm4::RelayToHints(UINT message, WPARAM wParam, LPARAM lParam) {
     const DWORD at = GetMessagePos();
-    MSG relayed{Handle(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+    MSG relayed{Handle(),
+                message,
+                wParam,
+                lParam,
+                static_cast<DWORD>(GetMessageTime()),
                 {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}};
     SendMessageW(hints_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }

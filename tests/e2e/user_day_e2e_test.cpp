@@ -3,12 +3,14 @@
 // settings file. Every wait looks at something the program shows, until a deadline.
 #include <windows.h>
 #include <commctrl.h>
+#include <process.h>
 #include <shellapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
@@ -16,7 +18,6 @@
 #include "platform/failure_report_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu.h"
-#include "support/e2e_driver_win32.h"
 #include "support/scratch_folder_win32.h"
 #include "tray/task_tray_mini_win32.h"
 #include "tray/tray_pictures.h"
@@ -26,16 +27,85 @@ namespace {
 
 using Row = std::vector<std::wstring>;  // a survey row's three columns
 
-using testing::Eventually, testing::Start, testing::WindowOf, testing::Shown, testing::Hidden,
-    testing::WaitForExit, testing::FailuresOf, testing::Pixel;
+// Enough for a start or a paint on a loaded machine; only a failure waits it out.
+bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
+    for (const auto end = std::chrono::steady_clock::now() + patience; !holds();) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+// Starts the program in the desktop named "shell", to which Wine gives a
+// taskbar, and joins that desktop: there its windows are found by class
+// (one program runs at a time) and the tray can be spoken to.
+void Start(const std::wstring& program) {
+    // Wine's explorer can refuse a start while an earlier program is still ending.
+    ASSERT_TRUE(Eventually([&] {
+        return _wspawnlp(_P_NOWAIT, L"explorer.exe", L"explorer.exe", L"/desktop=shell,1280x800",
+                         (L"\"" + program + L"\"").c_str(), nullptr) != -1;
+    }));
+    static const bool joined =
+        Eventually([] { return SetThreadDesktop(OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL)) != FALSE; });
+    ASSERT_TRUE(joined);
+}
+
+HWND WindowOf(const wchar_t* className) {
+    HWND found = nullptr;
+    Eventually([&] { return (found = FindWindowW(className, nullptr)) != nullptr; });
+    return found;
+}
+
+bool Shown(HWND window) {
+    return Eventually([&] { return IsWindowVisible(window); });
+}
+bool Hidden(HWND window) {
+    return Eventually([&] { return !IsWindowVisible(window); });
+}
+
+bool WaitForExit(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);  // none when already gone
+    const bool ended = !process || WaitForSingleObject(process, 20'000) == WAIT_OBJECT_0;
+    if (process) CloseHandle(process);
+    return ended;
+}
+
+// The program shows the user no failure; it answers their count to a registered message.
+long long FailuresOf(HWND mainWindow) {
+    DWORD_PTR count = 0;
+    return SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : -1;
+}
+
+// The screen's pixel as the shell's desktop shows it, once joined.
+COLORREF Pixel(int x, int y) {
+    static const HDC screen = GetDC(nullptr);
+    return GetPixel(screen, x, y);
+}
 
 PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
     const DriveSpace space = DrivePlatformWin32().Space(root);
     return TrayPictures(kind).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
 }
 
+// The share of the picture's opaque pixels that the screen shows at (left, top).
+double ScreenShows(const PixelImage& picture, int left, int top) {
+    int opaque = 0, matching = 0;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgba p = picture.At(x, y);
+            opaque += p.a != 0;
+            matching += p.a != 0 && Pixel(left + x, top + y) == RGB(p.r, p.g, p.b);
+        }
+    }
+    return static_cast<double>(matching) / opaque;
+}
+
 // The place of the first icon in the notification area of a 1280 x 800 desktop.
-double TrayShows(const PixelImage& picture) { return testing::ScreenShows(picture, 1262, 782); }
+double TrayShows(const PixelImage& picture) {
+    return ScreenShows(picture, 1262, 782);
+}
 
 // The survey's rows. A list view reads and writes the item record in its own
 // process, so the record and its text buffer are placed there.
@@ -197,7 +267,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
         sawFrame |= TrayShows(frame) == 1;
         sawLevel |= TrayShows(barOfT) == 1;
         return sawFrame && sawLevel && sawWhite && sawGrey;
-    })) << sawFrame << sawLevel << " tray, " << sawWhite << sawGrey << " sidebar";
+    })) << sawFrame
+        << sawLevel << " tray, " << sawWhite << sawGrey << " sidebar";
     EXPECT_TRUE(Eventually([&] { return lineOf(L"T --------------") == lineOfT; })) << "the panel's line blinks";
     PostMessageW(GetDlgItem(panel, TForm2::kBitBtn1), BM_CLICK, 0, 0);
     EXPECT_TRUE(Hidden(panel));
@@ -241,8 +312,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon no more";
     const std::string saved = testing::ReadFileBytes(settingsFile);
     for (const std::string& kept : std::vector<std::string>{"drivenam=T", "tani=2", "syurui=0", "tenm5=2", "enGrf=1",
-                                                             "aki=" + std::to_string(RGB(0, 128, 0)),
-                                                             "iti=" + std::to_string(EdgeOf(SidebarCommand::popUe))})
+                                                            "aki=" + std::to_string(RGB(0, 128, 0)),
+                                                            "iti=" + std::to_string(EdgeOf(SidebarCommand::popUe))})
         EXPECT_NE(saved.find(kept + "\r\n"), std::string::npos) << kept << " in\n" << saved;
 
     // The next start docks where the last one ended; the end of the session saves.
@@ -276,6 +347,53 @@ TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
     ASSERT_TRUE(Eventually([&] { return !IsWindow(errorBox); }));
     EXPECT_EQ(FailuresOf(main), 0) << "Kuvano keeps running";
     PostMessageW(main, WM_ENDSESSION, TRUE, 0);  // ends it, giving the sidebar's strip back
+    EXPECT_TRUE(WaitForExit(main));
+}
+
+// Across the whole strip at 200 %.
+bool RowIs(int y, COLORREF colour) {
+    for (int x = 0; x < 16; ++x) {
+        if (Pixel(x, y) != colour) return false;
+    }
+    return true;
+}
+
+// Run on a desktop at 200 % (at-dpi.sh 192): every size doubles, and pixel
+// art doubles pixel for pixel.
+TEST(At200Percent, TheStripItsGaugesThePanelAndTheTrayPictureDouble) {
+    ASSERT_TRUE(SetProcessDPIAware());  // screen pixels, not scaled ones
+    ASSERT_EQ(GetDpiForSystem(), 192U) << "run through at-dpi.sh 192";
+    testing::ScratchFolder folder{L"e2e-200"};
+    const std::wstring program = folder.File(L"Kuvano.exe");
+    ASSERT_TRUE(CopyFileW(_wgetenv(L"KUVANO_EXE"), program.c_str(), FALSE)) << "KUVANO_EXE names the program";
+    ASSERT_NO_FATAL_FAILURE(Start(program));
+    const HWND main = WindowOf(L"TForm1"), sidebar = WindowOf(L"TForm4");
+    const HWND panel = WindowOf(L"TForm2");
+    ASSERT_TRUE(main && sidebar && panel);
+
+    // A grey strip at the left edge, its gauges framed in black: 64 pixels every 76, from 10.
+    RECT strip{};
+    EXPECT_TRUE(Eventually([&] {
+        return GetWindowRect(sidebar, &strip) && strip.right - strip.left == 16 &&
+               strip.bottom - strip.top == GetSystemMetrics(SM_CYSCREEN);
+    }));
+    constexpr COLORREF kGrey = RGB(192, 192, 192), kBlack = RGB(0, 0, 0);
+    EXPECT_TRUE(Eventually([] {
+        return RowIs(9, kGrey) && RowIs(10, kBlack) && RowIs(73, kBlack) && RowIs(74, kGrey) && RowIs(85, kGrey) &&
+               RowIs(86, kBlack);
+    }));
+
+    RECT client{};
+    ASSERT_TRUE(GetClientRect(panel, &client));
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(1116L, 574L)) << "the settings panel";
+
+    // The program's drive as a star, doubled, in the first place of the notification area.
+    const DriveSpace space = DrivePlatformWin32().Space(u"C:\\");
+    const PixelImage star = TrayPictures(TrayIconKind::Star).at(FreeLevel(space.freeBytes, space.totalBytes));
+    EXPECT_TRUE(Eventually([&] { return ScreenShows(FitByWholeSteps(star, 32, 32), 1246, 766) == 1; }));
+
+    EXPECT_EQ(FailuresOf(main), 0);
+    PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForExit(main));
 }
 

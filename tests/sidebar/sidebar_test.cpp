@@ -53,7 +53,8 @@ TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
         dock.myBarDock(false, iti, thickness, monitors);
         EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << iti;
         EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << iti;
-        EXPECT_EQ(dock.Dpi(), monitors.empty() || strip == Rect{} ? 96 : (iti == 4 ? monitors.back() : monitors[0]).dpi);
+        EXPECT_EQ(dock.Dpi(),
+                  monitors.empty() || strip == Rect{} ? 96 : (iti == 4 ? monitors.back() : monitors[0]).dpi);
     }
 }
 
