@@ -1,11 +1,13 @@
 #!/bin/sh
 # Makes the README's screenshot: Kuvano from the Windows build, its sidebar
 # set to pie gauges, in a Wine desktop on its own Xvfb, with the tray icon
-# and the settings panel opened from the sidebar's menu.
-#   scripts/screenshot.sh [OUTPUT.png]   (default docs/screenshot.png)
+# and the settings panel opened from the sidebar's menu, at a display scale
+# given in DPI (96 is 100 %, 192 is 200 %).
+#   scripts/screenshot.sh [OUTPUT.png [DPI]]   (default docs/screenshot.png at 96)
 set -eu
 . "$(dirname "$0")/common.sh"
 output=$(realpath -m "${1:-$repo/docs/screenshot.png}")
+dpi=${2:-96}
 
 "$repo/scripts/install-deps.sh"
 build_preset windows
@@ -16,8 +18,9 @@ cp "$build/windows/src/Kuvano.exe" "$build/windows/src/Kuvano.avi" "$folder/"
 printf '[saidbar]\r\niti=3\r\nenGrf=1\r\n' > "$folder/Kuvano.ini"
 unset DISPLAY
 ensure_display
+"$repo/scripts/wine/at-dpi.sh" "$dpi"
 cleanup() {
-    wineserver -k 2>/dev/null || true
+    "$repo/scripts/wine/at-dpi.sh" 96
     stop_display
     rm -rf "$folder"
 }

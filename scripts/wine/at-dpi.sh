@@ -1,8 +1,8 @@
 #!/bin/sh
-# Runs a command with the build's Wine desktop at another scale, then puts
-# the desktop back at 100 % for the rest of the suite. Wine reads the scale
-# when its server starts.
-#   at-dpi.sh DPI COMMAND...
+# Sets the build's Wine desktop to a display scale (96 DPI is 100 %, 192 is
+# 200 %); Wine reads it when its server starts. With a command, runs it at
+# that scale and then puts the desktop back at 100 % for the rest.
+#   at-dpi.sh DPI [COMMAND...]
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the build's Wine prefix}"
 dpi=$1
@@ -12,6 +12,7 @@ use_dpi() {
     wineserver -k 2>/dev/null || true
     wineserver -w
 }
-trap 'use_dpi 96' EXIT
 use_dpi "$dpi"
+if [ $# -eq 0 ]; then exit 0; fi
+trap 'use_dpi 96' EXIT
 "$@"
