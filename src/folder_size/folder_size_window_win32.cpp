@@ -6,6 +6,7 @@
 
 #include "core/survey_clip.h"
 #include "folder_size/folder_size_pictures.h"
+#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
@@ -21,15 +22,21 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // the close box only
 // Tab, Enter and Esc work as in a dialog.
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 636;
-constexpr int kClientHeight = 449;
 constexpr int kHistoryRows = 20;
+constexpr int kHistoryItemHeight = 12;
+constexpr int kPictureSide = 16;
+constexpr Place kAnimationPlace{600, 3, 25, 25};
 
 struct Column {
     const wchar_t* title;
     int width;
 };
 constexpr std::array<Column, 3> kColumns{{{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}}};
+
+// BitBtn1..3: a folder tree, a hand pointing at a dotted line, a prohibition sign.
+PixelImage ButtonPicture(size_t index) {
+    return index == 0 ? FolderButtonPicture() : index == 1 ? StartButtonPicture() : StopButtonPicture();
+}
 
 std::u16string WindowsDirectory() {
     wchar_t buffer[MAX_PATH]{};
@@ -69,8 +76,9 @@ TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const 
 }
 
 bool TForm5::Create(HWND owner) {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    scale_.Rescale(PrimaryMonitorDpi());
+    RECT frame{0, 0, scale_.Client().width, scale_.Client().height};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(scale_.Dpi()));
     return CreateWithOptions({.exStyle = kExStyle,
                               .style = kStyle,
                               .title = kCaption,
@@ -93,13 +101,17 @@ LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (reinterpret_cast<HWND>(lParam) == animate1_) return reinterpret_cast<LRESULT>(animationGround_.get());
             return DefaultHandling(message, wParam, lParam);
         case WM_CLOSE: FormCloseQuery(); return 0;
+        case WM_DPICHANGED:
+            scale_.OnDpiChanged(Handle(), wParam, lParam);
+            FitToDpi();
+            return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
 void TForm5::FormCreate() {
-    font_ = FormFont(12);
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    font_ = scale_.AddFont(12);
+    scale_.Follow(Handle(), std::nullopt, font_);
     animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
     hints_ = CreateHintWindow(Handle());
     folderDialog1_.emplace(Handle());
@@ -110,33 +122,78 @@ void TForm5::FormCreate() {
 
 // In the order Tab visits them.
 void TForm5::AddControls() {
-    AddButton(0, kBitBtn1, {8, 4, 25, 25}, FolderButtonPicture(), L"フォルダ参照");
-    combo1_ = AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
-                         {40, 5, 489, 300}, kCombo1, font_.get());
-    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, 12);
+    AddButton(0, kBitBtn1, {8, 4, 25, 25}, L"フォルダ参照");
+    combo1_ = scale_.AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                                {40, 5, 489, 300}, kCombo1, font_);
     SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
-    AddButton(1, kBitBtn2, {536, 4, 27, 25}, StartButtonPicture(), L"検索開始");
-    AddButton(2, kBitBtn3, {568, 4, 25, 25}, StopButtonPicture(), L"検索中止");
+    AddButton(1, kBitBtn2, {536, 4, 27, 25}, L"検索開始");
+    AddButton(2, kBitBtn3, {568, 4, 25, 25}, L"検索中止");
     AddList();
+    FitToDpi();
 }
 
+// The form owns the list's pictures, which change with the scale.
 void TForm5::AddList() {
-    listView1_ = AddControl(Handle(), WC_LISTVIEWW, L"",
-                            LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
-                            {4, 33, 617, 405}, kListView1, font_.get(), WS_EX_CLIENTEDGE);
+    listView1_ = scale_.AddControl(
+        Handle(), WC_LISTVIEWW, L"",
+        LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP,
+        {4, 33, 617, 405}, kListView1, font_, WS_EX_CLIENTEDGE);
     SendMessageW(listView1_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = const_cast<wchar_t*>(kColumns[i].title);
-        column.cx = kColumns[i].width;
+        column.cx = scale_.Scaled(kColumns[i].width);
         SendMessageW(listView1_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
-    levelPictures_.reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kSurveyLevels, 0));
+}
+
+// What the controls cannot scale of themselves, at the form's DPI.
+void TForm5::FitToDpi() {
+    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, scale_.Scaled(kHistoryItemHeight));
+    for (size_t i = 0; i < kColumns.size(); ++i)
+        SendMessageW(listView1_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(scale_.Scaled(kColumns[i].width), 0));
+    FitLevelPictures();
+    FitButtonPictures();
+    PlaceAnimation();
+}
+
+// The pictures are pixel art: scaled by whole steps only, so they stay sharp.
+void TForm5::FitLevelPictures() {
+    const int side = scale_.Scaled(kPictureSide);
+    UniqueImageList pictures(ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, kSurveyLevels, 0));
     for (int level = 0; level < kSurveyLevels; ++level) {
-        ImageList_AddIcon(levelPictures_.get(), IconFromPixels(LevelPicture(level)).get());
+        ImageList_AddIcon(pictures.get(), IconFromPixels(FitByWholeSteps(LevelPicture(level), side, side)).get());
     }
-    SendMessageW(listView1_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(levelPictures_.get()));
+    SendMessageW(listView1_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures.get()));
+    levelPictures_ = std::move(pictures);
+}
+
+// A picture is freed only once its button shows the new one; the hint over
+// a disabled button's place moves with the button.
+void TForm5::FitButtonPictures() {
+    const int side = scale_.Scaled(kPictureSide);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const PixelImage art = ButtonPicture(i);
+        UniqueIcon picture = IconFromPixels(FitByWholeSteps(art, side, side));
+        UniqueIcon disabled = IconFromPixels(FitByWholeSteps(DisabledPicture(art), side, side));
+        const HICON shown = (IsWindowEnabled(buttons_[i]) ? picture : disabled).get();
+        SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(shown));
+        buttonPictures_[i] = std::move(picture);
+        disabledPictures_[i] = std::move(disabled);
+        MoveHintOverPlace(hints_, buttons_[i]);
+    }
+}
+
+// The clip keeps its own size, centred in the control's place at this scale.
+void TForm5::PlaceAnimation() {
+    if (!animate1_) return;
+    RECT clip{};
+    GetWindowRect(animate1_, &clip);
+    const Place place = scale_.Scaled(kAnimationPlace);
+    SetWindowPos(animate1_, nullptr, place.left + (place.width - (clip.right - clip.left)) / 2,
+                 place.top + (place.height - (clip.bottom - clip.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // At the first show: the animation control loads the system's video
@@ -144,17 +201,17 @@ void TForm5::AddList() {
 // Without the clip beside the program the panel works the same, only still.
 void TForm5::AddAnimation() {
     if (animate1_) return;
-    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, {600, 3, 25, 25}, kAnimate1, font_.get());
+    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, scale_.Scaled(kAnimationPlace), kAnimate1,
+                           scale_.Font(font_));
     const std::u16string clip = homeFolder_ + FromWide(kAnimationFile);
     SendMessageW(animate1_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip)));
+    PlaceAnimation();
 }
 
-void TForm5::AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint) {
+// Its pictures come with the scale, from FitButtonPictures.
+void TForm5::AddButton(size_t index, int id, Place place, const wchar_t* hint) {
     const HWND button =
-        AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, place, id, font_.get());
-    buttonPictures_[index] = IconFromPixels(picture);
-    disabledPictures_[index] = IconFromPixels(DisabledPicture(picture));
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonPictures_[index].get()));
+        scale_.AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, place, id, font_);
     AddHint(hints_, button, hint);
     // A disabled button's mouse messages go to the panel: the hint is given for its place there too.
     if (!AddHintOverPlace(hints_, button, hint)) ReportFailure(L"folder size panel: the hint of a disabled button");
@@ -166,7 +223,7 @@ void TForm5::FormShow() {
     AddAnimation();
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    SetCursorPos(frame.left + 20, frame.top + 45);
+    SetCursorPos(frame.left + scale_.Scaled(20), frame.top + scale_.Scaled(45));
     SetFocus(buttons_[0]);
 }
 

@@ -13,6 +13,7 @@
 #include "folder_size/pump_throttle.h"
 #include "platform/base_window_win32.h"
 #include "platform/form_helpers_win32.h"
+#include "platform/form_scale_win32.h"
 #include "platform/unique_handle_win32.h"
 
 namespace kuvano {
@@ -37,8 +38,12 @@ public:
 private:
     void FormCreate();
     void AddControls();
-    void AddButton(size_t index, int id, Place place, const PixelImage& picture, const wchar_t* hint);
+    void AddButton(size_t index, int id, Place place, const wchar_t* hint);
     void AddList();
+    void FitToDpi();
+    void FitButtonPictures();
+    void FitLevelPictures();
+    void PlaceAnimation();
     void FormShow();
     void AddAnimation();
     void FormCloseQuery();
@@ -64,7 +69,9 @@ private:
     std::optional<TFolderDialog> folderDialog1_;
     std::wstring displayText_;  // what the list shows of the cell it asked for last
     std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
-    UniqueFont font_;
+    // The client area at 100 %.
+    FormScale scale_{{636, 449}};
+    FormScale::FontId font_ = 0;
     UniqueBrush animationGround_;
     UniqueImageList levelPictures_;
     std::array<UniqueIcon, 3> buttonPictures_;

@@ -1,6 +1,7 @@
 #include "help/about_box_win32.h"
 
 #include "platform/dialog_keys_win32.h"
+#include "platform/dpi_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/thread_windows_disabled_win32.h"
 #include "resource_ids.h"
@@ -16,7 +17,8 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 }  // namespace
 
 bool TFormInfo::Create(HWND owner) {
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, 267, 99);
+    scale_.Rescale(PrimaryMonitorDpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
 }
 
 LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -28,22 +30,32 @@ LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
             return 0;
         case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
+        case WM_DPICHANGED:
+            scale_.OnDpiChanged(Handle(), wParam, lParam);
+            ShowIcon();
+            return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
 void TFormInfo::FormCreate() {
-    formFont_ = FormFont(12);
-    nameFont_ = FormFont(19, true);
-    noticeFont_ = FormFont(16, true);
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
-    icon_.reset(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, 32, 32, 0)));
-    const HWND image1 =
-        AddControl(Handle(), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, {8, 8, 33, 33}, 0, formFont_.get());
-    SendMessageW(image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
-    AddControl(Handle(), L"STATIC", L"Kuvano", 0, {56, 16, 200, 24}, 0, nameFont_.get());
-    AddControl(Handle(), L"STATIC", kRightsNotice, SS_LEFT | SS_NOPREFIX, {16, 56, 183, 16}, 0, noticeFont_.get());
+    const FormScale::FontId formFont = scale_.AddFont(12);
+    scale_.Follow(Handle(), std::nullopt, formFont);
+    image1_ = scale_.AddControl(Handle(), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, {8, 8, 33, 33}, 0, formFont);
+    ShowIcon();
+    scale_.AddControl(Handle(), L"STATIC", L"Kuvano", 0, {56, 16, 200, 24}, 0, scale_.AddFont(19, true));
+    scale_.AddControl(Handle(), L"STATIC", kRightsNotice, SS_LEFT | SS_NOPREFIX, {16, 56, 183, 16}, 0,
+                      scale_.AddFont(16, true));
+}
+
+// The icon file holds each size the scales need, drawn by whole steps: the
+// system finds the exact one and need not stretch it.
+void TFormInfo::ShowIcon() {
+    const int side = scale_.Scaled(32);
+    UniqueIcon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, side, side, 0)));
+    SendMessageW(image1_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);
 }
 
 LRESULT TFormInfo::OnLabelColour(HDC dc) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/base_window_win32.h"
+#include "platform/form_scale_win32.h"
 #include "platform/unique_handle_win32.h"
 
 namespace kuvano {
@@ -25,11 +26,11 @@ public:
 
 private:
     void FormCreate();
+    void ShowIcon();
     LRESULT OnLabelColour(HDC dc);
 
-    UniqueFont formFont_;
-    UniqueFont nameFont_;
-    UniqueFont noticeFont_;
+    FormScale scale_{{267, 99}};  // the client area at 100 %
+    HWND image1_ = nullptr;
     UniqueIcon icon_;
     bool inModalLoop_ = false;
 };

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "help/help_text.h"
+#include "platform/dpi_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "resource_ids.h"
 
@@ -12,8 +13,6 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // Control parent: Esc closes the window as a dialog's would.
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 557;
-constexpr int kClientHeight = 558;
 
 std::string_view HelpTextResource() {
     const HMODULE module = GetModuleHandleW(nullptr);
@@ -43,7 +42,8 @@ std::wstring MemoText() {
 }  // namespace
 
 bool TForm3::Create(HWND owner) {
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, kClientWidth, kClientHeight);
+    scale_.Rescale(PrimaryMonitorDpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,19 +53,16 @@ LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
             return 0;
         case WM_CLOSE: ShowWindow(Handle(), SW_HIDE); return 0;
+        case WM_DPICHANGED: scale_.OnDpiChanged(Handle(), wParam, lParam); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
 void TForm3::FormCreate() {
-    formFont_ = FormFont(12);
-    memoFont_ = FormFont(13);
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
-    memo_ = CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", L"",
-        WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-        0, 0, kClientWidth, kClientHeight, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+    scale_.Follow(Handle(), std::nullopt, scale_.AddFont(12));
+    memo_ = scale_.AddControl(
+        Handle(), L"EDIT", L"", WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+        {0, 0, kDesignClient.width, kDesignClient.height}, 0, scale_.AddFont(13), WS_EX_CLIENTEDGE);
 }
 
 // The text is laid out at the first show: laying it out measures every

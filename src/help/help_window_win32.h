@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/base_window_win32.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/form_scale_win32.h"
 
 namespace kuvano {
 
@@ -25,8 +25,9 @@ public:
 private:
     void FormCreate();
 
-    UniqueFont formFont_;
-    UniqueFont memoFont_;
+    static constexpr Size kDesignClient{557, 558};  // filled by the text
+
+    FormScale scale_{kDesignClient};
     HWND memo_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "core/geometry.h"
+
 namespace kuvano {
 
 // Base of every window class: registers the class once, keeps `this` with the
@@ -49,11 +51,11 @@ protected:
                                GetModuleHandleW(nullptr), this) != nullptr;
     }
 
-    // A window of the given client size, centred on the primary screen.
-    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, int clientWidth,
-                        int clientHeight) {
-        RECT frame{0, 0, clientWidth, clientHeight};
-        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    // A window of the given client size, with the frame it has at `dpi`,
+    // centred on the primary screen.
+    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size client, int dpi) {
+        RECT frame{0, 0, client.width, client.height};
+        AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
         const int width = frame.right - frame.left;
         const int height = frame.bottom - frame.top;
         return CreateWithOptions({.exStyle = exStyle,

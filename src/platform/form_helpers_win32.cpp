@@ -56,6 +56,17 @@ UniqueFont FontOf(const std::wstring& face, int pixelHeight, bool bold) {
                                   DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
+// The hint known by the control's id on its parent, over the control's place there.
+TOOLINFOW HintOverPlace(HWND control) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = GetParent(control);
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    GetWindowRect(control, &tool.rect);
+    MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+    return tool;
+}
+
 bool AddTool(HWND hints, TOOLINFOW& tool, const wchar_t* text) {
     tool.cbSize = sizeof(tool);
     tool.lpszText = const_cast<wchar_t*>(text);
@@ -96,13 +107,14 @@ void AddHint(HWND hints, HWND control, const wchar_t* text) {
 }
 
 bool AddHintOverPlace(HWND hints, HWND control, const wchar_t* text) {
-    TOOLINFOW tool{};
+    TOOLINFOW tool = HintOverPlace(control);
     tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = GetParent(control);
-    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control));
-    GetWindowRect(control, &tool.rect);
-    MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
     return AddTool(hints, tool, text);
+}
+
+void MoveHintOverPlace(HWND hints, HWND control) {
+    const TOOLINFOW tool = HintOverPlace(control);
+    SendMessageW(hints, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void BringToFront(HWND window) {

@@ -31,6 +31,8 @@ void AddHint(HWND hints, HWND control, const wchar_t* text);
 // Shows `text` over the control's place on its parent, for a control that
 // gets no mouse messages of its own, as a disabled one. False if refused.
 bool AddHintOverPlace(HWND hints, HWND control, const wchar_t* text);
+// Moves such a hint to where its control is now.
+void MoveHintOverPlace(HWND hints, HWND control);
 
 // Shows nothing new: a form that is already visible only comes to the front.
 void BringToFront(HWND window);

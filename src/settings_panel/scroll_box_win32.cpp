@@ -4,22 +4,37 @@
 
 namespace kuvano {
 
-bool TScrollBox::Create(HWND parent, int left, int top, int width, int height) {
+namespace {
+
+constexpr int kDesignLineStep = 12;  // one line of the drive list
+
+}  // namespace
+
+bool TScrollBox::Create(HWND parent, Place place) {
     // A control parent: dialog navigation goes on into the content.
     return CreateWithOptions({.exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT,
-                           .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
-                           .parent = parent,
-                           .x = left,
-                           .y = top,
-                           .width = width,
-                           .height = height});
+                              .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
+                              .parent = parent,
+                              .x = place.left,
+                              .y = place.top,
+                              .width = place.width,
+                              .height = place.height});
 }
 
-void TScrollBox::SetContent(HWND content, int width, int height) {
+void TScrollBox::SetContent(HWND content, Size designSize) {
     content_ = content;
-    contentSize_ = {width, height};
-    MoveWindow(content_, 0, 0, width, height, TRUE);
+    designContent_ = designSize;
+    offset_ = {};
+    Rescale(dpi_);
+}
+
+void TScrollBox::Rescale(int dpi) {
+    offset_ = {MulDiv(offset_.x, dpi, dpi_), MulDiv(offset_.y, dpi, dpi_)};
+    dpi_ = dpi;
+    contentSize_ = {ScaleToDpi(designContent_.width, dpi), ScaleToDpi(designContent_.height, dpi)};
     UpdateScrollBars();
+    ScrollTo(SB_HORZ, offset_.x);
+    ScrollTo(SB_VERT, offset_.y);
 }
 
 void TScrollBox::ShowRows(int top, int bottom) {
@@ -67,8 +82,8 @@ void TScrollBox::Scroll(int bar, WORD request) {
     GetScrollInfo(Handle(), bar, &info);
     int position = info.nPos;
     switch (request) {
-        case SB_LINEUP: position -= 12; break;
-        case SB_LINEDOWN: position += 12; break;
+        case SB_LINEUP: position -= ScaleToDpi(kDesignLineStep, dpi_); break;
+        case SB_LINEDOWN: position += ScaleToDpi(kDesignLineStep, dpi_); break;
         case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
         case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
         case SB_THUMBTRACK:

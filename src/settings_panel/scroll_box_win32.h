@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "core/display_scale.h"
+#include "core/geometry.h"
 #include "platform/base_window_win32.h"
+#include "platform/form_helpers_win32.h"
 
 namespace kuvano {
 
@@ -10,9 +13,12 @@ namespace kuvano {
 // Commands from the child go on to the scroll box's parent.
 class TScrollBox final : public BaseWindow<TScrollBox> {
 public:
-    bool Create(HWND parent, int left, int top, int width, int height);
-    // The content, placed at (0, 0) with its own size.
-    void SetContent(HWND content, int width, int height);
+    bool Create(HWND parent, Place place);
+    // The content, placed at (0, 0) with its size given for 100 %.
+    void SetContent(HWND content, Size designSize);
+    // The content's size and the line step at `dpi`; the view keeps its
+    // place in the content.
+    void Rescale(int dpi);
     // Scrolls vertically just far enough that the content's rows top..bottom show.
     void ShowRows(int top, int bottom);
 
@@ -26,6 +32,8 @@ private:
     void ScrollTo(int bar, int position);
 
     HWND content_ = nullptr;
+    Size designContent_{};
+    int dpi_ = kDesignDpi;
     SIZE contentSize_{};
     POINT offset_{};
 };

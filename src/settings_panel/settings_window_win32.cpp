@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/drive_name.h"
+#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
@@ -15,8 +16,9 @@ namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;  // no title-bar buttons
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr int kClientWidth = 558;
-constexpr int kClientHeight = 287;
+constexpr Place kScrollBoxPlace{8, 24, 520, 153};
+constexpr Size kDriveListSize{593, 300};  // taller and wider than its scroll box
+constexpr int kDriveLineHeight = 12;
 
 constexpr std::array<const wchar_t*, 4> kUnitCaptions{L"バイト", L"キロバイト", L"メガバイト", L"ギガバイト"};
 constexpr std::array<int, 4> kUnitLefts{8, 64, 144, 224};
@@ -74,7 +76,8 @@ std::wstring MemoLetters() {
 }  // namespace
 
 bool TForm2::Create(HWND owner) {
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, kClientWidth, kClientHeight);
+    scale_.Rescale(PrimaryMonitorDpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
 }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,17 +93,21 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC: return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE: FormClose(); return 0;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_DPICHANGED:
+            scale_.OnDpiChanged(Handle(), wParam, lParam);
+            ScaleDriveList();
+            return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
 void TForm2::FormCreate() {
     panel_.PanelBlinkFlags.fill(0);
-    font_ = FormFont(12);
-    boldFont_ = FormFont(12, true);
-    listFont_ = FixedPitchFont(12);
+    font_ = scale_.AddFont(12);
+    boldFont_ = scale_.AddFont(12, true);
+    listFont_ = scale_.AddFont(12, false, true);
     aqua_.reset(CreateSolidBrush(RGB(0, 255, 255)));
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    scale_.Follow(Handle(), std::nullopt, font_);
     hints_ = CreateHintWindow(Handle());
     AddControls();
     AddSpinEdits();
@@ -109,24 +116,24 @@ void TForm2::FormCreate() {
 // Children are created in the tab order: Memo1, edDrive, the two radio
 // groups, BitBtn1, the drive list in ScrollBox1, then the six digits.
 void TForm2::AddControls() {
-    const HFONT font = font_.get();
+    const FormScale::FontId font = font_;
     // Memo1 holds the letters the refresh walks. It comes first in the tab
     // order yet is never seen: with an empty region the scroll box shows
     // through it.
-    const HWND memo1 = AddControl(Handle(), L"EDIT", MemoLetters().c_str(), ES_MULTILINE | ES_READONLY | WS_TABSTOP,
-                                  {16, 32, 49, 57}, kMemo1, font);
+    const HWND memo1 = scale_.AddControl(Handle(), L"EDIT", MemoLetters().c_str(),
+                                         ES_MULTILINE | ES_READONLY | WS_TABSTOP, {16, 32, 49, 57}, kMemo1, font);
     if (!SetWindowRgn(memo1, CreateRectRgn(0, 0, 0, 0), FALSE)) ReportFailure(L"hiding Memo1 behind the drive list");
-    edDrive_ = AddControl(Handle(), L"EDIT", L"", ES_READONLY | WS_BORDER | WS_TABSTOP, {8, 2, 23, 20}, kEdDrive,
-                          boldFont_.get());
-    AddControl(Handle(), L"STATIC", L"ドライブが選択されています", 0, {34, 6, 140, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"警告サイズ", 0, {8, 248, 62, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"ギガ", 0, {128, 256, 30, 14}, 0, font);
-    AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
+    edDrive_ = scale_.AddControl(Handle(), L"EDIT", L"", ES_READONLY | WS_BORDER | WS_TABSTOP, {8, 2, 23, 20}, kEdDrive,
+                                 boldFont_);
+    scale_.AddControl(Handle(), L"STATIC", L"ドライブが選択されています", 0, {34, 6, 140, 14}, 0, font);
+    scale_.AddControl(Handle(), L"STATIC", L"(下欄の模様は 実* 空o 、数値は 空/実)", 0, {180, 6, 300, 14}, 0, font);
+    scale_.AddControl(Handle(), L"STATIC", L"空き容量", 0, {10, 232, 60, 14}, 0, font);
+    scale_.AddControl(Handle(), L"STATIC", L"警告サイズ", 0, {8, 248, 62, 14}, 0, font);
+    scale_.AddControl(Handle(), L"STATIC", L"ギガ", 0, {128, 256, 30, 14}, 0, font);
+    scale_.AddControl(Handle(), L"STATIC", L"メガ", 0, {214, 256, 30, 14}, 0, font);
     AddRadioGroups();
-    const HWND bitBtn1 = AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP,
-                                    {440, 231, 89, 33}, kBitBtn1, font);
+    const HWND bitBtn1 = scale_.AddControl(Handle(), L"BUTTON", L"閉じる(&C)", BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP,
+                                           {440, 231, 89, 33}, kBitBtn1, font);
     AddHint(hints_, bitBtn1, L"この設定パネルを閉じる");
     AddDriveList();
 }
@@ -134,50 +141,66 @@ void TForm2::AddControls() {
 // Each group box starts a group of its own, so the arrow keys stay among one
 // group's buttons.
 void TForm2::AddRadioGroups() {
-    const HFONT font = font_.get();
-    AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX | WS_GROUP, {8, 184, 305, 41}, 0, font);
+    const FormScale::FontId font = font_;
+    scale_.AddControl(Handle(), L"BUTTON", L"表示単位", BS_GROUPBOX | WS_GROUP, {8, 184, 305, 41}, 0, font);
     for (size_t i = 0; i < unitButtons_.size(); ++i) {
-        unitButtons_[i] =
-            AddControl(Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                       {8 + kUnitLefts[i], 184 + 16, 76, 17}, kFirstUnitButton + static_cast<int>(i), font);
+        unitButtons_[i] = scale_.AddControl(
+            Handle(), L"BUTTON", kUnitCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+            {8 + kUnitLefts[i], 184 + 16, 76, 17}, kFirstUnitButton + static_cast<int>(i), font);
     }
-    AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX | WS_GROUP, {320, 184, 209, 41}, 0, font);
+    scale_.AddControl(Handle(), L"BUTTON", L"アイコンの種類", BS_GROUPBOX | WS_GROUP, {320, 184, 209, 41}, 0, font);
     for (size_t i = 0; i < kindButtons_.size(); ++i) {
-        kindButtons_[i] =
-            AddControl(Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                       {320 + kKindLefts[i], 184 + 16, 70, 17}, kFirstKindButton + static_cast<int>(i), font);
+        kindButtons_[i] = scale_.AddControl(
+            Handle(), L"BUTTON", kKindCaptions[i], BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+            {320 + kKindLefts[i], 184 + 16, 70, 17}, kFirstKindButton + static_cast<int>(i), font);
     }
 }
 
 // Tab reaches the list inside the scroll box, which takes part in dialog
 // navigation; a line chosen with the keys sets the drive as a click does.
 void TForm2::AddDriveList() {
-    scrollBox1_.Create(Handle(), 8, 24, 520, 153);
-    listBox1_ =
-        AddControl(scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_GROUP | WS_TABSTOP,
-                   {0, 0, 593, 300}, kListBox1, listFont_.get());
-    SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, 12);
-    scrollBox1_.SetContent(listBox1_, 593, 300);
+    scrollBox1_.Create(Handle(), scale_.Scaled(kScrollBoxPlace));
+    scale_.Follow(scrollBox1_.Handle(), kScrollBoxPlace, std::nullopt);
+    // The scroll box places the list: only its font follows the scale here.
+    listBox1_ = AddControl(
+        scrollBox1_.Handle(), L"LISTBOX", L"", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_GROUP | WS_TABSTOP,
+        scale_.Scaled(Place{0, 0, kDriveListSize.width, kDriveListSize.height}), kListBox1, scale_.Font(listFont_));
+    scale_.Follow(listBox1_, std::nullopt, listFont_);
+    scrollBox1_.SetContent(listBox1_, kDriveListSize);
+    ScaleDriveList();
     AddHint(hints_, listBox1_, L"クリックでドライブ選択");
+}
+
+void TForm2::ScaleDriveList() {
+    SendMessageW(listBox1_, LB_SETITEMHEIGHT, 0, scale_.Scaled(kDriveLineHeight));
+    scrollBox1_.Rescale(scale_.Dpi());
 }
 
 // Digits change by the arrows and the up/down keys only: typing, deleting,
 // pasting, cutting and undoing are refused, a typed character with a beep.
 void TForm2::AddSpinEdits() {
     const WarningDigits loaded = DigitsFromSettings(settings_);
-    for (size_t i = 0; i < digitUpDowns_.size(); ++i) {
-        const HWND edit = AddControl(Handle(), L"EDIT", L"0", ES_CENTER | WS_BORDER | WS_TABSTOP,
-                                     {kSpinLefts[i], 232, 30, 21}, kFirstDigitEdit + static_cast<int>(i), font_.get());
-        SetWindowSubclass(edit, &TForm2::DigitEditProc, i, reinterpret_cast<DWORD_PTR>(this));
-        digitUpDowns_[i] = CreateWindowExW(
-            0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0,
-            0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstDigitUpDown + static_cast<int>(i))),
-            GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(digitUpDowns_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
-        SendMessageW(digitUpDowns_[i], UDM_SETRANGE32, 0, 9);
-        SendMessageW(digitUpDowns_[i], UDM_SETPOS32, 0, loaded[i]);
-        AddHint(hints_, edit, kSpinHints[i]);
-    }
+    for (size_t i = 0; i < digitUpDowns_.size(); ++i) AddSpinEdit(i, loaded[i]);
+}
+
+// The arrows take their own width out of the edit box's place, at 100 %:
+// that layout is what the scale keeps.
+void TForm2::AddSpinEdit(size_t digit, int loaded) {
+    const int index = static_cast<int>(digit);
+    const HWND edit = AddControl(Handle(), L"EDIT", L"0", ES_CENTER | WS_BORDER | WS_TABSTOP,
+                                 {kSpinLefts[digit], 232, 30, 21}, kFirstDigitEdit + index, scale_.Font(font_));
+    SetWindowSubclass(edit, &TForm2::DigitEditProc, digit, reinterpret_cast<DWORD_PTR>(this));
+    const HWND upDown = CreateWindowExW(
+        0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0,
+        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstDigitUpDown + index)), GetModuleHandleW(nullptr),
+        nullptr);
+    digitUpDowns_[digit] = upDown;
+    SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+    SendMessageW(upDown, UDM_SETRANGE32, 0, 9);
+    SendMessageW(upDown, UDM_SETPOS32, 0, loaded);
+    scale_.Follow(edit, PlaceInParent(edit), font_);
+    scale_.Follow(upDown, PlaceInParent(upDown), std::nullopt);
+    AddHint(hints_, edit, kSpinHints[digit]);
 }
 
 LRESULT CALLBACK TForm2::DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
@@ -219,8 +242,8 @@ void TForm2::FormShow() {
     focusOnActivate_ = nullptr;
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    const int left = GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - 20;
-    const int top = GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - 50;
+    const int left = GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - scale_.Scaled(20);
+    const int top = GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - scale_.Scaled(50);
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetTimer(Handle(), kSeteiTimer, 1000, nullptr);
 }

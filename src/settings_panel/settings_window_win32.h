@@ -9,6 +9,7 @@
 #include "core/low_space_warning.h"
 #include "core/settings.h"
 #include "platform/base_window_win32.h"
+#include "platform/form_scale_win32.h"
 #include "platform/unique_handle_win32.h"
 #include "settings_panel/scroll_box_win32.h"
 #include "settings_panel/settings_panel.h"
@@ -60,6 +61,8 @@ private:
     void AddRadioGroups();
     void AddDriveList();
     void AddSpinEdits();
+    void AddSpinEdit(size_t digit, int loaded);
+    void ScaleDriveList();
     void OnActivate(bool active);
     LRESULT OnColour(HDC dc, HWND control);
     static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
@@ -71,9 +74,10 @@ private:
     // What the digit controls hold, followed as they change: every display
     // reads the warning each refresh, and asking the controls costs more.
     WarningDigits shownDigits_{};
-    UniqueFont font_;
-    UniqueFont boldFont_;
-    UniqueFont listFont_;
+    FormScale scale_{{558, 287}};  // the client area at 100 %
+    FormScale::FontId font_ = 0;
+    FormScale::FontId boldFont_ = 0;
+    FormScale::FontId listFont_ = 0;
     UniqueBrush aqua_;
     TScrollBox scrollBox1_;
     HWND edDrive_ = nullptr;
