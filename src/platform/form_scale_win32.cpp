@@ -12,8 +12,8 @@ Place FormScale::Scaled(Place designPlace) const {
 }
 
 FormScale::FontId FormScale::AddFont(int designHeight, bool bold, bool fixedPitch) {
-    fontSpecs_.push_back({designHeight, bold, fixedPitch});
-    fonts_.push_back(MakeFont(fontSpecs_.back()));
+    fontRequests_.push_back({designHeight, bold, fixedPitch});
+    fonts_.push_back(MakeFont(fontRequests_.back()));
     return fonts_.size() - 1;
 }
 
@@ -36,7 +36,7 @@ void FormScale::Rescale(int dpi) {
     dpi_ = dpi;
     std::vector<UniqueFont> oldFonts;
     oldFonts.swap(fonts_);
-    for (const FontSpec& spec : fontSpecs_) fonts_.push_back(MakeFont(spec));
+    for (const FontRequest& request : fontRequests_) fonts_.push_back(MakeFont(request));
     for (const Followed& followed : followed_) {
         if (followed.font)
             SendMessageW(followed.window, WM_SETFONT, reinterpret_cast<WPARAM>(Font(*followed.font)), TRUE);
@@ -65,9 +65,9 @@ void FormScale::FitFrame(HWND form) const {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-UniqueFont FormScale::MakeFont(const FontSpec& spec) const {
-    const int height = Scaled(spec.designHeight);
-    return spec.fixedPitch ? FixedPitchFont(height) : FormFont(height, spec.bold);
+UniqueFont FormScale::MakeFont(const FontRequest& request) const {
+    const int height = Scaled(request.designHeight);
+    return request.fixedPitch ? FixedPitchFont(height) : FormFont(height, request.bold);
 }
 
 void FormScale::Put(const Followed& followed) const {

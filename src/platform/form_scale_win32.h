@@ -49,7 +49,7 @@ public:
     void FitFrame(HWND form) const;
 
 private:
-    struct FontSpec {
+    struct FontRequest {
         int designHeight;
         bool bold;
         bool fixedPitch;
@@ -60,12 +60,12 @@ private:
         std::optional<FontId> font;
     };
 
-    UniqueFont MakeFont(const FontSpec& spec) const;
+    UniqueFont MakeFont(const FontRequest& request) const;
     void Put(const Followed& followed) const;
 
     Size designClient_;
     int dpi_ = kDesignDpi;
-    std::vector<FontSpec> fontSpecs_;
+    std::vector<FontRequest> fontRequests_;
     std::vector<UniqueFont> fonts_;
     std::vector<Followed> followed_;
 };
