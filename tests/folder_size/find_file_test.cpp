@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <tuple>
 
+#include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
 #include "support/fake_local_time.h"
 
@@ -87,21 +89,25 @@ TEST_F(TFindFileTest, AListingErrorEndsTheWalkWithIt) {
     EXPECT_EQ(reported, (Names{u"a1.txt", u"B", u"C", u"big.bin", u"L"}));
 }
 
-TEST_F(TFindFileTest, CancelledStopsAtTheNextEntryAndEveryRunClearsIt) {
-    find.SearchSubDir = true;
-    int pumped = 0;
+TEST_F(TFindFileTest, TheCancelFlagStopsTheWalkAtTheNextEntry) {
+    testing::EntryHookLister hooked(lister);
+    TFindFile search(hooked, japan, u"C:\\windows");
+    search.SetBaseDir(u"C:\\A");
+    search.SearchSubDir = true;
+    search.OnFind = find.OnFind;
+    std::atomic<bool> cancel = false;
+    search.CancelWhen(cancel);
+    int handed = 0;
     int nested = 0;
-    find.ProcessMessages = [&] {
-        nested += find.Run() == 0;                 // refused at once: both would share one queue
-        if (++pumped == 4) find.Cancelled = true;  // as a stop button would, after ".", ".." and a1.txt
+    hooked.OnEntry = [&](const std::u16string&) {
+        nested += search.Run() == 0;          // refused at once: both would share one queue
+        if (++handed == 4) cancel = true;     // as a stop would, after ".", ".." and a1.txt
     };
-    EXPECT_EQ(find.Run(), kFindCancelled);
+    EXPECT_EQ(search.Run(), kFindCancelled);
     EXPECT_EQ(reported, Names{u"a1.txt"});
     EXPECT_EQ(nested, 4);
-    find.ProcessMessages = nullptr;
-    find.Cancelled = true;  // while idle: no effect
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 10u);
+    EXPECT_EQ(search.Run(), kFindCancelled) << "the flag stays set until its owner clears it";
+    EXPECT_EQ(reported, Names{u"a1.txt"});
     find.SetBaseDir(u"C:\\");
     find.SetBaseDir(u"C");  // too short: ignored
     EXPECT_EQ(find.BaseDir(), u"C:") << "one trailing backslash is cut";
