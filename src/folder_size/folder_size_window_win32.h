@@ -62,7 +62,7 @@ private:
     FolderSurvey survey_;
     FolderSizePanel panel_;
     std::optional<TFolderDialog> folderDialog1_;
-    std::wstring displayText_;  // what the list shows of the cell it asked for last
+    std::wstring displayText_;       // what the list shows of the cell it asked for last
     std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
     UniqueFont font_;
     UniqueBrush animationGround_;

@@ -32,8 +32,7 @@ class FolderSurvey {
 public:
     // resultsReady is called from the workers: the owner then calls TakeResults on its own thread.
     FolderSurvey(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
-                 const TextCollation& collation, const VolumeSeekPenalty& volumes,
-                 std::function<void()> resultsReady);
+                 const TextCollation& collation, const VolumeSeekPenalty& volumes, std::function<void()> resultsReady);
 
     // Stops a running survey first. Returns at once; rows come through TakeResults.
     void Start(const std::u16string& baseFolder);

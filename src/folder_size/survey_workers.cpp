@@ -4,9 +4,8 @@
 
 namespace kuvano {
 
-SurveyWorkers::SurveyWorkers(const DirectoryLister& lister, const LocalTime& localTime,
-                             std::u16string windowsDirectory, const TextCollation& collation,
-                             std::function<void()> resultsReady)
+SurveyWorkers::SurveyWorkers(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
+                             const TextCollation& collation, std::function<void()> resultsReady)
     : lister_(lister),
       localTime_(localTime),
       windowsDirectory_(std::move(windowsDirectory)),

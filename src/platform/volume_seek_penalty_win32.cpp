@@ -33,8 +33,8 @@ std::optional<std::wstring> VolumeDevice(const std::u16string& folder) {
 std::optional<bool> VolumeSeekPenaltyWin32::SeekPenalty(const std::u16string& folder) const {
     const std::optional<std::wstring> device = VolumeDevice(folder);
     if (!device) return std::nullopt;
-    const UniqueFile volume(CreateFileW(device->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, 0, nullptr));
+    const UniqueFile volume(
+        CreateFileW(device->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!volume) return std::nullopt;
     STORAGE_PROPERTY_QUERY query{};
     query.PropertyId = StorageDeviceSeekPenaltyProperty;

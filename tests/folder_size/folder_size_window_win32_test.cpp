@@ -65,10 +65,8 @@ protected:
     }
     // Handles the workers' notices until the survey ends.
     bool Idle() const {
-        for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited) {
-            PumpPendingMessages();
-            Sleep(1);
-        }
+        for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited)
+            PumpPendingMessages(), Sleep(1);
         return !IsWindowEnabled(Control(TForm5::kBitBtn3));
     }
 

@@ -5,7 +5,6 @@
 #include <atomic>
 #include <chrono>
 #include <semaphore>
-#include <thread>
 #include <tuple>
 
 #include "folder_size/folder_size_panel.h"
@@ -112,28 +111,9 @@ TEST_F(FolderSurveyTest, ColumnsSortStablyByTheirNumbersInAlternatingDirections)
 
 TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightAndOneOnADiskThatSeeksOrCannotSay) {
     const std::tuple<unsigned, std::optional<bool>, unsigned> cases[] = {
-        {0, false, 1}, {1, false, 1}, {2, false, 2}, {8, false, 8}, {9, false, 8},
-        {64, false, 8}, {8, true, 1}, {8, std::nullopt, 1}, {0, std::nullopt, 1}};
+        {0, false, 1},  {1, false, 1}, {2, false, 2},        {8, false, 8},       {9, false, 8},
+        {64, false, 8}, {8, true, 1},  {8, std::nullopt, 1}, {0, std::nullopt, 1}};
     for (const auto& [cores, seeks, size] : cases) EXPECT_EQ(SurveyPoolSize(cores, seeks), size) << cores;
-}
-
-TEST(RowsInListingOrder, EachRowComesOnceWithEveryRowBeforeIt) {
-    const std::pair<std::vector<size_t>, Texts> cases[] = {
-        {{0, 1, 2}, {u"0", u"1", u"2"}}, {{2, 1, 0}, {u"", u"", u"012"}}, {{1, 0, 3, 2}, {u"", u"01", u"", u"23"}},
-        {{3, 4}, {u"", u""}}};
-    for (const auto& [arrivals, released] : cases) {
-        RowsInListingOrder order;
-        Texts out;
-        for (const size_t index : arrivals) {
-            order.Add({.index = index, .row = {.folder = std::u16string(1, static_cast<char16_t>(u'0' + index))}});
-            out.emplace_back();
-            for (const SurveyRow& row : order.TakeReady()) out.back() += row.folder;
-        }
-        EXPECT_EQ(out, released) << arrivals.size();
-        order.Clear();
-        order.Add({.index = 0, .row = {.folder = u"x"}});
-        EXPECT_EQ(order.TakeReady().size(), 1u) << "a cleared order starts again at the first row";
-    }
 }
 
 class RecordingView final : public FolderSizeView {
@@ -183,27 +163,32 @@ TEST_F(FolderSizePanelTest, HistoryKeepsTwentyNewestFirstAndFindsAnyLetterCase) 
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Fk") << "a network path is refused";
 }
 
-// The walk of a folder waits at the first entry of its listing until let go.
-std::function<void(const std::u16string&)> HoldAt(const std::u16string& pattern, std::binary_semaphore& go) {
-    return [pattern, &go, held = false](const std::u16string& listed) mutable {
-        if (listed == pattern && !std::exchange(held, true)) {
-            EXPECT_TRUE(go.try_acquire_for(10s));
-        }
-    };
-}
-
-TEST_F(FolderSizePanelTest, RowsShowInListingOrderOnceTheyAndAllBeforeThemAreMeasured) {
+// Two workers: while one waits in A, the other measures B and Link.
+TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolderWhenSorted) {
+    lister.AddFile(u"C:\\Base\\B", u"big.bin", 10 * kMiB);
     std::binary_semaphore goA{0};
-    hooked.OnEntry = HoldAt(u"C:\\Base\\A\\Sub\\*.*", goA);
+    hooked.OnEntry = [&, held = false](const std::u16string& pattern) mutable {
+        if (pattern == u"C:\\Base\\A\\Sub\\*.*" && !std::exchange(held, true) && !goA.try_acquire_for(10s))
+            ADD_FAILURE() << "A was never let go";
+    };
     panel.Survey(u"C:\\Base");
-    ASSERT_TRUE(ready.try_acquire_for(10s));  // B, measured by the other worker while A waits
+    ASSERT_TRUE(ready.try_acquire_for(10s));  // B is in
     panel.ResultsReady();
     EXPECT_EQ(view.shownRows, Texts{u""});
     goA.release();
     Finish();
-    const Texts prefixes{u"", u"A ", u"A B ", u"A B Link "};
-    for (const auto& shown : view.shownRows) EXPECT_NE(std::ranges::find(prefixes, shown), prefixes.end());
-    EXPECT_EQ(view.shownRows.back(), u"A B Link ");
+    const Texts orders{u"", u"A ", u"A B ", u"A B Link ", u"B A Link "};
+    for (const auto& shown : view.shownRows) EXPECT_NE(std::ranges::find(orders, shown), orders.end());
+    EXPECT_EQ(view.shownRows.back(), u"B A Link ") << "largest first at the end";
+    panel.RowSelected(1, true);
+    EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Base\\A");
+    panel.SortBy(kColumnFolder);
+    EXPECT_EQ(view.highlight, 0u) << "A, B, Link";
+    panel.SortBy(kColumnFolder);
+    EXPECT_EQ(view.highlight, 2u) << "Link, B, A";
+    panel.RowSelected(2, false);
+    panel.SortBy(kColumnFolder);
+    EXPECT_EQ(view.highlight, std::nullopt) << "unselected, it is no longer followed";
 }
 
 TEST_F(FolderSizePanelTest, AStopEndsTheSurveyWithTheRowsSoFarAndStartsNoFurtherSubfolder) {
@@ -219,46 +204,11 @@ TEST_F(FolderSizePanelTest, AStopEndsTheSurveyWithTheRowsSoFarAndStartsNoFurther
     panel.Stop();
     EXPECT_EQ(view.surveying, (std::vector<bool>{true, false}));
     EXPECT_EQ(RowTexts(survey), (Texts{u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}));
-    hooked.OnEntry = nullptr;
     panel.Survey(u"C:\\Base");
     panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
     Finish();
     EXPECT_EQ(RowTexts(survey), (Texts{u"000,000 C:\\Base\\A\\Sub 000,001 n"}));
     EXPECT_EQ(panel.History().Items(), (Texts{u"C:\\Base\\A", u"C:\\Base", u"C:\\Kuvano\\"}));
-}
-
-TEST_F(FolderSizePanelTest, AStopEndsEveryWorkerWithinATenthOfASecond) {
-    for (int i = 0; i < 10'000; ++i) lister.AddFile(u"C:\\Base\\B", u"f");
-    std::atomic<int> walked = 0;
-    hooked.OnEntry = [&](const std::u16string&) { ++walked, std::this_thread::sleep_for(1ms); };
-    panel.Survey(u"C:\\Base");
-    while (walked < 50) std::this_thread::sleep_for(1ms);
-    const auto start = std::chrono::steady_clock::now();
-    panel.Stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 100ms);
-    EXPECT_FALSE(survey.Surveying());
-}
-
-TEST_F(FolderSizePanelTest, TheHighlightFollowsItsFolderWhenTheRowsAreSorted) {
-    volumes.answer = true;  // one worker: A, then B
-    lister.AddFile(u"C:\\Base\\B", u"big.bin", 10 * kMiB);
-    std::binary_semaphore goB{0};
-    hooked.OnEntry = HoldAt(u"C:\\Base\\B\\*.*", goB);
-    panel.Survey(u"C:\\Base");
-    ASSERT_TRUE(ready.try_acquire_for(10s));
-    panel.ResultsReady();
-    panel.RowSelected(0, true);  // A, while B is still to come
-    goB.release();
-    Finish();
-    EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Base\\A");
-    EXPECT_EQ(view.highlight, 1u) << "the survey ends largest first: B, A, Link";
-    panel.SortBy(kColumnFolder);
-    EXPECT_EQ(view.highlight, 0u) << "A, B, Link";
-    panel.SortBy(kColumnFolder);
-    EXPECT_EQ(view.highlight, 2u) << "Link, B, A";
-    panel.RowSelected(2, false);
-    panel.SortBy(kColumnFolder);
-    EXPECT_EQ(view.highlight, std::nullopt) << "unselected, it is no longer followed";
 }
 
 }  // namespace
