@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <string>
-#include <utility>
 
 #include "platform/directory_lister_win32.h"
 #include "platform/local_time_win32.h"
@@ -63,12 +62,6 @@ protected:
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
         PumpPendingMessages();
     }
-    // Handles the workers' notices until the survey ends.
-    bool Idle() const {
-        for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited)
-            PumpPendingMessages(), Sleep(1);
-        return !IsWindowEnabled(Control(TForm5::kBitBtn3));
-    }
 
     DirectoryListerWin32 system;
     testing::EntryHookLister lister{system};
@@ -80,7 +73,8 @@ protected:
 
 TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurveysTheRowUnderThePointer) {
     Click(TForm5::kBitBtn2);
-    ASSERT_TRUE(Idle());
+    for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited)
+        PumpPendingMessages(), Sleep(1);  // the workers' notices, until the survey ends
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Cell(0, kColumnFolder), folder.File(L"c")) << "largest first, counted beyond 260 characters";
     const HWND list = Control(TForm5::kListView1);

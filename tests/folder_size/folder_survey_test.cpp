@@ -118,7 +118,9 @@ TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightAndOneOnADiskThatSeeksOrCannotSa
 
 class RecordingView final : public FolderSizeView {
 public:
-    void ShowControls(const PanelControls& controls) override { surveying.push_back(controls == kSurveyingControls); }
+    void ShowControls(const PanelControls& controls) override {
+        surveying.push_back(controls == PanelControls{false, false, false, true});  // only stop takes input
+    }
     void ShowHistory(const FolderHistory& history) override { shownHistory = history.Items(); }
     void ShowRows(const std::vector<SurveyRow>& rows) override {
         shownRows.emplace_back();
@@ -126,7 +128,6 @@ public:
     }
     void ShowHighlight(std::optional<size_t> row) override { highlight = row; }
 
-    static constexpr PanelControls kSurveyingControls{false, false, false, true};  // only stop takes input
     std::vector<bool> surveying;  // whether each showing of the controls is that of a survey
     Texts shownHistory;
     Texts shownRows;  // each showing's folders below C:\Base
