@@ -1,12 +1,14 @@
 #!/bin/sh
 # Builds the benchmark programs and runs them on one tree made natively:
-# first the survey natively against du and find, then the survey under Wine,
-# through Z:, against a bare FindFirstFileExW loop. Prints the figures.
+# first the survey natively, a worker per core and one, against du and gdu,
+# then under Wine, through Z:, the same two surveys against a bare
+# FindFirstFileExW loop. Prints the figures.
 #   scripts/bench.sh
 # BENCH_NATIVE_BUILD and BENCH_WINDOWS_BUILD name other build folders to use.
 set -eu
 . "$(dirname "$0")/common.sh"
 
+command -v gdu >/dev/null || apt-get install -y gdu
 build_bench folder_survey_bench folder_survey_bench_win32
 
 tree=$(mktemp -d "${TMPDIR:-/tmp}/kuvano-bench-tree-XXXXXX")
@@ -16,10 +18,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "== natively: the survey through the POSIX lister, du and find"
+echo "== natively: the survey through the POSIX lister, du and gdu"
 "$native/bench/folder_survey_bench" "$tree"
 
-echo "== under Wine: the survey through DirectoryListerWin32 and a bare loop"
+echo "== under Wine: the survey through DirectoryListerWin32, a worker per core and one, and a bare loop"
 export WINEPREFIX="$windows/wineprefix"
 ensure_display
 "$repo/scripts/wine/prepare-prefix.sh"

@@ -83,7 +83,6 @@ int32_t TFindFile::Run() {
         if (!(Conditions & ConditionBit(attribute.condition))) continue;
         (this->*attribute.wanted ? mustHave_ : mustNotHave_) |= attribute.bit;
     }
-    Cancelled = false;
     const int32_t result = SearchSubDir ? TreeWalk() : FlatWalk();
     if (result == kFindCancelled && ExceptionOnCancel) throw EFindFileCancel("TFindFile.Run Cancelled");
     return result;
@@ -111,21 +110,20 @@ bool TFindFile::Passes(const TFindData& findData) const {
     return (findData.attributes & mustHave_) == mustHave_ && (findData.attributes & mustNotHave_) == 0;
 }
 
-// Lets the host handle its messages, then tells whether the walk goes on.
-bool TFindFile::ContinueAfterMessages(bool& cancel) {
-    if (ProcessMessages) ProcessMessages();
-    if (Cancelled) cancel = true;
+// A relaxed look: the flag orders nothing, and it costs less than one entry.
+bool TFindFile::Continue(bool& cancel) const {
+    if (cancelFlag_ && cancelFlag_->load(std::memory_order_relaxed)) cancel = true;
     return !cancel;
 }
 
 void TFindFile::FileLoopFind(const TFindData& findData, bool& cancel) {
-    if (!ContinueAfterMessages(cancel)) return;
+    if (!Continue(cancel)) return;
     if (!IsDotEntry(findData.name) && Passes(findData)) OnFind(*this, findData, currentDir_, cancel);
     if (sharedListing_ && !cancel) QueueSubdirectory(findData);
 }
 
 void TFindFile::DirLoopFind(const TFindData& findData, bool& cancel) {
-    if (ContinueAfterMessages(cancel)) QueueSubdirectory(findData);
+    if (Continue(cancel)) QueueSubdirectory(findData);
 }
 
 // A link may lead back to its own ancestor: it is reported, never entered.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -37,9 +38,8 @@ constexpr TFindFileConditions ConditionBit(TFindFileCondition condition) {
 }
 
 // Walks a directory, or its whole tree breadth first, and reports each entry
-// that passes the chosen tests. Before every entry it lets the host process
-// its pending messages, so that a long walk keeps the window alive and can
-// be stopped through Cancelled.
+// that passes the chosen tests. Before every entry it looks at its cancel
+// flag, so that another thread can end a long walk at once.
 class TFindFile {
 public:
     using OnFindHandler = std::function<void(TFindFile& sender, const TFindData& findData,
@@ -48,9 +48,9 @@ public:
     TFindFile(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory);
 
     OnFindHandler OnFind;
-    std::function<void()> ProcessMessages;
-    bool Cancelled = false;
     bool ExceptionOnCancel = false;
+    // Once the flag is set, from any thread, the walk ends at its next entry.
+    void CancelWhen(const std::atomic<bool>& flag) { cancelFlag_ = &flag; }
 
     // Bounds as UTC file times, inclusive, in the order last write, creation,
     // last access; at first from today 00:00 to tomorrow 00:00, local time.
@@ -80,13 +80,13 @@ public:
     const std::u16string& CurrentDir() const { return currentDir_; }
 
     // 0, 1223 after a cancel, or the system's error code that ended a listing.
-    // A Run started while this one is still on the stack (through the message
-    // processing) returns 0 at once: both would share one queue.
+    // A Run started while this one is still on the stack (from a handler)
+    // returns 0 at once: both would share one queue.
     int32_t Run();
 
 private:
     void SetTodayAsDefaultBounds();
-    bool ContinueAfterMessages(bool& cancel);
+    bool Continue(bool& cancel) const;
     void FileLoopFind(const TFindData& findData, bool& cancel);
     void DirLoopFind(const TFindData& findData, bool& cancel);
     void QueueSubdirectory(const TFindData& findData);
@@ -95,6 +95,7 @@ private:
     int32_t TreeWalk();
 
     const LocalTime& localTime_;
+    const std::atomic<bool>* cancelFlag_ = nullptr;
     TFindFirstLoop fileLoop_;
     TFindFirstLoop dirLoop_;
     std::u16string baseDir_;

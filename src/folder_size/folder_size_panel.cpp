@@ -18,11 +18,10 @@ FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& coll
       homeFolder_(std::move(homeFolder)),
       history_(collation) {
     history_.Reset(homeFolder_);
-    survey_.OnRowAdded = [this] { view_.ShowRows(survey_.Rows()); };
 }
 
 void FolderSizePanel::Survey(const std::u16string& shownFolder) {
-    if (survey_.Surveying()) return;
+    survey_.Stop();
     view_.ShowControls(kSurveying);
     // A copy: the shown folder may be one of the history's own items.
     const std::u16string baseFolder = folderExists_(shownFolder) ? shownFolder : homeFolder_;
@@ -31,13 +30,11 @@ void FolderSizePanel::Survey(const std::u16string& shownFolder) {
     highlighted_.reset();
     view_.ShowRows({});
     view_.ShowHighlight(std::nullopt);
-    survey_.Run(baseFolder);
-    ShowSortedRows();
-    view_.ShowControls(kIdle);
+    survey_.Start(baseFolder);
 }
 
 void FolderSizePanel::FolderChosen(const std::u16string& folder) {
-    if (folder.starts_with(u"\\\\") || survey_.Surveying()) return;
+    if (folder.starts_with(u"\\\\")) return;
     history_.Add(folder);
     view_.ShowHistory(history_);
     Survey(folder);
@@ -65,8 +62,22 @@ void FolderSizePanel::SortBy(int column) {
     ShowSortedRows();
 }
 
+// Rows arrive in listing order; the survey's end sorts them.
+void FolderSizePanel::ResultsReady() {
+    if (!survey_.TakeResults()) return;
+    if (survey_.Surveying()) {
+        view_.ShowRows(survey_.Rows());
+        return;
+    }
+    ShowSortedRows();
+    view_.ShowControls(kIdle);
+}
+
 void FolderSizePanel::Stop() {
-    survey_.Stop();
+    if (survey_.Surveying()) {
+        survey_.Stop();
+        ShowSortedRows();
+    }
     view_.ShowControls(kIdle);
 }
 

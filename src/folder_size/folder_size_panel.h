@@ -39,9 +39,9 @@ public:
     FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
                     FolderExists folderExists, std::u16string homeFolder);
 
-    // One survey of the folder shown in the history box; one that no longer
-    // exists gives way to the home folder. Ignored while a survey runs, so a
-    // history pick or a double-click cannot start a survey inside another.
+    // Starts a survey of the folder shown in the history box; one that no
+    // longer exists gives way to the home folder. A running survey is stopped
+    // first, its workers ended.
     void Survey(const std::u16string& shownFolder);
     // A folder from the picker: network paths are refused.
     void FolderChosen(const std::u16string& folder);
@@ -50,6 +50,8 @@ public:
     // Drills into the row's folder.
     void RowDoubleClicked(size_t row);
     void SortBy(int column);
+    // The survey's workers said that results are ready.
+    void ResultsReady();
     // The stop button, and closing the window.
     void Stop();
 

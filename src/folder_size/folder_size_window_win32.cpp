@@ -12,7 +12,6 @@
 #include "platform/icon_from_pixels_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/long_path.h"
-#include "platform/message_pump_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/wide_text_win32.h"
 
@@ -69,11 +68,9 @@ std::u16string ItemText(HWND combo, LRESULT index) {
 TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation)
     : collation_(collation),
       homeFolder_(ProgramFolder()),
-      survey_(lister, localTime, WindowsDirectory(), collation_),
-      panel_(survey_, collation_, *this, IsFolder, homeFolder_),
-      pumpThrottle_(kSurveyPumpInterval) {
-    survey_.SetProcessMessages([this] { ProcessMessages(); });
-}
+      survey_(lister, localTime, WindowsDirectory(), collation_, volumes_,
+              [this] { PostMessageW(Handle(), kResultsReady, 0, 0); }),
+      panel_(survey_, collation_, *this, IsFolder, homeFolder_) {}
 
 bool TForm5::Create(HWND owner) {
     scale_.Rescale(PrimaryMonitorDpi());
@@ -105,6 +102,9 @@ LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             scale_.OnDpiChanged(Handle(), wParam, lParam);
             FitToDpi();
             return 0;
+        case kResultsReady: panel_.ResultsReady(); return 0;
+        // The workers post to the handle, which is cleared once the window is gone.
+        case WM_DESTROY: survey_.Stop(); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -249,7 +249,7 @@ void TForm5::OnCommand(int id, int notification) {
             if (notification == CBN_SELCHANGE) panel_.Survey(ShownFolder());
             // Long paths can be read in a list as wide as the screen.
             if (notification == CBN_DROPDOWN)
-                SendMessageW(combo1_, CB_SETDROPPEDWIDTH, GetSystemMetrics(SM_CXSCREEN) - 60, 0);
+                SendMessageW(combo1_, CB_SETDROPPEDWIDTH, GetSystemMetrics(SM_CXSCREEN) - scale_.Scaled(60), 0);
             break;
         default: break;
     }
@@ -308,11 +308,6 @@ void TForm5::BitBtn1Click() {
 
 std::u16string TForm5::ShownFolder() const {
     return ItemText(combo1_, SendMessageW(combo1_, CB_GETCURSEL, 0, 0));
-}
-
-// Looking at the clock is cheap; the queue is looked at every few milliseconds.
-void TForm5::ProcessMessages() {
-    if (pumpThrottle_.Due(PumpThrottle::Clock::now()) && !PumpPendingMessages()) panel_.Stop();
 }
 
 void TForm5::ShowControls(const PanelControls& controls) {

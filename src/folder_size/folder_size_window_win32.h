@@ -10,22 +10,23 @@
 #include "folder_size/folder_dialog_win32.h"
 #include "folder_size/folder_size_panel.h"
 #include "folder_size/folder_survey.h"
-#include "folder_size/pump_throttle.h"
 #include "platform/base_window_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/form_scale_win32.h"
 #include "platform/unique_handle_win32.h"
+#include "platform/volume_seek_penalty_win32.h"
 
 namespace kuvano {
 
 // TForm5: the folder size panel. Surveys a folder's first-level subfolders
-// on the window's own thread, handing the window its messages during the
-// walk so that it stays usable and can be stopped.
+// on worker threads, which post kResultsReady; the window takes the rows on
+// its own thread, so it stays free throughout.
 class TForm5 final : public BaseWindow<TForm5>, private FolderSizeView {
 public:
     enum ControlId : int { kListView1 = 100, kBitBtn1, kCombo1, kBitBtn2, kBitBtn3, kAnimate1 };
     static constexpr wchar_t kCaption[] = L"Kuvano フォルダサイズ検索(注意：検索にはかなり時間がかかります)";
     static constexpr wchar_t kAnimationFile[] = L"Kuvano.avi";
+    static constexpr UINT kResultsReady = WM_APP + 1;
 
     // The system as the survey reaches it, from the application.
     TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation);
@@ -54,7 +55,6 @@ private:
     void OnItemChanged(const NMLISTVIEW& change);
     void BitBtn1Click();
     std::u16string ShownFolder() const;
-    void ProcessMessages();
 
     void ShowControls(const PanelControls& controls) override;
     void ShowHistory(const FolderHistory& history) override;
@@ -63,11 +63,11 @@ private:
 
     const TextCollation& collation_;
     std::u16string homeFolder_;
+    VolumeSeekPenaltyWin32 volumes_;
     FolderSurvey survey_;
     FolderSizePanel panel_;
-    PumpThrottle pumpThrottle_;
     std::optional<TFolderDialog> folderDialog1_;
-    std::wstring displayText_;  // what the list shows of the cell it asked for last
+    std::wstring displayText_;       // what the list shows of the cell it asked for last
     std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
     // The client area at 100 %.
     FormScale scale_{{636, 449}};

@@ -3,20 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 
 #include "core/size_text.h"
-#include "folder_size/running_scope.h"
+#include "folder_size/survey_pool_size.h"
 
 namespace kuvano {
 namespace {
 
 constexpr int kLevels = 14;
-
-// Sums hold at the largest count instead of wrapping round to negative.
-int64_t SaturatingAdd(int64_t sum, uint64_t size) {
-    const auto room = static_cast<uint64_t>(INT64_MAX - sum);
-    return size >= room ? INT64_MAX : sum + static_cast<int64_t>(size);
-}
 
 int64_t Megabytes(const SurveyRow& row) {
     return row.bytes / kBytesPerMiB;
@@ -33,58 +28,50 @@ std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSe
 }
 
 FolderSurvey::FolderSurvey(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
-                           const TextCollation& collation)
-    : FindFile1(lister, localTime, windowsDirectory),
-      FindFile2(lister, localTime, windowsDirectory),
-      collation_(collation),
-      windowsDirectory_(std::move(windowsDirectory)) {
-    FindFile1.SearchSubDir = true;
-    FindFile1.OnFind = [this](TFindFile&, const TFindData& findData, const std::u16string&, bool&) {
-        measuring_.bytes = SaturatingAdd(measuring_.bytes, findData.size);
-        ++measuring_.entries;
-    };
-    FindFile2.Conditions = ConditionBit(fcHidden) | ConditionBit(fcSystem) | ConditionBit(fcDirectory);
-    FindFile2.AttrDirectory = true;
-    FindFile2.OnFind = [this](TFindFile&, const TFindData& findData, const std::u16string& currentDir, bool&) {
-        FindFile2Find(findData, currentDir);
-    };
-}
+                           const TextCollation& collation, const VolumeSeekPenalty& volumes,
+                           std::function<void()> resultsReady)
+    : collation_(collation),
+      volumes_(volumes),
+      workers_(lister, localTime, std::move(windowsDirectory), collation, std::move(resultsReady)) {}
 
-void FolderSurvey::SetProcessMessages(const std::function<void()>& processMessages) {
-    FindFile1.ProcessMessages = processMessages;
-    FindFile2.ProcessMessages = processMessages;
-}
-
-void FolderSurvey::Run(const std::u16string& baseFolder) {
-    if (surveying_) return;
-    const RunningScope surveying(surveying_);
+void FolderSurvey::Start(const std::u16string& baseFolder) {
+    Stop();
     rows_.clear();
     totalBytes_ = 0;
-    FindFile2.SetBaseDir(baseFolder);
-    FindFile2.Run();
-    AssignLevels();
-    Sort(kColumnMegabytes, -sortDir_[kColumnMegabytes]);
+    arriving_.Clear();
+    surveying_ = true;
+    workers_.Start(baseFolder, SurveyPoolSize(std::thread::hardware_concurrency(), volumes_.SeekPenalty(baseFolder)));
+}
+
+// A row is added only when measured, at the end: the rows may be re-sorted
+// in the middle of a survey.
+bool FolderSurvey::TakeResults() {
+    if (!surveying_) return false;
+    SurveyProgress progress = workers_.Take();
+    for (MeasuredRow& measured : progress.rows) arriving_.Add(std::move(measured));
+    const std::vector<SurveyRow> ready = arriving_.TakeReady();
+    for (const SurveyRow& row : ready) {
+        totalBytes_ = SaturatingAdd(totalBytes_, static_cast<uint64_t>(row.bytes));
+        rows_.push_back(row);
+    }
+    if (progress.ended) {
+        surveying_ = false;
+        AssignLevels();
+        Sort(kColumnMegabytes, -sortDir_[kColumnMegabytes]);
+    }
+    return progress.ended || !ready.empty();
 }
 
 void FolderSurvey::Stop() {
-    FindFile1.Cancelled = true;
-    FindFile2.Cancelled = true;
+    Cancel();
+    workers_.Join();
+    TakeResults();
 }
 
-// A stop in the middle of a subfolder still gives it a row with what was
-// counted so far. The row is added only when measured: the rows may be
-// re-sorted while it is. A link gets its row but is not entered, as
-// everywhere in the walk.
-void FolderSurvey::FindFile2Find(const TFindData& findData, const std::u16string& currentDir) {
-    measuring_ = {.folder = currentDir + u"\\" + findData.name};
-    if (collation_.EqualIgnoringCase(measuring_.folder, windowsDirectory_)) return;
-    if (!(findData.attributes & kAttributeReparsePoint)) {
-        FindFile1.SetBaseDir(measuring_.folder);
-        FindFile1.Run();
-    }
-    totalBytes_ = SaturatingAdd(totalBytes_, static_cast<uint64_t>(measuring_.bytes));
-    rows_.push_back(std::move(measuring_));
-    if (OnRowAdded) OnRowAdded();
+void FolderSurvey::Run(const std::u16string& baseFolder) {
+    Start(baseFolder);
+    workers_.Join();
+    TakeResults();
 }
 
 void FolderSurvey::AssignLevels() {

@@ -6,18 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "core/directory_lister.h"
+#include "core/local_time.h"
 #include "core/text_collation.h"
-#include "folder_size/find_file.h"
+#include "core/volume_seek_penalty.h"
+#include "folder_size/rows_in_listing_order.h"
+#include "folder_size/survey_row.h"
+#include "folder_size/survey_workers.h"
 
 namespace kuvano {
-
-// One first-level subfolder: everything below it, at any depth.
-struct SurveyRow {
-    std::u16string folder;
-    int64_t bytes = 0;
-    int64_t entries = 0;  // files and folders
-    int level = 0;        // share of the survey's total in 14 steps, 0..13
-};
 
 inline constexpr int kColumnMegabytes = 0;
 inline constexpr int kColumnFolder = 1;
@@ -27,23 +24,28 @@ inline constexpr int kColumnEntries = 2;
 std::u16string MegabyteText(const SurveyRow& row, std::u16string_view thousandsSeparator);
 std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSeparator);
 
-// Measures each first-level subfolder of a base folder, skipping hidden and
-// system ones and the Windows directory. Files lying directly in the base
-// folder are not counted.
+// Measures each first-level subfolder of a base folder on worker threads,
+// skipping hidden and system ones and the Windows directory. Files lying
+// directly in the base folder are not counted. Everything but Cancel runs on
+// one thread, the window's: the rows change only there.
 class FolderSurvey {
 public:
+    // resultsReady is called from the workers: the owner then calls TakeResults on its own thread.
     FolderSurvey(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
-                 const TextCollation& collation);
+                 const TextCollation& collation, const VolumeSeekPenalty& volumes, std::function<void()> resultsReady);
 
-    // Called before every entry either search meets.
-    void SetProcessMessages(const std::function<void()>& processMessages);
-    // Called after each row is added, in the middle of the survey.
-    std::function<void()> OnRowAdded;
-
-    // Refused while a survey runs. Ends with the rows sorted by size, largest
-    // first, unless stopped, then with the rows measured so far.
-    void Run(const std::u16string& baseFolder);
+    // Stops a running survey first. Returns at once; rows come through TakeResults.
+    void Start(const std::u16string& baseFolder);
+    // Adds the rows ready in listing order; at the end assigns the levels and
+    // sorts by size, largest first. True when rows came or the survey ended.
+    bool TakeResults();
+    // From any thread: the workers end at their next entry.
+    void Cancel() { workers_.Cancel(); }
+    // Ends the workers and ends the survey with the rows of every subfolder
+    // finished or in progress.
     void Stop();
+    // A whole survey, waited for.
+    void Run(const std::u16string& baseFolder);
     bool Surveying() const { return surveying_; }
 
     // Sorts by a column in the direction it holds, then turns that direction
@@ -53,18 +55,15 @@ public:
     const std::vector<SurveyRow>& Rows() const { return rows_; }
     int64_t TotalBytes() const { return totalBytes_; }
 
-    TFindFile FindFile1;  // everything below one subfolder
-    TFindFile FindFile2;  // the base folder's plain subfolders
-
 private:
-    void FindFile2Find(const TFindData& findData, const std::u16string& currentDir);
     void AssignLevels();
     void Sort(int column, int direction);
 
     const TextCollation& collation_;
-    std::u16string windowsDirectory_;
+    const VolumeSeekPenalty& volumes_;
+    SurveyWorkers workers_;
+    RowsInListingOrder arriving_;
     std::vector<SurveyRow> rows_;
-    SurveyRow measuring_;
     int64_t totalBytes_ = 0;
     std::array<int, 3> sortDir_{1, 1, 1};
     bool surveying_ = false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <tuple>
 
 #include "support/fake_directory_lister.h"
@@ -87,21 +88,18 @@ TEST_F(TFindFileTest, AListingErrorEndsTheWalkWithIt) {
     EXPECT_EQ(reported, (Names{u"a1.txt", u"B", u"C", u"big.bin", u"L"}));
 }
 
-TEST_F(TFindFileTest, CancelledStopsAtTheNextEntryAndEveryRunClearsIt) {
+TEST_F(TFindFileTest, TheCancelFlagEndsTheWalkAtTheNextEntry) {
+    std::atomic<bool> cancel = false;
     find.SearchSubDir = true;
-    int pumped = 0;
-    int nested = 0;
-    find.ProcessMessages = [&] {
-        nested += find.Run() == 0;                 // refused at once: both would share one queue
-        if (++pumped == 4) find.Cancelled = true;  // as a stop button would, after ".", ".." and a1.txt
+    find.CancelWhen(cancel);
+    find.OnFind = [&](TFindFile& self, const TFindData& entry, const std::u16string&, bool&) {
+        reported.push_back(entry.name);
+        cancel = self.Run() == 0;  // a run inside a run is refused at once: both would share one queue
     };
     EXPECT_EQ(find.Run(), kFindCancelled);
     EXPECT_EQ(reported, Names{u"a1.txt"});
-    EXPECT_EQ(nested, 4);
-    find.ProcessMessages = nullptr;
-    find.Cancelled = true;  // while idle: no effect
-    EXPECT_EQ(find.Run(), 0);
-    EXPECT_EQ(reported.size(), 10u);
+    EXPECT_EQ(find.Run(), kFindCancelled) << "the flag stays set until its owner clears it";
+    EXPECT_EQ(reported, Names{u"a1.txt"});
     find.SetBaseDir(u"C:\\");
     find.SetBaseDir(u"C");  // too short: ignored
     EXPECT_EQ(find.BaseDir(), u"C:") << "one trailing backslash is cut";

@@ -5,37 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <atomic>
 #include <string>
-#include <utility>
 
 #include "platform/directory_lister_win32.h"
 #include "platform/local_time_win32.h"
 #include "platform/message_pump_win32.h"
 #include "platform/text_collation_win32.h"
+#include "platform/wide_text_win32.h"
+#include "support/entry_hook_lister.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
 namespace {
-
-// Runs once when a message posted to it is handled: posted before a survey,
-// by the survey's own pump, in the middle of it.
-std::function<void()> probe;
-
-HWND Probe() {
-    static const HWND window = [] {
-        WNDCLASSW kind{};
-        kind.lpfnWndProc = [](HWND self, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message == WM_APP && probe) std::exchange(probe, nullptr)();
-            return DefWindowProcW(self, message, wParam, lParam);
-        };
-        kind.lpszClassName = L"SurveyProbe";
-        RegisterClassW(&kind);
-        return CreateWindowExW(0, kind.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    }();
-    Sleep(10);  // the survey's pump is due at its first entry
-    return window;
-}
 
 // A folder of three subfolders of 1 MiB files: "a" three, "b" two, and "c"
 // four at the bottom of a chain of folders beyond 260 characters.
@@ -81,7 +63,8 @@ protected:
         PumpPendingMessages();
     }
 
-    DirectoryListerWin32 lister;
+    DirectoryListerWin32 system;
+    testing::EntryHookLister lister{system};
     LocalTimeWin32 localTime;
     TextCollationWin32 collation;
     TForm5 form5{lister, localTime, collation};
@@ -90,6 +73,8 @@ protected:
 
 TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurveysTheRowUnderThePointer) {
     Click(TForm5::kBitBtn2);
+    for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited)
+        PumpPendingMessages(), Sleep(1);  // the workers' notices, until the survey ends
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Cell(0, kColumnFolder), folder.File(L"c")) << "largest first, counted beyond 260 characters";
     const HWND list = Control(TForm5::kListView1);
@@ -116,26 +101,27 @@ TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscT
     for (int presses = 0; presses < 4; ++presses) PressKey(VK_TAB), visited.push_back(GetDlgCtrlID(GetFocus()));
     EXPECT_EQ(visited, (std::vector<int>{TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kListView1, TForm5::kBitBtn1}))
         << "the stop button is off while no survey runs";
-    std::vector<bool> enabled;
-    probe = [&] {
-        for (int id : {TForm5::kBitBtn1, TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kBitBtn3})
-            enabled.push_back(IsWindowEnabled(Control(id)));
-        Click(TForm5::kBitBtn3);
+    std::atomic<bool> inC = false;  // "c" is walked slowly, so that a stop comes in the middle of it
+    lister.OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern) {
+        if (pattern.starts_with(c)) inC = true, Sleep(20);
     };
     SetFocus(Control(TForm5::kBitBtn2));
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);  // Enter on the start button surveys...
-    PostMessageW(Probe(), WM_APP, 0, 0);                 // ...and the probe comes in the middle of it
-    PumpPendingMessages();
+    PressKey(VK_RETURN);  // Enter on the start button surveys
+    std::vector<bool> enabled;
+    for (int id : {TForm5::kBitBtn1, TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kBitBtn3})
+        enabled.push_back(IsWindowEnabled(Control(id)));
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true}));
-    EXPECT_LT(Rows(), 3) << "stopped, with the rows so far";
+    for (int waited = 0; !inC && waited < 10'000; ++waited) Sleep(1);
+    Click(TForm5::kBitBtn3);
+    ASSERT_GT(Rows(), 0);
+    EXPECT_EQ(Cell(Rows() - 1, kColumnFolder) + Cell(Rows() - 1, kColumnMegabytes), folder.File(L"c") + L"000,000")
+        << "the subfolder in progress has its row too";
     EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kCombo1)) && !IsWindowEnabled(Control(TForm5::kBitBtn3)));
     SetFocus(Control(TForm5::kBitBtn2));
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-    Sleep(10);            // the survey's pump is due at its first entry
-    PressKey(VK_ESCAPE);  // typed ahead: it comes while the survey that Enter starts runs, through its pump
+    PressKey(VK_ESCAPE);  // typed ahead: it comes while the survey that Enter starts runs
     EXPECT_FALSE(IsWindowVisible(form5.Handle()));
-    EXPECT_LT(Rows(), 3) << "the survey stopped";
-    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2)));
+    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2))) << "the survey stopped";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/ordinal_collation.h"
 #include "support/fake_local_time.h"
 #include "support/find_totals_posix.h"
+#include "support/fixed_seek_penalty.h"
 #include "support/scratch_folder_posix.h"
 
 namespace kuvano {
@@ -70,7 +71,8 @@ TEST(FolderSurveyOnRealTrees, EachRowCountsWhatFindCountsBelowItsFolder) {
         const DirectoryListerPosix lister;
         const testing::FakeLocalTime localTime;
         const OrdinalCollation collation;
-        FolderSurvey survey(lister, localTime, u"C:\\Windows", collation);
+        const testing::FixedSeekPenalty workerPerCore(false);
+        FolderSurvey survey(lister, localTime, u"C:\\Windows", collation, workerPerCore, nullptr);
         survey.Run(windowsBase);
         std::ostringstream rows, found;
         for (const SurveyRow& row : survey.Rows()) {

@@ -2,17 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <semaphore>
 #include <tuple>
 
 #include "folder_size/folder_size_panel.h"
+#include "folder_size/survey_pool_size.h"
 #include "platform/ordinal_collation.h"
+#include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
 #include "support/fake_local_time.h"
+#include "support/fixed_seek_penalty.h"
 
 namespace kuvano {
 namespace {
 
 using Texts = std::vector<std::u16string>;
+using namespace std::chrono_literals;
 constexpr uint64_t kMiB = 1'048'576;
 
 // Each row as "megabytes folder entries level", the level as a letter from a.
@@ -52,16 +59,19 @@ protected:
             flat.AddFile(u"D:\\" + name, u"f", sizes[i].first);
             for (int more = 0; more < sizes[i].second; ++more) flat.AddFile(u"D:\\" + name, u"g");
         }
-        auto result = std::make_unique<FolderSurvey>(flat, japan, u"C:\\Windows", collation);
+        auto result = std::make_unique<FolderSurvey>(flat, japan, u"C:\\Windows", collation, volumes, nullptr);
         result->Run(u"D:");
         return result;
     }
 
     testing::FakeDirectoryLister lister;
+    testing::EntryHookLister hooked{lister};
     testing::FakeDirectoryLister flat;
     testing::FakeLocalTime japan;
     OrdinalCollation collation;
-    FolderSurvey survey{lister, japan, u"C:\\Base\\Windows", collation};
+    testing::FixedSeekPenalty volumes{false};  // a worker per core
+    std::counting_semaphore<> ready{0};        // the workers' notices
+    FolderSurvey survey{hooked, japan, u"C:\\Base\\Windows", collation, volumes, [this] { ready.release(); }};
 };
 
 TEST_F(FolderSurveyTest, MeasuresEachPlainSubfolderLargestFirstAndGivesALinkAnEmptyRow) {
@@ -99,24 +109,45 @@ TEST_F(FolderSurveyTest, ColumnsSortStablyByTheirNumbersInAlternatingDirections)
     EXPECT_EQ(orders, u" bacd cdab bacd bcda acdb abcd dcba");
 }
 
+TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightAndOneOnADiskThatSeeksOrCannotSay) {
+    const std::tuple<unsigned, std::optional<bool>, unsigned> cases[] = {
+        {0, false, 1},  {1, false, 1}, {2, false, 2},        {8, false, 8},       {9, false, 8},
+        {64, false, 8}, {8, true, 1},  {8, std::nullopt, 1}, {0, std::nullopt, 1}};
+    for (const auto& [cores, seeks, size] : cases) EXPECT_EQ(SurveyPoolSize(cores, seeks), size) << cores;
+}
+
 class RecordingView final : public FolderSizeView {
 public:
-    void ShowControls(const PanelControls& controls) override { surveying.push_back(controls.stop); }
+    void ShowControls(const PanelControls& controls) override {
+        surveying.push_back(controls == PanelControls{false, false, false, true});  // only stop takes input
+    }
     void ShowHistory(const FolderHistory& history) override { shownHistory = history.Items(); }
-    void ShowRows(const std::vector<SurveyRow>&) override {}
+    void ShowRows(const std::vector<SurveyRow>& rows) override {
+        shownRows.emplace_back();
+        for (const SurveyRow& row : rows) shownRows.back() += row.folder.substr(8) + u" ";
+    }
     void ShowHighlight(std::optional<size_t> row) override { highlight = row; }
 
     std::vector<bool> surveying;  // whether each showing of the controls is that of a survey
     Texts shownHistory;
+    Texts shownRows;  // each showing's folders below C:\Base
     std::optional<size_t> highlight;
 };
 
 class FolderSizePanelTest : public FolderSurveyTest {
 protected:
     FolderSizePanel panel{survey, collation, view,
-                          [](const std::u16string& f) { return f == u"C:\\Base" || f.starts_with(u"C:\\F"); },
+                          [](const std::u16string& f) { return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F"); },
                           u"C:\\Kuvano\\"};
     RecordingView view;
+
+    // As the window does on each notice from the workers, until the survey ends.
+    void Finish() {
+        while (survey.Surveying()) {
+            ASSERT_TRUE(ready.try_acquire_for(10s)) << "the workers never said that the survey ended";
+            panel.ResultsReady();
+        }
+    }
 };
 
 TEST_F(FolderSizePanelTest, HistoryKeepsTwentyNewestFirstAndFindsAnyLetterCase) {
@@ -134,27 +165,24 @@ TEST_F(FolderSizePanelTest, HistoryKeepsTwentyNewestFirstAndFindsAnyLetterCase) 
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Fk") << "a network path is refused";
 }
 
-TEST_F(FolderSizePanelTest, StopKeepsTheRowsSoFarAndASurveyCannotStartInsideAnother) {
-    for (int i = 0; i < 50; ++i) lister.AddFile(u"C:\\Base\\B", u"f", kMiB);
-    int pumped = 0;
-    survey.SetProcessMessages([&] {
-        if (++pumped == 3) panel.Survey(u"C:\\Base\\A"), panel.FolderChosen(u"C:\\Fa");  // clicks mid-survey
-        if (pumped == 40) panel.Stop();                                                  // in the middle of B
-    });
-    panel.Survey(u"C:\\Base");
-    EXPECT_EQ(view.surveying, (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(RowTexts(survey), (Texts{u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}));
-    EXPECT_EQ(panel.History().Items().size(), 2u);
-}
-
-TEST_F(FolderSizePanelTest, TheHighlightFollowsItsFolderWhenTheRowsAreSorted) {
+// Two workers: while one waits in B, the other measures A and Link.
+TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolder) {
     lister.AddFile(u"C:\\Base\\B", u"big.bin", 10 * kMiB);
-    survey.SetProcessMessages([&] {
-        if (survey.Rows().size() == 1) panel.RowSelected(0, true);  // A, while B is still to come
-    });
+    std::binary_semaphore goB{0};
+    hooked.OnEntry = [&, held = false](const std::u16string& pattern) mutable {
+        if (pattern == u"C:\\Base\\B\\*.*" && !std::exchange(held, true) && !goB.try_acquire_for(10s))
+            ADD_FAILURE() << "B was never let go";
+    };
     panel.Survey(u"C:\\Base");
+    ASSERT_TRUE(ready.try_acquire_for(10s));  // A is in
+    panel.ResultsReady();
+    EXPECT_EQ(view.shownRows, (Texts{u"", u"A "})) << "not Link before B";
+    panel.RowSelected(0, true);
+    goB.release();
+    Finish();
+    EXPECT_EQ(view.shownRows.back(), u"B A Link ") << "largest first at the end";
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Base\\A");
-    EXPECT_EQ(view.highlight, 1u) << "the survey ends largest first: B, A, Link";
+    EXPECT_EQ(view.highlight, 1u) << "the highlight followed A";
     panel.SortBy(kColumnFolder);
     EXPECT_EQ(view.highlight, 0u) << "A, B, Link";
     panel.SortBy(kColumnFolder);
@@ -162,6 +190,27 @@ TEST_F(FolderSizePanelTest, TheHighlightFollowsItsFolderWhenTheRowsAreSorted) {
     panel.RowSelected(2, false);
     panel.SortBy(kColumnFolder);
     EXPECT_EQ(view.highlight, std::nullopt) << "unselected, it is no longer followed";
+}
+
+TEST_F(FolderSizePanelTest, AStopEndsTheSurveyWithTheRowsSoFarAndStartsNoFurtherSubfolder) {
+    volumes.answer = true;  // one worker: A, then B, then Link
+    for (int i = 0; i < 50; ++i) lister.AddFile(u"C:\\Base\\B", u"f", kMiB);
+    std::atomic<int> inB = 0;
+    std::binary_semaphore stopped{0};
+    hooked.OnEntry = [&](const std::u16string& pattern) {
+        if (pattern.starts_with(u"C:\\Base\\B\\") && ++inB == 27) survey.Cancel(), stopped.release();
+    };
+    panel.Survey(u"C:\\Base");
+    ASSERT_TRUE(stopped.try_acquire_for(10s));
+    panel.Stop();
+    panel.ResultsReady();  // the workers' last notice, handled after the stop
+    EXPECT_EQ(view.surveying, (std::vector<bool>{true, false}));
+    EXPECT_EQ(RowTexts(survey), (Texts{u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}));
+    panel.Survey(u"C:\\Base");
+    panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
+    Finish();
+    EXPECT_EQ(RowTexts(survey), (Texts{u"000,000 C:\\Base\\A\\Sub 000,001 n"}));
+    EXPECT_EQ(panel.History().Items(), (Texts{u"C:\\Base\\A", u"C:\\Base", u"C:\\Kuvano\\"}));
 }
 
 }  // namespace

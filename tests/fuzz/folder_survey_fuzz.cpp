@@ -1,6 +1,6 @@
 // libFuzzer target: a tree decoded from the input (Windows directory names in
 // any case, sizes up to 2^64-1, hidden, system, folder and link attributes,
-// listings that fail part way) is surveyed and stopped at a chosen pump call;
+// listings that fail part way) is surveyed by one worker and stopped at a chosen entry;
 // the rows, total, levels and order must agree with a recount of the tree
 // (see Decode, main). Sorting by column is checked by the unit tests.
 #include <algorithm>
@@ -9,8 +9,10 @@
 
 #include "folder_size/folder_survey.h"
 #include "platform/ordinal_collation.h"
+#include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
 #include "support/fake_local_time.h"
+#include "support/fixed_seek_penalty.h"
 
 namespace kuvano {
 namespace {
@@ -44,10 +46,11 @@ void Decode(Input& input, testing::FakeDirectoryLister& tree, const std::u16stri
     }
 }
 
-// The survey worked out on the tree itself: each plain first-level subfolder
-// counted breadth first below it until a listing fails, links counted and
-// never entered, sums held at INT64_MAX. The pump runs before every listed
-// entry, dots included.
+// The survey worked out on the tree itself: the base folder listed, then each
+// plain first-level subfolder counted breadth first below it until a listing
+// fails, links counted and never entered, sums held at INT64_MAX. The stop
+// comes before the chosen listed entry, dots included, and no subfolder
+// starts after it.
 struct Model {
     const testing::FakeDirectoryLister& tree;
     size_t stopAt;
@@ -64,14 +67,19 @@ struct Model {
     }
     bool Pump() { return ++pumps < stopAt || stopAt == 0; }
     void Survey() {
+        std::vector<TFindData> subfolders;
         for (const TFindData& entry : Listing(kBase)) {
-            if (!Pump()) break;
+            if (!Pump()) return;
             const std::u16string folder = kBase + u"\\" + entry.name;
             if (entry.name == u"." || entry.name == u".." || (entry.attributes & 0x16) != kAttributeDirectory ||
                 collation.EqualIgnoringCase(folder, kBase + u"\\Windows")) {
                 continue;
             }
-            rows.push_back(Measure(folder, entry.attributes & kAttributeReparsePoint));
+            subfolders.push_back(entry);
+        }
+        for (const TFindData& entry : subfolders) {
+            if (stopAt != 0 && pumps >= stopAt) break;
+            rows.push_back(Measure(kBase + u"\\" + entry.name, entry.attributes & kAttributeReparsePoint));
         }
         std::ranges::stable_sort(rows, std::greater{}, [](const SurveyRow& row) { return row.bytes / 1'048'576; });
     }
@@ -121,11 +129,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Decode(input, tree, kBase, 0);
     Model model{.tree = tree, .stopAt = input.Byte()};
     const testing::FakeLocalTime localTime;
-    FolderSurvey survey(tree, localTime, kBase + u"\\Windows", model.collation);
-    size_t pumps = 0;
-    survey.SetProcessMessages([&] {
-        if (++pumps == model.stopAt) survey.Stop();
-    });
+    const testing::FixedSeekPenalty oneWorker(true);
+    testing::EntryHookLister hooked(tree);
+    FolderSurvey survey(hooked, localTime, kBase + u"\\Windows", model.collation, oneWorker, nullptr);
+    size_t entries = 0;
+    hooked.OnEntry = [&](const std::u16string&) {
+        if (++entries == model.stopAt) survey.Cancel();
+    };
     survey.Run(kBase);
     model.Survey();
     Check(survey, model.rows);
