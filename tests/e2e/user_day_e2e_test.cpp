@@ -131,16 +131,13 @@ std::vector<Row> Rows(HWND list) {
     return rows;
 }
 
-// Picks the folder from the history until a survey runs: a pick while a stopped one winds down is ignored.
+// Picks the folder from the history; the survey it starts enables the stop button.
 bool SurveyFromHistory(HWND panel, const std::wstring& path) {
     const HWND combo = GetDlgItem(panel, TForm5::kCombo1), stop = GetDlgItem(panel, TForm5::kBitBtn3);
-    return Eventually([&] {
-        if (IsWindowEnabled(stop)) return true;
-        SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
-        SendMessageW(combo, CB_SETCURSEL, 0, 0);
-        PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
-        return false;
-    });
+    SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
+    return Eventually([&] { return IsWindowEnabled(stop) != FALSE; });
 }
 
 class UserDay : public ::testing::Test {
@@ -301,7 +298,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_LT(static_cast<long>(rows.size()), subfolders) << "stopped before the last subfolder";
 
     // Pies at the top from the tray's menu; a quit in the middle of a survey,
-    // which the program takes from within the survey's message pump.
+    // which ends the survey's workers first.
     for (const wchar_t item : {L'p', L't'}) EXPECT_TRUE(ChooseFromTrayMenu(item));
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
     ASSERT_TRUE(SurveyFromHistory(folders, big));
