@@ -63,9 +63,20 @@ void PopupMenu1::MakePictures(int dpi) {
     pictureSize_ = size;
 }
 
-void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item, int dpi) {
-    if (item.CtlType != ODT_MENU) return;
+void PopupMenu1::PrepareFor(int dpi) {
+    if (ScaleToDpi(kArtSize, dpi) == pictureSize_) return;
     MakePictures(dpi);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = HBMMENU_CALLBACK;
+    for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
+        if (kSidebarMenu[position].caption != u"-") SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
+    }
+}
+
+void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) const {
+    if (item.CtlType != ODT_MENU) return;
     item.itemWidth = static_cast<UINT>(pictureSize_);
     item.itemHeight = static_cast<UINT>(pictureSize_);
 }

@@ -16,9 +16,11 @@ public:
     PopupMenu1();
     HMENU Handle() const { return menu_.get(); }
 
-    // Each showing measures its items first: the pictures are made anew
-    // when the menu opens at another scale.
-    void MeasureItem(MEASUREITEMSTRUCT& item, int dpi);
+    // Before each showing, for the scale of the monitor it opens on. A menu
+    // keeps its items' first measure: at a new scale the pictures are made
+    // anew and every item is measured again.
+    void PrepareFor(int dpi);
+    void MeasureItem(MEASUREITEMSTRUCT& item) const;
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 
 private:

@@ -80,9 +80,10 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             TrackPopupMenuEx(popupMenu1_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
             return 0;
-        case WM_MEASUREITEM:
-            popupMenu1_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), MenuDpi());
-            return TRUE;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == popupMenu1_.Handle()) popupMenu1_.PrepareFor(MenuDpi());
+            return 0;
+        case WM_MEASUREITEM: popupMenu1_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
         case WM_DRAWITEM: popupMenu1_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();

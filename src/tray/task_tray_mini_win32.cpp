@@ -36,8 +36,9 @@ public:
     }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        // The window that carries out the menu's commands also draws its item pictures.
-        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && wParam == 0 && menuCommands_) {
+        // The window that carries out the menu's commands also prepares and draws its item pictures.
+        const bool pictures = (message == WM_MEASUREITEM || message == WM_DRAWITEM) && wParam == 0;
+        if (menuCommands_ && (pictures || message == WM_INITMENUPOPUP)) {
             return SendMessageW(menuCommands_, message, wParam, lParam);
         }
         if (message != kTrayCallbackMessage) return DefaultHandling(message, wParam, lParam);
