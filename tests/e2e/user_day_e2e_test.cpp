@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <thread>
 
 #include "core/free_level.h"
@@ -347,20 +348,33 @@ TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
     EXPECT_TRUE(WaitForExit(main));
 }
 
-// Across the whole strip at 200 %.
-bool RowIs(int y, COLORREF colour) {
-    for (int x = 0; x < 16; ++x) {
+// Across the whole strip.
+bool RowIs(int y, COLORREF colour, int thickness) {
+    for (int x = 0; x < thickness; ++x) {
         if (Pixel(x, y) != colour) return false;
     }
     return true;
 }
 
-// Run on a desktop at 200 % (at-dpi.sh 192): every size doubles, and pixel
-// art doubles pixel for pixel.
-TEST(At200Percent, TheStripItsGaugesThePanelAndTheTrayPictureDouble) {
+// What a 1280 x 800 desktop shows at a scale: the strip's thickness, a gauge's
+// first and last row and the next one's first, the settings panel's client
+// area, and the first place in the notification area with the taskbar's icon side.
+struct Scene {
+    int thickness, gaugeTop, gaugeBottom, nextGaugeTop;
+    LONG panelWidth, panelHeight;
+    int trayLeft, trayTop, iconSide;
+};
+
+// Run at 150 % and 200 % (each-scale.sh): every length scales, and pixel art
+// by whole steps. At 150 % the 16-pixel star sits in the middle of its 24
+// pixels, where a picture stretched by the shell would be uneven.
+TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     ASSERT_TRUE(SetProcessDPIAware());  // screen pixels, not scaled ones
-    ASSERT_EQ(GetDpiForSystem(), 192U) << "run through at-dpi.sh 192";
-    testing::ScratchFolder folder{L"e2e-200"};
+    const std::map<UINT, Scene> scenes{{144, {12, 8, 55, 65, 837, 431, 1254, 774, 24}},
+                                       {192, {16, 10, 73, 86, 1116, 574, 1246, 766, 32}}};
+    ASSERT_TRUE(scenes.contains(GetDpiForSystem())) << "run through each-scale.sh, not at " << GetDpiForSystem();
+    const Scene& at = scenes.at(GetDpiForSystem());
+    testing::ScratchFolder folder{L"e2e-scaled"};
     const std::wstring program = folder.File(L"Kuvano.exe");
     ASSERT_TRUE(CopyFileW(_wgetenv(L"KUVANO_EXE"), program.c_str(), FALSE)) << "KUVANO_EXE names the program";
     ASSERT_NO_FATAL_FAILURE(Start(program));
@@ -368,26 +382,28 @@ TEST(At200Percent, TheStripItsGaugesThePanelAndTheTrayPictureDouble) {
     const HWND panel = WindowOf(L"TForm2");
     ASSERT_TRUE(main && sidebar && panel);
 
-    // A grey strip at the left edge, its gauges framed in black: 64 pixels every 76, from 10.
+    // A grey strip at the left edge, its gauges framed in black.
     RECT strip{};
     EXPECT_TRUE(Eventually([&] {
-        return GetWindowRect(sidebar, &strip) && strip.right - strip.left == 16 &&
+        return GetWindowRect(sidebar, &strip) && strip.right - strip.left == at.thickness &&
                strip.bottom - strip.top == GetSystemMetrics(SM_CYSCREEN);
     }));
     constexpr COLORREF kGrey = RGB(192, 192, 192), kBlack = RGB(0, 0, 0);
-    EXPECT_TRUE(Eventually([] {
-        return RowIs(9, kGrey) && RowIs(10, kBlack) && RowIs(73, kBlack) && RowIs(74, kGrey) && RowIs(85, kGrey) &&
-               RowIs(86, kBlack);
+    EXPECT_TRUE(Eventually([&] {
+        const auto row = [&](int y, COLORREF colour) { return RowIs(y, colour, at.thickness); };
+        return row(at.gaugeTop - 1, kGrey) && row(at.gaugeTop, kBlack) && row(at.gaugeBottom, kBlack) &&
+               row(at.gaugeBottom + 1, kGrey) && row(at.nextGaugeTop - 1, kGrey) && row(at.nextGaugeTop, kBlack);
     }));
 
     RECT client{};
     ASSERT_TRUE(GetClientRect(panel, &client));
-    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(1116L, 574L)) << "the settings panel";
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(at.panelWidth, at.panelHeight)) << "the settings panel";
 
-    // The program's drive as a star, doubled, in the first place of the notification area.
+    // The program's drive as a star in the first place of the notification area.
     const DriveSpace space = DrivePlatformWin32().Space(u"C:\\");
     const PixelImage star = TrayPictures(TrayIconKind::Star).at(FreeLevel(space.freeBytes, space.totalBytes));
-    EXPECT_TRUE(Eventually([&] { return ScreenShows(FitByWholeSteps(star, 32, 32), 1246, 766) == 1; }));
+    const PixelImage shown = FitByWholeSteps(star, at.iconSide, at.iconSide);
+    EXPECT_TRUE(Eventually([&] { return ScreenShows(shown, at.trayLeft, at.trayTop) == 1; }));
 
     EXPECT_EQ(FailuresOf(main), 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
