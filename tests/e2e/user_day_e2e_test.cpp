@@ -348,14 +348,6 @@ TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
     EXPECT_TRUE(WaitForExit(main));
 }
 
-// Across the whole strip.
-bool RowIs(int y, COLORREF colour, int thickness) {
-    for (int x = 0; x < thickness; ++x) {
-        if (Pixel(x, y) != colour) return false;
-    }
-    return true;
-}
-
 // What a 1280 x 800 desktop shows at a scale: the strip's thickness, a gauge's
 // first and last row and the next one's first, the settings panel's client
 // area, and the first place in the notification area with the taskbar's icon side.
@@ -378,8 +370,7 @@ TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     const std::wstring program = folder.File(L"Kuvano.exe");
     ASSERT_TRUE(CopyFileW(_wgetenv(L"KUVANO_EXE"), program.c_str(), FALSE)) << "KUVANO_EXE names the program";
     ASSERT_NO_FATAL_FAILURE(Start(program));
-    const HWND main = WindowOf(L"TForm1"), sidebar = WindowOf(L"TForm4");
-    const HWND panel = WindowOf(L"TForm2");
+    const HWND main = WindowOf(L"TForm1"), sidebar = WindowOf(L"TForm4"), panel = WindowOf(L"TForm2");
     ASSERT_TRUE(main && sidebar && panel);
 
     // A grey strip at the left edge, its gauges framed in black.
@@ -390,7 +381,11 @@ TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     }));
     constexpr COLORREF kGrey = RGB(192, 192, 192), kBlack = RGB(0, 0, 0);
     EXPECT_TRUE(Eventually([&] {
-        const auto row = [&](int y, COLORREF colour) { return RowIs(y, colour, at.thickness); };
+        const auto row = [&](int y, COLORREF colour) {  // across the whole strip
+            for (int x = 0; x < at.thickness; ++x)
+                if (Pixel(x, y) != colour) return false;
+            return true;
+        };
         return row(at.gaugeTop - 1, kGrey) && row(at.gaugeTop, kBlack) && row(at.gaugeBottom, kBlack) &&
                row(at.gaugeBottom + 1, kGrey) && row(at.nextGaugeTop - 1, kGrey) && row(at.nextGaugeTop, kBlack);
     }));
