@@ -6,7 +6,6 @@
 
 #include "core/survey_clip.h"
 #include "folder_size/folder_size_pictures.h"
-#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
@@ -73,17 +72,15 @@ TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const 
       panel_(survey_, collation_, *this, IsFolder, homeFolder_) {}
 
 bool TForm5::Create(HWND owner) {
-    scale_.Rescale(PrimaryMonitorDpi());
-    RECT frame{0, 0, scale_.Client().width, scale_.Client().height};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, static_cast<UINT>(scale_.Dpi()));
+    const Size window = scale_.StartOnPrimaryMonitor(kStyle, kExStyle);
     return CreateWithOptions({.exStyle = kExStyle,
                               .style = kStyle,
                               .title = kCaption,
                               .parent = owner,
                               .x = 10,
                               .y = 10,
-                              .width = frame.right - frame.left,
-                              .height = frame.bottom - frame.top});
+                              .width = window.width,
+                              .height = window.height});
 }
 
 LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,6 @@
 #include "help/about_box_win32.h"
 
 #include "platform/dialog_keys_win32.h"
-#include "platform/dpi_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/thread_windows_disabled_win32.h"
 #include "resource_ids.h"
@@ -17,8 +16,7 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 }  // namespace
 
 bool TFormInfo::Create(HWND owner) {
-    scale_.Rescale(PrimaryMonitorDpi());
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
 }
 
 LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

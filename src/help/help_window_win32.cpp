@@ -3,7 +3,6 @@
 #include <string>
 
 #include "help/help_text.h"
-#include "platform/dpi_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "resource_ids.h"
 
@@ -42,8 +41,7 @@ std::wstring MemoText() {
 }  // namespace
 
 bool TForm3::Create(HWND owner) {
-    scale_.Rescale(PrimaryMonitorDpi());
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -51,21 +51,16 @@ protected:
                                GetModuleHandleW(nullptr), this) != nullptr;
     }
 
-    // A window of the given client size, with the frame it has at `dpi`,
-    // centred on the primary screen.
-    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size client, int dpi) {
-        RECT frame{0, 0, client.width, client.height};
-        AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
+    // A window of the given size, frame included, centred on the primary screen.
+    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size window) {
         return CreateWithOptions({.exStyle = exStyle,
                                   .style = style,
                                   .title = title,
                                   .parent = owner,
-                                  .x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                  .y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                                  .width = width,
-                                  .height = height});
+                                  .x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2,
+                                  .y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2,
+                                  .width = window.width,
+                                  .height = window.height});
     }
 
     // The program's windows live until it ends: closing one only hides it.

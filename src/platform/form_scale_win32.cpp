@@ -65,6 +65,15 @@ void FormScale::FitFrame(HWND form) const {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Size FormScale::StartOnPrimaryMonitor(DWORD style, DWORD exStyle) {
+    Rescale(PrimaryMonitorDpi());
+    RECT frame{0, 0, Client().width, Client().height};
+    if (!AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_))) {
+        ReportFailure(L"sizing a form's frame");
+    }
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 UniqueFont FormScale::MakeFont(const FontRequest& request) const {
     const int height = Scaled(request.designHeight);
     return request.fixedPitch ? FixedPitchFont(height) : FormFont(height, request.bold);

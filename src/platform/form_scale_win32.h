@@ -47,6 +47,9 @@ public:
     // Sizes the form so that its client area is the scaled 100 % one, with
     // the frame the form has at this DPI; it keeps its place.
     void FitFrame(HWND form) const;
+    // Forms start on the primary monitor: takes its DPI and gives the form's
+    // window size there, the scaled client area in the frame of that DPI.
+    Size StartOnPrimaryMonitor(DWORD style, DWORD exStyle);
 
 private:
     struct FontRequest {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/drive_name.h"
-#include "platform/dpi_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
@@ -76,8 +75,7 @@ std::wstring MemoLetters() {
 }  // namespace
 
 bool TForm2::Create(HWND owner) {
-    scale_.Rescale(PrimaryMonitorDpi());
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.Client(), scale_.Dpi());
+    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
 }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
