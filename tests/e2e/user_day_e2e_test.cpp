@@ -348,9 +348,8 @@ TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
     EXPECT_TRUE(WaitForExit(main));
 }
 
-// What a 1280 x 800 desktop shows at a scale: the strip's thickness, a gauge's
-// first and last row and the next one's first, the settings panel's client
-// area, and the first place in the notification area with the taskbar's icon side.
+// A 1280 x 800 desktop at a scale: the strip, a gauge's first and last row and the next one's first, the
+// settings panel's client area, the first place in the notification area and the taskbar's icon side.
 struct Scene {
     int thickness, gaugeTop, gaugeBottom, nextGaugeTop;
     LONG panelWidth, panelHeight;
@@ -374,20 +373,18 @@ TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     ASSERT_TRUE(main && sidebar && panel);
 
     // A grey strip at the left edge, its gauges framed in black.
-    RECT strip{};
-    EXPECT_TRUE(Eventually([&] {
-        return GetWindowRect(sidebar, &strip) && strip.right - strip.left == at.thickness &&
-               strip.bottom - strip.top == GetSystemMetrics(SM_CYSCREEN);
-    }));
     constexpr COLORREF kGrey = RGB(192, 192, 192), kBlack = RGB(0, 0, 0);
     EXPECT_TRUE(Eventually([&] {
+        RECT strip{};
         const auto row = [&](int y, COLORREF colour) {  // across the whole strip
             for (int x = 0; x < at.thickness; ++x)
                 if (Pixel(x, y) != colour) return false;
             return true;
         };
-        return row(at.gaugeTop - 1, kGrey) && row(at.gaugeTop, kBlack) && row(at.gaugeBottom, kBlack) &&
-               row(at.gaugeBottom + 1, kGrey) && row(at.nextGaugeTop - 1, kGrey) && row(at.nextGaugeTop, kBlack);
+        return GetWindowRect(sidebar, &strip) && strip.right - strip.left == at.thickness &&
+               strip.bottom - strip.top == GetSystemMetrics(SM_CYSCREEN) && row(at.gaugeTop - 1, kGrey) &&
+               row(at.gaugeTop, kBlack) && row(at.gaugeBottom, kBlack) && row(at.gaugeBottom + 1, kGrey) &&
+               row(at.nextGaugeTop - 1, kGrey) && row(at.nextGaugeTop, kBlack);
     }));
 
     RECT client{};
@@ -395,9 +392,7 @@ TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(at.panelWidth, at.panelHeight)) << "the settings panel";
 
     // The program's drive as a star in the first place of the notification area.
-    const DriveSpace space = DrivePlatformWin32().Space(u"C:\\");
-    const PixelImage star = TrayPictures(TrayIconKind::Star).at(FreeLevel(space.freeBytes, space.totalBytes));
-    const PixelImage shown = FitByWholeSteps(star, at.iconSide, at.iconSide);
+    const PixelImage shown = FitByWholeSteps(TrayPicture(TrayIconKind::Star, u"C:\\"), at.iconSide, at.iconSide);
     EXPECT_TRUE(Eventually([&] { return ScreenShows(shown, at.trayLeft, at.trayTop) == 1; }));
 
     EXPECT_EQ(FailuresOf(main), 0);
