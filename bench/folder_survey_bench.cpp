@@ -20,7 +20,6 @@
 #include "support/find_totals_posix.h"
 #include "support/fixed_seek_penalty.h"
 #include "support/scratch_folder_posix.h"
-#include "utc_local_time.h"
 
 namespace kuvano::bench {
 namespace {
@@ -101,11 +100,10 @@ int Run(const std::optional<std::string>& given) {
     std::printf("tree: %s, %zu first-level subfolders\n", root.c_str(), folders.size());
 
     const DirectoryListerPosix lister;
-    const UtcLocalTime localTime;
     const OrdinalCollation collation;
     const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, localTime, u"C:\\Windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, localTime, u"C:\\Windows", collation, spinning, nullptr);
+    FolderSurvey survey(lister, u"C:\\Windows", collation, solidState, nullptr);
+    FolderSurvey alone(lister, u"C:\\Windows", collation, spinning, nullptr);
     std::u16string base;
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);

@@ -10,7 +10,6 @@
 #include "bare_find_loop_win32.h"
 #include "folder_size/folder_survey.h"
 #include "platform/directory_lister_win32.h"
-#include "platform/local_time_win32.h"
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
 #include "side_by_side.h"
@@ -30,11 +29,10 @@ std::map<std::u16string, FolderTotals> RowTotals(const FolderSurvey& survey) {
 int Run(std::u16string base) {
     if (base.size() > 3 && base.back() == u'\\') base.pop_back();
     const DirectoryListerWin32 lister;
-    const LocalTimeWin32 localTime;
     const TextCollationWin32 collation;
     const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, localTime, u"C:\\windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, localTime, u"C:\\windows", collation, spinning, nullptr);
+    FolderSurvey survey(lister, u"C:\\windows", collation, solidState, nullptr);
+    FolderSurvey alone(lister, u"C:\\windows", collation, spinning, nullptr);
     std::map<std::u16string, FolderTotals> bare;
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},

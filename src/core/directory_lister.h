@@ -16,7 +16,7 @@ inline constexpr uint32_t kAttributeReparsePoint = 0x400;  // junctions, symboli
 // One directory entry as the system's find functions report it. Times are
 // 64-bit file times (100 ns ticks since 1601, UTC); 0 where the file system
 // keeps none.
-struct TFindData {
+struct DirectoryEntry {
     uint32_t attributes = 0;
     uint64_t creationTime = 0;
     uint64_t lastAccessTime = 0;
@@ -32,12 +32,12 @@ public:
     public:
         virtual ~Enumeration() = default;  // closes the search
         // The next entry, or false with the system's error code (18: no more files).
-        virtual bool Next(TFindData& entry, uint32_t& error) = 0;
+        virtual bool Next(DirectoryEntry& entry, uint32_t& error) = 0;
     };
 
     virtual ~DirectoryLister() = default;
     // The first entry, or nothing when the pattern cannot be opened or matches nothing.
-    virtual std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const = 0;
+    virtual std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const = 0;
 };
 
 }  // namespace kuvano

@@ -2,9 +2,9 @@
 
 namespace kuvano {
 
-std::u16string DriveNameText(std::string_view drivenam) {
+std::u16string DriveNameText(std::string_view driveName) {
     std::u16string text;
-    for (char c : drivenam) {
+    for (char c : driveName) {
         const auto byte = static_cast<unsigned char>(c);
         // Only ASCII can name a drive; anything else just has to stay unusable.
         text += byte < 0x80 ? static_cast<char16_t>(byte) : u'\uFFFD';
@@ -12,8 +12,8 @@ std::u16string DriveNameText(std::string_view drivenam) {
     return text;
 }
 
-std::u16string DriveRoot(std::string_view drivenam) {
-    return DriveNameText(drivenam) + u":\\";
+std::u16string DriveRoot(std::string_view driveName) {
+    return DriveNameText(driveName) + u":\\";
 }
 
 std::string HomeDriveFromProgramPath(std::u16string_view programPath) {

@@ -8,12 +8,12 @@ namespace kuvano {
 // The letters whose drives the displays watch, in the order they show them.
 inline constexpr std::string_view kWatchedDriveLetters = "CDEFGHIJKLMNOPQRSTUVWXYZ";
 
-// A drive name (the drivenam setting) as text.
-std::u16string DriveNameText(std::string_view drivenam);
+// A drive name, as the tray drive setting holds it, as text.
+std::u16string DriveNameText(std::string_view driveName);
 
 // "C" -> "C:\". The first character names the drive; any text is passed on
 // as it is, so that an unusable name fails the drive query.
-std::u16string DriveRoot(std::string_view drivenam);
+std::u16string DriveRoot(std::string_view driveName);
 
 // The fallback tray drive: the first character of the drive part of the
 // program's own path. "C:\Tools\Kuvano.exe" gives "C"; a network path

@@ -5,9 +5,9 @@ namespace kuvano {
 DriveReading ReadDrive(const DrivePlatform& drives, const LowSpaceWarning& warning, const std::u16string& root,
                        BlinkFlag& blinkFlag) {
     DriveReading reading{drives.Space(root)};
-    reading.frame = FreeLevel(reading.space.freeBytes, reading.space.totalBytes);
-    int32_t unusedFreePercent = 0;
-    warning.DoTenmetu(kMaxFreeLevel, blinkFlag, reading.space.freeBytes, reading.frame, unusedFreePercent);
+    reading.frame = warning.WarningBeat(blinkFlag, reading.space.freeBytes)
+                        ? kWarningFrame
+                        : FreeLevel(reading.space.freeBytes, reading.space.totalBytes);
     return reading;
 }
 

@@ -1,6 +1,7 @@
 #include "core/low_space_warning.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/size_text.h"
 
@@ -19,19 +20,13 @@ int32_t WarningSize(const WarningDigits& digits) {
     return size;
 }
 
-void LowSpaceWarning::DoTenmetu(int32_t maxLevel, BlinkFlag& blinkFlag, int64_t freeBytes, int32_t& level,
-                                int32_t& freePercent) const {
-    const int32_t warningSize = WarningSize(digits_.CurrentWarningDigits());
-    if (warningSize == 0) return;  // all digits 0: the warning is off
+bool LowSpaceWarning::WarningBeat(BlinkFlag& blinkFlag, int64_t freeBytes) const {
+    if (sizeMiB_ == 0) return false;
     // Integer division truncates toward zero exactly as the extended-precision
     // quotient would.
-    const int64_t freeMiB = freeBytes / kBytesPerMiB;
-    if (warningSize < freeMiB) return;
+    if (sizeMiB_ < freeBytes / kBytesPerMiB) return false;
     blinkFlag ^= 1;
-    if (blinkFlag == 1) {
-        level = maxLevel + 1;
-        freePercent = 0;
-    }
+    return blinkFlag == 1;
 }
 
 }  // namespace kuvano

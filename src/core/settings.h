@@ -1,36 +1,54 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 namespace kuvano {
 
-// The user's choices that every window shares. The persisted fields carry the
-// names of their keys in the settings file; the defaults are those of a
-// missing file.
-struct Settings {
-    std::string drivenam = "C";  // tray drive; its first character is the letter
-    int32_t tani = 3;            // DisplayUnit: 0 bytes, 1 KB, 2 MB, 3 GB
-    int32_t syurui = 2;          // TrayIconKind: 0 bar, 1 pie, 2 star
-    int32_t barhyoj = 1;         // 1: the sidebar shows at start
-    int32_t tenm1 = 0;           // warning digits, 100-giga place ...
-    int32_t tenm2 = 0;
-    int32_t tenm3 = 0;
-    int32_t tenm4 = 0;
-    int32_t tenm5 = 0;
-    int32_t tenm6 = 0;       // ... down to the 1-mega place
-    int32_t aki = 0xC0C0C0;  // sidebar colour, 0x00BBGGRR
-    bool hidari = true;      // kept as read; nothing acts on it
-    int32_t iti = 3;         // SidebarEdge: 1 top, 2 bottom, 3 left, 4 right
-    bool enGrf = false;      // GraphStyle: false bars, true pies
+// Each enum keeps the number the settings file holds, so that a number with
+// no name here (from a hand-edited file) is kept as it was and written back.
+enum class DisplayUnit : int32_t { Bytes = 0, Kilobytes = 1, Megabytes = 2, Gigabytes = 3 };
+enum class TrayPictureKind : int32_t { Bar = 0, Pie = 1, Star = 2 };
+enum class SidebarEdge : int32_t { Top = 1, Bottom = 2, Left = 3, Right = 4 };
+enum class GaugeStyle : uint8_t { Bars, Pies };
 
-    // Run-time only, never written.
-    std::string HomeDrive;   // fallback tray drive, from the program's own path
-    int32_t GaugeWidth = 8;  // follows enGrf
+// Whether a number from the file names one of the enum's values.
+constexpr bool IsNamed(DisplayUnit unit) {
+    return unit >= DisplayUnit::Bytes && unit <= DisplayUnit::Gigabytes;
+}
+constexpr bool IsNamed(TrayPictureKind kind) {
+    return kind >= TrayPictureKind::Bar && kind <= TrayPictureKind::Star;
+}
+constexpr bool IsNamed(SidebarEdge edge) {
+    return edge >= SidebarEdge::Top && edge <= SidebarEdge::Right;
+}
+
+// The warning size's digits, from the 100-giga place down to the 1-mega place.
+using WarningDigits = std::array<int32_t, 6>;
+
+// The user's choices that every window shares; the defaults are those of a
+// missing settings file.
+struct Settings {
+    std::string trayDrive = "C";  // its first character is the letter of the drive the tray watches
+    DisplayUnit unit = DisplayUnit::Gigabytes;
+    TrayPictureKind trayPicture = TrayPictureKind::Star;
+    int32_t sidebarAtStart = 1;  // 1: the sidebar shows at start; any other number: it does not
+    WarningDigits warningDigits{};
+    int32_t sidebarColour = 0xC0C0C0;  // 0x00BBGGRR
+    bool taskbarLeft = true;           // nothing acts on it: kept as read
+    SidebarEdge sidebarEdge = SidebarEdge::Left;
+    GaugeStyle gaugeStyle = GaugeStyle::Bars;
+
+    // Never written: the tray's fallback drive, from the program's own path.
+    std::string homeDrive;
+
+    bool operator==(const Settings&) const = default;
 };
 
-inline int32_t GaugeWidthFor(bool pies) {
-    return pies ? 32 : 8;
+// How thick the sidebar's gauges, and so its strip, are at 100 %.
+inline int32_t GaugeThickness(GaugeStyle style) {
+    return style == GaugeStyle::Pies ? 32 : 8;
 }
 
 }  // namespace kuvano

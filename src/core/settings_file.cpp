@@ -9,31 +9,74 @@
 namespace kuvano {
 namespace {
 
-using FieldPointer = std::variant<std::string Settings::*, int32_t Settings::*, bool Settings::*>;
+// How the file holds a field: as text, as a whole number or as a switch.
+struct TextField {
+    std::string Settings::*member;
+};
+struct NumberField {
+    int32_t (*get)(const Settings&);
+    void (*set)(Settings&, int32_t);
+};
+struct SwitchField {
+    bool (*get)(const Settings&);
+    void (*set)(Settings&, bool);
+};
+
+// A number field, or an enum kept as its number.
+template <auto Member>
+constexpr NumberField Number() {
+    return {[](const Settings& s) { return static_cast<int32_t>(s.*Member); },
+            [](Settings& s, int32_t value) {
+                using Field = std::remove_cvref_t<decltype(s.*Member)>;
+                s.*Member = static_cast<Field>(value);
+            }};
+}
+
+template <size_t Place>
+constexpr NumberField WarningDigit() {
+    return {[](const Settings& s) { return s.warningDigits[Place]; },
+            [](Settings& s, int32_t value) { s.warningDigits[Place] = value; }};
+}
+
+constexpr SwitchField TaskbarLeft() {
+    return {[](const Settings& s) { return s.taskbarLeft; }, [](Settings& s, bool value) { s.taskbarLeft = value; }};
+}
+
+constexpr SwitchField Pies() {
+    return {[](const Settings& s) { return s.gaugeStyle == GaugeStyle::Pies; },
+            [](Settings& s, bool value) { s.gaugeStyle = value ? GaugeStyle::Pies : GaugeStyle::Bars; }};
+}
 
 struct PersistedField {
     std::string_view section;
     std::string_view key;
-    FieldPointer field;
+    std::variant<TextField, NumberField, SwitchField> field;
 };
 
 // File order: a save into an empty file writes exactly these lines, in this order.
 const std::array<PersistedField, 14> kPersistedFields{{
-    {"setei", "drivenam", &Settings::drivenam},
-    {"setei", "tani", &Settings::tani},
-    {"setei", "syurui", &Settings::syurui},
-    {"setei", "barhyoj", &Settings::barhyoj},
-    {"keikoku", "tenm1", &Settings::tenm1},
-    {"keikoku", "tenm2", &Settings::tenm2},
-    {"keikoku", "tenm3", &Settings::tenm3},
-    {"keikoku", "tenm4", &Settings::tenm4},
-    {"keikoku", "tenm5", &Settings::tenm5},
-    {"keikoku", "tenm6", &Settings::tenm6},
-    {"color", "aki", &Settings::aki},
-    {"taskbar", "hidari", &Settings::hidari},
-    {"saidbar", "iti", &Settings::iti},
-    {"saidbar", "enGrf", &Settings::enGrf},
+    {"setei", "drivenam", TextField{&Settings::trayDrive}},
+    {"setei", "tani", Number<&Settings::unit>()},
+    {"setei", "syurui", Number<&Settings::trayPicture>()},
+    {"setei", "barhyoj", Number<&Settings::sidebarAtStart>()},
+    {"keikoku", "tenm1", WarningDigit<0>()},
+    {"keikoku", "tenm2", WarningDigit<1>()},
+    {"keikoku", "tenm3", WarningDigit<2>()},
+    {"keikoku", "tenm4", WarningDigit<3>()},
+    {"keikoku", "tenm5", WarningDigit<4>()},
+    {"keikoku", "tenm6", WarningDigit<5>()},
+    {"color", "aki", Number<&Settings::sidebarColour>()},
+    {"taskbar", "hidari", TaskbarLeft()},
+    {"saidbar", "iti", Number<&Settings::sidebarEdge>()},
+    {"saidbar", "enGrf", Pies()},
 }};
+
+template <typename... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 }  // namespace
 
@@ -47,41 +90,28 @@ std::u16string SettingsFileName(std::u16string_view programPath) {
 
 void ReadSettings(const IniDocument& document, Settings& settings) {
     const Settings defaults;
-    for (const PersistedField& persisted : kPersistedFields) {
-        const auto text = document.Value(persisted.section, persisted.key);
+    for (const auto& [section, key, field] : kPersistedFields) {
+        const std::optional<std::string> text = document.Value(section, key);
         std::visit(
-            [&](auto member) {
-                auto& field = settings.*member;
-                const auto& fallback = defaults.*member;
-                using Field = std::remove_cvref_t<decltype(field)>;
-                if constexpr (std::is_same_v<Field, std::string>) {
-                    field = ProfileStringOrDefault(text, fallback);
-                } else if constexpr (std::is_same_v<Field, bool>) {
-                    field = ProfileBooleanOrDefault(text, fallback);
-                } else {
-                    field = ProfileIntegerOrDefault(text, fallback);
-                }
+            Overloaded{
+                [&](const TextField& f) { settings.*f.member = ProfileStringOrDefault(text, defaults.*f.member); },
+                [&](const NumberField& f) { f.set(settings, ProfileIntegerOrDefault(text, f.get(defaults))); },
+                [&](const SwitchField& f) { f.set(settings, ProfileBooleanOrDefault(text, f.get(defaults))); },
             },
-            persisted.field);
+            field);
     }
-    settings.GaugeWidth = GaugeWidthFor(settings.enGrf);
 }
 
 void WriteSettings(const Settings& settings, IniDocument& document) {
-    for (const PersistedField& persisted : kPersistedFields) {
-        std::visit(
-            [&](auto member) {
-                const auto& field = settings.*member;
-                using Field = std::remove_cvref_t<decltype(field)>;
-                if constexpr (std::is_same_v<Field, std::string>) {
-                    document.SetValue(persisted.section, persisted.key, field);
-                } else if constexpr (std::is_same_v<Field, bool>) {
-                    document.SetValue(persisted.section, persisted.key, FormatProfileBoolean(field));
-                } else {
-                    document.SetValue(persisted.section, persisted.key, FormatProfileInteger(field));
-                }
-            },
-            persisted.field);
+    for (const auto& [section, key, field] : kPersistedFields) {
+        const std::string text =
+            std::visit(Overloaded{
+                           [&](const TextField& f) { return settings.*f.member; },
+                           [&](const NumberField& f) { return FormatProfileInteger(f.get(settings)); },
+                           [&](const SwitchField& f) { return FormatProfileBoolean(f.get(settings)); },
+                       },
+                       field);
+        document.SetValue(section, key, text);
     }
 }
 

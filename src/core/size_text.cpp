@@ -27,26 +27,31 @@ std::u16string Grouped(int64_t value, size_t minimumDigits, std::u16string_view 
 
 }  // namespace
 
-int64_t BytesInUnit(int64_t bytes, int32_t tani) {
-    switch (tani) {
-        case 1: return bytes / 1024;
-        case 2: return bytes / kBytesPerMiB;
-        case 3: return bytes / (kBytesPerMiB * 1024);
+int64_t BytesInUnit(int64_t bytes, DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Kilobytes: return bytes / 1024;
+        case DisplayUnit::Megabytes: return bytes / kBytesPerMiB;
+        case DisplayUnit::Gigabytes: return bytes / (kBytesPerMiB * 1024);
         default: return bytes;
     }
 }
 
-std::u16string_view UnitWord(int32_t tani) {
-    switch (tani) {
-        case 1: return u"キロバイト";
-        case 2: return u"メガバイト";
-        case 3: return u"ギガバイト";
+std::u16string_view UnitWord(DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Kilobytes: return u"キロバイト";
+        case DisplayUnit::Megabytes: return u"メガバイト";
+        case DisplayUnit::Gigabytes: return u"ギガバイト";
         default: return u"バイト";
     }
 }
 
-std::u16string_view AboutMark(int32_t tani) {
-    return tani >= 1 && tani <= 3 ? u"約" : u"";
+std::u16string_view AboutMark(DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Kilobytes:
+        case DisplayUnit::Megabytes:
+        case DisplayUnit::Gigabytes: return u"約";
+        default: return u"";
+    }
 }
 
 std::u16string FormatGrouped(int64_t value, std::u16string_view thousandsSeparator) {

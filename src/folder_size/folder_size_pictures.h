@@ -6,12 +6,13 @@ namespace kuvano {
 
 inline constexpr int kSurveyLevels = 14;
 
-// ImageList1: a framed bar whose left level + 1 columns of 14 are filled, in
-// the colour of the level's band, from grey for a small share to red.
+// A row's level picture: a framed bar whose left level + 1 columns of 14 are
+// filled, in the colour of the level's band, from grey for a small share to red.
 PixelImage LevelPicture(int level);
 
-// The buttons' 16 x 16 pictures: BitBtn1 a folder tree, BitBtn2 a hand
-// pointing at a dotted line, BitBtn3 a prohibition sign over an exclamation mark.
+// The buttons' 16 x 16 pictures: the folder button a folder tree, the start
+// button a hand pointing at a dotted line, the stop button a prohibition sign
+// over an exclamation mark.
 PixelImage FolderButtonPicture();
 PixelImage StartButtonPicture();
 PixelImage StopButtonPicture();

@@ -6,11 +6,11 @@
 
 #include "core/survey_clip.h"
 #include "folder_size/folder_size_pictures.h"
-#include "platform/failure_report_win32.h"
+#include "platform/failure_report.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
 #include "platform/locale_win32.h"
-#include "platform/long_path.h"
+#include "platform/existing_folder_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/wide_text_win32.h"
 
@@ -31,7 +31,8 @@ struct Column {
 };
 constexpr std::array<Column, 3> kColumns{{{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}}};
 
-// BitBtn1..3: a folder tree, a hand pointing at a dotted line, a prohibition sign.
+// The folder, start and stop buttons: a folder tree, a hand pointing at a
+// dotted line, a prohibition sign.
 PixelImage ButtonPicture(size_t index) {
     return index == 0 ? FolderButtonPicture() : index == 1 ? StartButtonPicture() : StopButtonPicture();
 }
@@ -48,11 +49,6 @@ std::u16string ProgramFolder() {
     return path.substr(0, path.find_last_of(u"\\:") + 1);
 }
 
-bool IsFolder(const std::u16string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(LongPath(path)));
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::u16string ItemText(HWND combo, LRESULT index) {
     const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (index < 0 || length < 0) return {};
@@ -64,37 +60,41 @@ std::u16string ItemText(HWND combo, LRESULT index) {
 
 }  // namespace
 
-TForm5::TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation)
+FolderSizeWindow::FolderSizeWindow(HWND owner, const DirectoryLister& lister, const TextCollation& collation)
     : collation_(collation),
       homeFolder_(ProgramFolder()),
-      survey_(lister, localTime, WindowsDirectory(), collation_, volumes_,
+      survey_(lister, WindowsDirectory(), collation_, volumes_,
               [this] { PostMessageW(Handle(), kResultsReady, 0, 0); }),
-      panel_(survey_, collation_, *this, IsFolder, homeFolder_) {}
-
-bool TForm5::Create(HWND owner) {
+      panel_(survey_, collation_, *this, IsExistingFolder, homeFolder_) {
     const Size window = scale_.StartOnPrimaryMonitor(kStyle, kExStyle);
-    return CreateWithOptions({.exStyle = kExStyle,
-                              .style = kStyle,
-                              .title = kCaption,
-                              .parent = owner,
-                              .x = 10,
-                              .y = 10,
-                              .width = window.width,
-                              .height = window.height});
+    Create({.exStyle = kExStyle,
+            .style = kStyle,
+            .title = kCaption,
+            .parent = owner,
+            .x = 10,
+            .y = 10,
+            .width = window.width,
+            .height = window.height});
+    font_ = scale_.AddFont(12);
+    scale_.Follow(Handle(), std::nullopt, font_);
+    animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
+    hints_ = CreateHintWindow(Handle());
+    AddControls();
+    ShowHistory(panel_.History());
+    ShowControls({});
 }
 
-LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FolderSizeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: FormCreate(); return 0;
         case WM_SHOWWINDOW:
-            if (wParam) FormShow();
+            if (wParam) OnShow();
             return DefaultHandling(message, wParam, lParam);
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lParam) == animate1_) return reinterpret_cast<LRESULT>(animationGround_.get());
+            if (reinterpret_cast<HWND>(lParam) == animation_) return reinterpret_cast<LRESULT>(animationGround_.get());
             return DefaultHandling(message, wParam, lParam);
-        case WM_CLOSE: FormCloseQuery(); return 0;
+        case WM_CLOSE: Close(); return 0;
         case WM_DPICHANGED:
             scale_.OnDpiChanged(Handle(), wParam, lParam);
             FitToDpi();
@@ -106,69 +106,58 @@ LRESULT TForm5::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TForm5::FormCreate() {
-    font_ = scale_.AddFont(12);
-    scale_.Follow(Handle(), std::nullopt, font_);
-    animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
-    hints_ = CreateHintWindow(Handle());
-    folderDialog1_.emplace(Handle());
-    AddControls();
-    ShowHistory(panel_.History());
-    ShowControls({});
-}
-
 // In the order Tab visits them.
-void TForm5::AddControls() {
-    AddButton(0, kBitBtn1, {8, 4, 25, 25}, L"フォルダ参照");
-    combo1_ = scale_.AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
-                                {40, 5, 489, 300}, kCombo1, font_);
-    SendMessageW(combo1_, CB_SETMINVISIBLE, kHistoryRows, 0);
-    AddButton(1, kBitBtn2, {536, 4, 27, 25}, L"検索開始");
-    AddButton(2, kBitBtn3, {568, 4, 25, 25}, L"検索中止");
+void FolderSizeWindow::AddControls() {
+    AddButton(0, kFolderButton, {8, 4, 25, 25}, L"フォルダ参照");
+    historyBox_ = scale_.AddControl(Handle(), WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                                    {40, 5, 489, 300}, kHistoryBox, font_);
+    SendMessageW(historyBox_, CB_SETMINVISIBLE, kHistoryRows, 0);
+    AddButton(1, kStartButton, {536, 4, 27, 25}, L"検索開始");
+    AddButton(2, kStopButton, {568, 4, 25, 25}, L"検索中止");
     AddList();
     FitToDpi();
 }
 
 // The form owns the list's pictures, which change with the scale.
-void TForm5::AddList() {
-    listView1_ = scale_.AddControl(
+void FolderSizeWindow::AddList() {
+    sizeList_ = scale_.AddControl(
         Handle(), WC_LISTVIEWW, L"",
         LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP,
-        {4, 33, 617, 405}, kListView1, font_, WS_EX_CLIENTEDGE);
-    SendMessageW(listView1_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        {4, 33, 617, 405}, kSizeList, font_, WS_EX_CLIENTEDGE);
+    SendMessageW(sizeList_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = const_cast<wchar_t*>(kColumns[i].title);
         column.cx = scale_.Scaled(kColumns[i].width);
-        SendMessageW(listView1_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+        SendMessageW(sizeList_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 
 // What the controls cannot scale of themselves, at the form's DPI.
-void TForm5::FitToDpi() {
-    SendMessageW(combo1_, CB_SETITEMHEIGHT, 0, scale_.Scaled(kHistoryItemHeight));
+void FolderSizeWindow::FitToDpi() {
+    SendMessageW(historyBox_, CB_SETITEMHEIGHT, 0, scale_.Scaled(kHistoryItemHeight));
     for (size_t i = 0; i < kColumns.size(); ++i)
-        SendMessageW(listView1_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(scale_.Scaled(kColumns[i].width), 0));
+        SendMessageW(sizeList_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(scale_.Scaled(kColumns[i].width), 0));
     FitLevelPictures();
     FitButtonPictures();
     PlaceAnimation();
 }
 
 // The pictures are pixel art: scaled by whole steps only, so they stay sharp.
-void TForm5::FitLevelPictures() {
+void FolderSizeWindow::FitLevelPictures() {
     const int side = scale_.Scaled(kPictureSide);
     UniqueImageList pictures(ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, kSurveyLevels, 0));
     for (int level = 0; level < kSurveyLevels; ++level) {
         ImageList_AddIcon(pictures.get(), IconFromPixels(FitByWholeSteps(LevelPicture(level), side, side)).get());
     }
-    SendMessageW(listView1_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures.get()));
+    SendMessageW(sizeList_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures.get()));
     levelPictures_ = std::move(pictures);
 }
 
 // A picture is freed only once its button shows the new one; the hint over
 // a disabled button's place moves with the button.
-void TForm5::FitButtonPictures() {
+void FolderSizeWindow::FitButtonPictures() {
     const int side = scale_.Scaled(kPictureSide);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const PixelImage art = ButtonPicture(i);
@@ -183,12 +172,12 @@ void TForm5::FitButtonPictures() {
 }
 
 // The clip keeps its own size, centred in the control's place at this scale.
-void TForm5::PlaceAnimation() {
-    if (!animate1_) return;
+void FolderSizeWindow::PlaceAnimation() {
+    if (!animation_) return;
     RECT clip{};
-    GetWindowRect(animate1_, &clip);
+    GetWindowRect(animation_, &clip);
     const Place place = scale_.Scaled(kAnimationPlace);
-    SetWindowPos(animate1_, nullptr, place.left + (place.width - (clip.right - clip.left)) / 2,
+    SetWindowPos(animation_, nullptr, place.left + (place.width - (clip.right - clip.left)) / 2,
                  place.top + (place.height - (clip.bottom - clip.top)) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -196,17 +185,17 @@ void TForm5::PlaceAnimation() {
 // At the first show: the animation control loads the system's video
 // libraries, not worth holding for a panel that may never be opened.
 // Without the clip beside the program the panel works the same, only still.
-void TForm5::AddAnimation() {
-    if (animate1_) return;
-    animate1_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, scale_.Scaled(kAnimationPlace), kAnimate1,
-                           scale_.Font(font_));
+void FolderSizeWindow::AddAnimation() {
+    if (animation_) return;
+    animation_ = AddControl(Handle(), ANIMATE_CLASSW, L"", ACS_TRANSPARENT, scale_.Scaled(kAnimationPlace), kAnimation,
+                            scale_.Font(font_));
     const std::u16string clip = homeFolder_ + FromWide(kAnimationFile);
-    SendMessageW(animate1_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip)));
+    SendMessageW(animation_, ACM_OPENW, 0, reinterpret_cast<LPARAM>(Wide(clip)));
     PlaceAnimation();
 }
 
 // Its pictures come with the scale, from FitButtonPictures.
-void TForm5::AddButton(size_t index, int id, Place place, const wchar_t* hint) {
+void FolderSizeWindow::AddButton(size_t index, int id, Place place, const wchar_t* hint) {
     const HWND button =
         scale_.AddControl(Handle(), L"BUTTON", L"", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, place, id, font_);
     AddHint(hints_, button, hint);
@@ -216,7 +205,7 @@ void TForm5::AddButton(size_t index, int id, Place place, const wchar_t* hint) {
 }
 
 // The pointer rests on the folder button, which has the focus.
-void TForm5::FormShow() {
+void FolderSizeWindow::OnShow() {
     AddAnimation();
     RECT frame{};
     GetWindowRect(Handle(), &frame);
@@ -224,43 +213,43 @@ void TForm5::FormShow() {
     SetFocus(buttons_[0]);
 }
 
-void TForm5::FormCloseQuery() {
+void FolderSizeWindow::Close() {
     panel_.Stop();
     ShowWindow(Handle(), SW_HIDE);
 }
 
-void TForm5::OnCommand(int id, int notification) {
+void FolderSizeWindow::OnCommand(int id, int notification) {
     switch (id) {
-        case kBitBtn1:
-            if (notification == BN_CLICKED) BitBtn1Click();
+        case kFolderButton:
+            if (notification == BN_CLICKED) ChooseFolder();
             break;
-        case kBitBtn2:
+        case kStartButton:
             if (notification == BN_CLICKED) panel_.Survey(ShownFolder());
             break;
-        case kBitBtn3:
+        case kStopButton:
             if (notification == BN_CLICKED) panel_.Stop();
             break;
         case IDOK: OnEnter(); break;
-        case IDCANCEL: FormCloseQuery(); break;  // Esc, as the close box
-        case kCombo1:
+        case IDCANCEL: Close(); break;  // Esc, as the close box
+        case kHistoryBox:
             if (notification == CBN_SELCHANGE) panel_.Survey(ShownFolder());
             // Long paths can be read in a list as wide as the screen.
             if (notification == CBN_DROPDOWN)
-                SendMessageW(combo1_, CB_SETDROPPEDWIDTH, GetSystemMetrics(SM_CXSCREEN) - scale_.Scaled(60), 0);
+                SendMessageW(historyBox_, CB_SETDROPPEDWIDTH, GetSystemMetrics(SM_CXSCREEN) - scale_.Scaled(60), 0);
             break;
         default: break;
     }
 }
 
 // Enter that no button took as its own: the focused button, else the start button.
-void TForm5::OnEnter() {
+void FolderSizeWindow::OnEnter() {
     const auto focused = std::ranges::find(buttons_, GetFocus());
     const HWND button = focused != buttons_.end() ? *focused : buttons_[1];
     if (IsWindowEnabled(button)) OnCommand(GetDlgCtrlID(button), BN_CLICKED);
 }
 
-LRESULT TForm5::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom != listView1_) return 0;
+LRESULT FolderSizeWindow::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom != sizeList_) return 0;
     switch (header.code) {
         case LVN_GETDISPINFOW: OnDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))); break;
         case LVN_ITEMCHANGED: OnItemChanged(reinterpret_cast<const NMLISTVIEW&>(header)); break;
@@ -277,7 +266,7 @@ LRESULT TForm5::OnNotify(const NMHDR& header) {
 }
 
 // The list holds no rows of its own: it asks for each cell it draws.
-void TForm5::OnDisplayInfo(NMLVDISPINFOW& info) {
+void FolderSizeWindow::OnDisplayInfo(NMLVDISPINFOW& info) {
     LVITEMW& item = info.item;
     const auto& rows = survey_.Rows();
     if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows.size()) return;
@@ -292,22 +281,22 @@ void TForm5::OnDisplayInfo(NMLVDISPINFOW& info) {
 }
 
 // A change of every row at once (row -1) is the window's own clearing.
-void TForm5::OnItemChanged(const NMLISTVIEW& change) {
+void FolderSizeWindow::OnItemChanged(const NMLISTVIEW& change) {
     if (change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
     if ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) {
         panel_.RowSelected(static_cast<size_t>(change.iItem), (change.uNewState & LVIS_SELECTED) != 0);
     }
 }
 
-void TForm5::BitBtn1Click() {
-    if (folderDialog1_->Execute()) panel_.FolderChosen(folderDialog1_->Directory);
+void FolderSizeWindow::ChooseFolder() {
+    if (folderPicker_.Execute(Handle())) panel_.FolderChosen(folderPicker_.folder);
 }
 
-std::u16string TForm5::ShownFolder() const {
-    return ItemText(combo1_, SendMessageW(combo1_, CB_GETCURSEL, 0, 0));
+std::u16string FolderSizeWindow::ShownFolder() const {
+    return ItemText(historyBox_, SendMessageW(historyBox_, CB_GETCURSEL, 0, 0));
 }
 
-void TForm5::ShowControls(const PanelControls& controls) {
+void FolderSizeWindow::ShowControls(const PanelControls& controls) {
     const HWND focused = GetFocus();
     const std::array<bool, 3> enabled{controls.folderButton, controls.start, controls.stop};
     for (size_t i = 0; i < buttons_.size(); ++i) {
@@ -315,46 +304,46 @@ void TForm5::ShowControls(const PanelControls& controls) {
         const HICON picture = (enabled[i] ? buttonPictures_[i] : disabledPictures_[i]).get();
         SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
     }
-    EnableWindow(combo1_, controls.history);
+    EnableWindow(historyBox_, controls.history);
     // Keys reach the panel only through a focused control that takes input.
     if (focused && IsChild(Handle(), focused) && !IsWindowEnabled(focused)) {
         SetFocus(buttons_[controls.stop ? 2 : 1]);
     }
     if (controls.stop) {
-        SendMessageW(animate1_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
+        SendMessageW(animation_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
     } else {
-        SendMessageW(animate1_, ACM_STOP, 0, 0);
-        SendMessageW(animate1_, ACM_PLAY, 1, MAKELPARAM(0, 0));  // back to the still picture
+        SendMessageW(animation_, ACM_STOP, 0, 0);
+        SendMessageW(animation_, ACM_PLAY, 1, MAKELPARAM(0, 0));  // back to the still picture
     }
 }
 
-void TForm5::ShowHistory(const FolderHistory& history) {
-    SendMessageW(combo1_, CB_RESETCONTENT, 0, 0);
+void FolderSizeWindow::ShowHistory(const FolderHistory& history) {
+    SendMessageW(historyBox_, CB_RESETCONTENT, 0, 0);
     for (const std::u16string& folder : history.Items()) {
-        SendMessageW(combo1_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder)));
+        SendMessageW(historyBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(folder)));
     }
-    SendMessageW(combo1_, CB_SETCURSEL, history.Selected(), 0);
+    SendMessageW(historyBox_, CB_SETCURSEL, history.Selected(), 0);
 }
 
 // The list keeps its selection by index: after a sort it is moved to the
 // row that holds the highlighted folder now. Clearing every row at once is
 // reported as one change of row -1, not as the user's choice of the row
 // that held the highlight before.
-void TForm5::ShowHighlight(std::optional<size_t> row) {
+void FolderSizeWindow::ShowHighlight(std::optional<size_t> row) {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(listView1_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(sizeList_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     if (!row) return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(listView1_, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
-    SendMessageW(listView1_, LVM_ENSUREVISIBLE, *row, FALSE);
+    SendMessageW(sizeList_, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(sizeList_, LVM_ENSUREVISIBLE, *row, FALSE);
 }
 
 // The separator is read once per showing, not for each of the cells drawn.
-void TForm5::ShowRows(const std::vector<SurveyRow>& rows) {
+void FolderSizeWindow::ShowRows(const std::vector<SurveyRow>& rows) {
     shownSeparator_ = UserThousandsSeparator();
-    SendMessageW(listView1_, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
-    InvalidateRect(listView1_, nullptr, FALSE);
+    SendMessageW(sizeList_, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
+    InvalidateRect(sizeList_, nullptr, FALSE);
 }
 
 }  // namespace kuvano

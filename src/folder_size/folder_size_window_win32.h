@@ -7,37 +7,35 @@
 #include <string>
 
 #include "core/pixel_image.h"
-#include "folder_size/folder_dialog_win32.h"
+#include "folder_size/folder_picker_win32.h"
 #include "folder_size/folder_size_panel.h"
 #include "folder_size/folder_survey.h"
 #include "platform/base_window_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/form_scale_win32.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 #include "platform/volume_seek_penalty_win32.h"
 
 namespace kuvano {
 
-// TForm5: the folder size panel. Surveys a folder's first-level subfolders
-// on worker threads, which post kResultsReady; the window takes the rows on
-// its own thread, so it stays free throughout.
-class TForm5 final : public BaseWindow<TForm5>, private FolderSizeView {
+// The folder size panel. Surveys a folder's first-level subfolders on worker
+// threads, which post kResultsReady; the window takes the rows on its own
+// thread, so it stays free throughout.
+class FolderSizeWindow final : public BaseWindow<FolderSizeWindow>, private FolderSizeView {
 public:
-    enum ControlId : int { kListView1 = 100, kBitBtn1, kCombo1, kBitBtn2, kBitBtn3, kAnimate1 };
+    enum ControlId : int { kSizeList = 100, kFolderButton, kHistoryBox, kStartButton, kStopButton, kAnimation };
     static constexpr wchar_t kCaption[] = L"Kuvano フォルダサイズ検索(注意：検索にはかなり時間がかかります)";
     static constexpr wchar_t kAnimationFile[] = L"Kuvano.avi";
     static constexpr UINT kResultsReady = WM_APP + 1;
 
-    // The system as the survey reaches it, from the application.
-    TForm5(const DirectoryLister& lister, const LocalTime& localTime, const TextCollation& collation);
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner);
+    // The system as the survey reaches it comes from the application.
+    FolderSizeWindow(HWND owner, const DirectoryLister& lister, const TextCollation& collation);
 
     static const wchar_t* ClassName() { return L"TForm5"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void FormCreate();
     void AddControls();
     void AddButton(size_t index, int id, Place place, const wchar_t* hint);
     void AddList();
@@ -45,15 +43,15 @@ private:
     void FitButtonPictures();
     void FitLevelPictures();
     void PlaceAnimation();
-    void FormShow();
+    void OnShow();
     void AddAnimation();
-    void FormCloseQuery();
+    void Close();
     void OnCommand(int id, int notification);
     void OnEnter();
     LRESULT OnNotify(const NMHDR& header);
     void OnDisplayInfo(NMLVDISPINFOW& info);
     void OnItemChanged(const NMLISTVIEW& change);
-    void BitBtn1Click();
+    void ChooseFolder();
     std::u16string ShownFolder() const;
 
     void ShowControls(const PanelControls& controls) override;
@@ -66,7 +64,7 @@ private:
     VolumeSeekPenaltyWin32 volumes_;
     FolderSurvey survey_;
     FolderSizePanel panel_;
-    std::optional<TFolderDialog> folderDialog1_;
+    FolderPicker folderPicker_;
     std::wstring displayText_;       // what the list shows of the cell it asked for last
     std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
     // The client area at 100 %.
@@ -77,10 +75,10 @@ private:
     std::array<UniqueIcon, 3> buttonPictures_;
     std::array<UniqueIcon, 3> disabledPictures_;
     HWND hints_ = nullptr;
-    HWND listView1_ = nullptr;
-    HWND combo1_ = nullptr;
-    HWND animate1_ = nullptr;
-    std::array<HWND, 3> buttons_{};  // BitBtn1..3
+    HWND sizeList_ = nullptr;
+    HWND historyBox_ = nullptr;
+    HWND animation_ = nullptr;
+    std::array<HWND, 3> buttons_{};  // folder, start, stop
 };
 
 }  // namespace kuvano

@@ -27,12 +27,12 @@ std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSe
     return FormatGroupedSixDigits(row.entries, thousandsSeparator);
 }
 
-FolderSurvey::FolderSurvey(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
+FolderSurvey::FolderSurvey(const DirectoryLister& lister, std::u16string windowsDirectory,
                            const TextCollation& collation, const VolumeSeekPenalty& volumes,
                            std::function<void()> resultsReady)
     : collation_(collation),
       volumes_(volumes),
-      workers_(lister, localTime, std::move(windowsDirectory), collation, std::move(resultsReady)) {}
+      workers_(lister, std::move(windowsDirectory), collation, std::move(resultsReady)) {}
 
 void FolderSurvey::Start(const std::u16string& baseFolder) {
     Stop();

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/directory_lister.h"
-#include "core/local_time.h"
 #include "core/text_collation.h"
 #include "core/volume_seek_penalty.h"
 #include "folder_size/rows_in_listing_order.h"
@@ -31,8 +30,8 @@ std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSe
 class FolderSurvey {
 public:
     // resultsReady is called from the workers: the owner then calls TakeResults on its own thread.
-    FolderSurvey(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
-                 const TextCollation& collation, const VolumeSeekPenalty& volumes, std::function<void()> resultsReady);
+    FolderSurvey(const DirectoryLister& lister, std::u16string windowsDirectory, const TextCollation& collation,
+                 const VolumeSeekPenalty& volumes, std::function<void()> resultsReady);
 
     // Stops a running survey first. Returns at once; rows come through TakeResults.
     void Start(const std::u16string& baseFolder);

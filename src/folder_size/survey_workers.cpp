@@ -2,12 +2,13 @@
 
 #include <utility>
 
+#include "platform/failure_report.h"
+
 namespace kuvano {
 
-SurveyWorkers::SurveyWorkers(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
+SurveyWorkers::SurveyWorkers(const DirectoryLister& lister, std::u16string windowsDirectory,
                              const TextCollation& collation, std::function<void()> resultsReady)
     : lister_(lister),
-      localTime_(localTime),
       windowsDirectory_(std::move(windowsDirectory)),
       collation_(collation),
       resultsReady_(std::move(resultsReady)) {}
@@ -46,41 +47,52 @@ SurveyProgress SurveyWorkers::Take() {
 }
 
 // The lead thread is a worker of the pool too; its helpers end before it does.
-void SurveyWorkers::Survey(const std::u16string& baseFolder, unsigned poolSize) {
-    const std::vector<Subfolder> subfolders = ListSubfolders(baseFolder);
-    {
+// A failure ends the survey with the rows delivered so far.
+void SurveyWorkers::Survey(const std::u16string& baseFolder, unsigned poolSize) noexcept {
+    try {
+        const std::vector<Subfolder> subfolders = ListSubfolders(baseFolder);
         std::vector<std::jthread> helpers;
         for (unsigned i = 1; i < poolSize && i < subfolders.size(); ++i) {
-            helpers.emplace_back([this, &subfolders] { Measure(subfolders); });
+            helpers.emplace_back([this, &subfolders] { Help(subfolders); });
         }
         Measure(subfolders);
+    } catch (...) {
+        ReportCaughtFailure(L"folder survey");
     }
     End();
 }
 
+void SurveyWorkers::Help(const std::vector<Subfolder>& subfolders) noexcept {
+    try {
+        Measure(subfolders);
+    } catch (...) {
+        ReportCaughtFailure(L"folder survey helper");
+    }
+}
+
 std::vector<SurveyWorkers::Subfolder> SurveyWorkers::ListSubfolders(const std::u16string& baseFolder) {
-    TFindFile listing(lister_, localTime_, windowsDirectory_);
-    listing.Conditions = ConditionBit(fcHidden) | ConditionBit(fcSystem) | ConditionBit(fcDirectory);
-    listing.AttrDirectory = true;
+    FileSearch listing(lister_, windowsDirectory_);
+    listing.tests = {SearchTest::Hidden, SearchTest::System, SearchTest::Directory};
+    listing.wanted.directory = true;
     listing.CancelWhen(cancel_);
     std::vector<Subfolder> subfolders;
-    listing.OnFind = [&](TFindFile&, const TFindData& found, const std::u16string& currentDir, bool&) {
-        std::u16string path = currentDir + u"\\" + found.name;
+    listing.onEntry = [&](const DirectoryEntry& found, const std::u16string& folder, bool&) {
+        std::u16string path = folder + u"\\" + found.name;
         if (collation_.EqualIgnoringCase(path, windowsDirectory_)) return;
         subfolders.push_back({std::move(path), (found.attributes & kAttributeReparsePoint) != 0});
     };
-    listing.SetBaseDir(baseFolder);
+    listing.SetBaseFolder(baseFolder);
     listing.Run();
     return subfolders;
 }
 
 // A link gets its row but is not entered, as everywhere in the walk.
 void SurveyWorkers::Measure(const std::vector<Subfolder>& subfolders) {
-    TFindFile walk(lister_, localTime_, windowsDirectory_);
-    walk.SearchSubDir = true;
+    FileSearch walk(lister_, windowsDirectory_);
+    walk.wholeTree = true;
     walk.CancelWhen(cancel_);
     SurveyRow row;
-    walk.OnFind = [&row](TFindFile&, const TFindData& found, const std::u16string&, bool&) {
+    walk.onEntry = [&row](const DirectoryEntry& found, const std::u16string&, bool&) {
         row.bytes = SaturatingAdd(row.bytes, found.size);
         ++row.entries;
     };
@@ -88,7 +100,7 @@ void SurveyWorkers::Measure(const std::vector<Subfolder>& subfolders) {
         const Subfolder& subfolder = subfolders[*index];
         row = {.folder = subfolder.path};
         if (!subfolder.link) {
-            walk.SetBaseDir(subfolder.path);
+            walk.SetBaseFolder(subfolder.path);
             walk.Run();
         }
         Deliver({.index = *index, .row = std::move(row)});

@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "core/directory_lister.h"
-#include "core/local_time.h"
 #include "core/text_collation.h"
-#include "folder_size/find_file.h"
+#include "folder_size/file_search.h"
 #include "folder_size/survey_row.h"
 
 namespace kuvano {
@@ -31,8 +30,8 @@ class SurveyWorkers {
 public:
     // resultsReady is called from the workers when rows wait where none did,
     // and when the last worker ends.
-    SurveyWorkers(const DirectoryLister& lister, const LocalTime& localTime, std::u16string windowsDirectory,
-                  const TextCollation& collation, std::function<void()> resultsReady);
+    SurveyWorkers(const DirectoryLister& lister, std::u16string windowsDirectory, const TextCollation& collation,
+                  std::function<void()> resultsReady);
     ~SurveyWorkers();
     SurveyWorkers(const SurveyWorkers&) = delete;
     SurveyWorkers& operator=(const SurveyWorkers&) = delete;
@@ -52,15 +51,17 @@ private:
         bool link = false;
     };
 
-    void Survey(const std::u16string& baseFolder, unsigned poolSize);
+    // The lead thread's entry: no exception leaves it.
+    void Survey(const std::u16string& baseFolder, unsigned poolSize) noexcept;
     std::vector<Subfolder> ListSubfolders(const std::u16string& baseFolder);
     void Measure(const std::vector<Subfolder>& subfolders);
+    // A helper thread's entry: no exception leaves it.
+    void Help(const std::vector<Subfolder>& subfolders) noexcept;
     std::optional<size_t> TakeNext(size_t count);
     void Deliver(MeasuredRow measured);
     void End();
 
     const DirectoryLister& lister_;
-    const LocalTime& localTime_;
     const std::u16string windowsDirectory_;
     const TextCollation& collation_;
     const std::function<void()> resultsReady_;

@@ -15,13 +15,19 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 }  // namespace
 
-bool TFormInfo::Create(HWND owner) {
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
+AboutBox::AboutBox(HWND owner) {
+    CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
+    const FormScale::FontId formFont = scale_.AddFont(12);
+    scale_.Follow(Handle(), std::nullopt, formFont);
+    iconBox_ = scale_.AddControl(Handle(), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, {8, 8, 33, 33}, 0, formFont);
+    ShowIcon();
+    scale_.AddControl(Handle(), L"STATIC", L"Kuvano", 0, {56, 16, 200, 24}, 0, scale_.AddFont(19, true));
+    scale_.AddControl(Handle(), L"STATIC", kRightsNotice, SS_LEFT | SS_NOPREFIX, {16, 56, 183, 16}, 0,
+                      scale_.AddFont(16, true));
 }
 
-LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: FormCreate(); return 0;
         case WM_CTLCOLORSTATIC: return OnLabelColour(reinterpret_cast<HDC>(wParam));
         case WM_COMMAND:
             // Enter and Esc close the box, as its close box does.
@@ -36,33 +42,23 @@ LRESULT TFormInfo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TFormInfo::FormCreate() {
-    const FormScale::FontId formFont = scale_.AddFont(12);
-    scale_.Follow(Handle(), std::nullopt, formFont);
-    image1_ = scale_.AddControl(Handle(), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, {8, 8, 33, 33}, 0, formFont);
-    ShowIcon();
-    scale_.AddControl(Handle(), L"STATIC", L"Kuvano", 0, {56, 16, 200, 24}, 0, scale_.AddFont(19, true));
-    scale_.AddControl(Handle(), L"STATIC", kRightsNotice, SS_LEFT | SS_NOPREFIX, {16, 56, 183, 16}, 0,
-                      scale_.AddFont(16, true));
-}
-
 // The icon file holds each size the scales need, drawn by whole steps: the
 // system finds the exact one and need not stretch it.
-void TFormInfo::ShowIcon() {
+void AboutBox::ShowIcon() {
     const int side = scale_.Scaled(32);
     UniqueIcon icon(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KUVANO), IMAGE_ICON, side, side, 0)));
-    SendMessageW(image1_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    SendMessageW(iconBox_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     icon_ = std::move(icon);
 }
 
-LRESULT TFormInfo::OnLabelColour(HDC dc) {
+LRESULT AboutBox::OnLabelColour(HDC dc) {
     SetTextColor(dc, kNavy);
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void TFormInfo::ShowModal() {
+void AboutBox::ShowModal() {
     if (inModalLoop_) {
         BringToFront(Handle());
         return;

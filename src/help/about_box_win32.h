@@ -4,19 +4,19 @@
 
 #include "platform/base_window_win32.h"
 #include "platform/form_scale_win32.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 
-// TFormInfo: the about box with the program's icon, its name and the rights
-// notice. Shown modally from the tray icon; closing only hides it.
-class TFormInfo final : public BaseWindow<TFormInfo> {
+// The about box with the program's icon, its name and the rights notice.
+// Shown modally from the tray icon; closing only hides it.
+class AboutBox final : public BaseWindow<AboutBox> {
 public:
     static constexpr wchar_t kCaption[] = L"Kuvanoについて";
     static constexpr wchar_t kRightsNotice[] = L"(C) 2024 Kuvano";  // also a line of the help text
 
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner);
+    explicit AboutBox(HWND owner);
     // Runs its own message loop until the box is closed. While the box is
     // open, a further call only brings it to the front.
     void ShowModal();
@@ -25,12 +25,11 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void FormCreate();
     void ShowIcon();
     LRESULT OnLabelColour(HDC dc);
 
     FormScale scale_{{267, 99}};  // the client area at 100 %
-    HWND image1_ = nullptr;
+    HWND iconBox_ = nullptr;
     UniqueIcon icon_;
     bool inModalLoop_ = false;
 };

@@ -29,7 +29,7 @@ std::wstring Utf8ToWide(std::string_view text) {
 }
 
 // The edit control shows lines separated by CR LF.
-std::wstring MemoText() {
+std::wstring HelpText() {
     std::wstring text;
     for (const std::string& line : HelpTextLines(HelpTextResource())) {
         if (!text.empty()) text += L"\r\n";
@@ -40,13 +40,16 @@ std::wstring MemoText() {
 
 }  // namespace
 
-bool TForm3::Create(HWND owner) {
-    return CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
+HelpWindow::HelpWindow(HWND owner) {
+    CreateCentered(kCaption, kStyle, kExStyle, owner, scale_.StartOnPrimaryMonitor(kStyle, kExStyle));
+    scale_.Follow(Handle(), std::nullopt, scale_.AddFont(12));
+    textBox_ = scale_.AddControl(
+        Handle(), L"EDIT", L"", WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+        {0, 0, kDesignClient.width, kDesignClient.height}, 0, scale_.AddFont(13), WS_EX_CLIENTEDGE);
 }
 
-LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: FormCreate(); return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
             return 0;
@@ -56,18 +59,11 @@ LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TForm3::FormCreate() {
-    scale_.Follow(Handle(), std::nullopt, scale_.AddFont(12));
-    memo_ = scale_.AddControl(
-        Handle(), L"EDIT", L"", WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-        {0, 0, kDesignClient.width, kDesignClient.height}, 0, scale_.AddFont(13), WS_EX_CLIENTEDGE);
-}
-
 // The text is laid out at the first show: laying it out measures every
 // Japanese glyph in it, megabytes of font held for a window seldom opened.
-void TForm3::ShowHelp() {
+void HelpWindow::ShowHelp() {
     if (IsWindowVisible(Handle())) return;
-    if (GetWindowTextLengthW(memo_) == 0) SetWindowTextW(memo_, MemoText().c_str());
+    if (GetWindowTextLengthW(textBox_) == 0) SetWindowTextW(textBox_, HelpText().c_str());
     ShowWindow(Handle(), SW_SHOW);
     BringToFront(Handle());
 }

@@ -7,28 +7,26 @@
 
 namespace kuvano {
 
-// TForm3: the version and help window with the fixed help text, read-only,
-// scrolled both ways and never wrapped. Closing only hides it.
-class TForm3 final : public BaseWindow<TForm3> {
+// The version and help window with the fixed help text, read-only, scrolled
+// both ways and never wrapped. Closing only hides it.
+class HelpWindow final : public BaseWindow<HelpWindow> {
 public:
     static constexpr wchar_t kCaption[] = L"Kuvano バージョン＆ヘルプ";
 
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner);
+    explicit HelpWindow(HWND owner);
     // Shows the window unless it is already visible, without a modal loop.
     void ShowHelp();
-    HWND Memo1() const { return memo_; }
+    HWND TextBox() const { return textBox_; }
 
     static const wchar_t* ClassName() { return L"TForm3"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void FormCreate();
-
     static constexpr Size kDesignClient{557, 558};  // filled by the text
 
     FormScale scale_{kDesignClient};
-    HWND memo_ = nullptr;
+    HWND textBox_ = nullptr;
 };
 
 }  // namespace kuvano

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <string>
+#include <system_error>
 #include <utility>
 
 #include "core/geometry.h"
+#include "platform/failure_report.h"
 
 namespace kuvano {
 
@@ -13,6 +16,10 @@ namespace kuvano {
 // Derived provides `static const wchar_t* ClassName()` and
 // `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`, and may give its class
 // styles as `static constexpr UINT kClassStyle`.
+//
+// A derived window creates its window in its constructor, once its members
+// exist, and builds its controls there: the messages of the creation itself
+// get default handling, and only then does HandleMessage take over.
 template <typename Derived>
 class BaseWindow {
 public:
@@ -44,23 +51,29 @@ protected:
         int height = CW_USEDEFAULT;
     };
 
-    bool CreateWithOptions(const WindowOptions& options) {
+    // Throws std::system_error when the system refuses the window.
+    void Create(const WindowOptions& options) {
         RegisterOnce();
-        return CreateWindowExW(options.exStyle, Derived::ClassName(), options.title, options.style, options.x,
-                               options.y, options.width, options.height, options.parent, nullptr,
-                               GetModuleHandleW(nullptr), this) != nullptr;
+        const HWND created =
+            CreateWindowExW(options.exStyle, Derived::ClassName(), options.title, options.style, options.x, options.y,
+                            options.width, options.height, options.parent, nullptr, GetModuleHandleW(nullptr), this);
+        if (!created) {
+            hwnd_ = nullptr;
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "creating a window");
+        }
+        handling_ = true;
     }
 
     // A window of the given size, frame included, centred on the primary screen.
-    bool CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size window) {
-        return CreateWithOptions({.exStyle = exStyle,
-                                  .style = style,
-                                  .title = title,
-                                  .parent = owner,
-                                  .x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2,
-                                  .y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2,
-                                  .width = window.width,
-                                  .height = window.height});
+    void CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size window) {
+        Create({.exStyle = exStyle,
+                .style = style,
+                .title = title,
+                .parent = owner,
+                .x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2,
+                .y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2,
+                .width = window.width,
+                .height = window.height});
     }
 
     // The program's windows live until it ends: closing one only hides it.
@@ -111,24 +124,47 @@ private:
         (void)atom;
     }
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // No exception may leave a window procedure: one that a handler throws
+    // is reported and the message gets default handling, but for a close or
+    // a session's end, which are refused rather than let through unsaved.
+    static LRESULT AfterFailure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        try {
+            ReportCaughtFailure(L"window message " + std::to_wstring(message));
+        } catch (...) {
+            ReportCaughtFailure(L"a window message");
+        }
+        switch (message) {
+            case WM_CLOSE: return 0;
+            case WM_QUERYENDSESSION: return FALSE;
+            default: return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         if (message == WM_NCCREATE) {
             auto* self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->hwnd_ = hwnd;
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
         auto* self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-        const LRESULT result = static_cast<Derived*>(self)->HandleMessage(message, wParam, lParam);
+        if (!self || !self->handling_) return DefWindowProcW(hwnd, message, wParam, lParam);
+        LRESULT result = 0;
+        try {
+            result = static_cast<Derived*>(self)->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+            result = AfterFailure(hwnd, message, wParam, lParam);
+        }
         if (message == WM_NCDESTROY) {
             // No message may reach the object once its window is gone.
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             self->hwnd_ = nullptr;
+            self->handling_ = false;
         }
         return result;
     }
 
     HWND hwnd_ = nullptr;
+    bool handling_ = false;  // from the end of the creation to the window's end
 };
 
 }  // namespace kuvano

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 

@@ -32,7 +32,7 @@ uint32_t Attributes(mode_t mode, bool hidden, bool linkToFolder) {
     return attributes;
 }
 
-void Fill(const struct stat& status, uint32_t attributes, TFindData& entry) {
+void Fill(const struct stat& status, uint32_t attributes, DirectoryEntry& entry) {
     entry.attributes = attributes;
     entry.creationTime = 0;
     entry.lastAccessTime = FileTime(status.st_atim);
@@ -59,7 +59,7 @@ public:
     PosixEnumeration(const PosixEnumeration&) = delete;
     PosixEnumeration& operator=(const PosixEnumeration&) = delete;
 
-    bool Next(TFindData& entry, uint32_t& error) override {
+    bool Next(DirectoryEntry& entry, uint32_t& error) override {
         while (dotsLeft_ > 0) {
             if (NextDot(entry)) return true;
         }
@@ -78,7 +78,7 @@ public:
 
 private:
     // Both dot entries carry the folder's own data: one call instead of two.
-    bool NextDot(TFindData& entry) {
+    bool NextDot(DirectoryEntry& entry) {
         entry.name = --dotsLeft_ == 1 ? u"." : u"..";
         if (!all_ && !matcher_.Matches(mask_, entry.name)) return false;
         Fill(folder_, Attributes(folder_.st_mode, false, false), entry);
@@ -86,7 +86,7 @@ private:
     }
 
     // False when the entry went away since the folder was read.
-    bool Describe(const dirent& found, TFindData& entry) const {
+    bool Describe(const dirent& found, DirectoryEntry& entry) const {
         const bool hidden = found.d_name[0] == '.';
         struct stat status;
         if (fstatat(fd_, found.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
@@ -120,7 +120,7 @@ private:
 }  // namespace
 
 std::unique_ptr<DirectoryLister::Enumeration> DirectoryListerPosix::Open(const std::u16string& pattern,
-                                                                         TFindData& first) const {
+                                                                         DirectoryEntry& first) const {
     const std::u16string_view whole(pattern);
     const size_t slash = whole.rfind(u'\\');
     std::u16string_view folder = slash == std::u16string_view::npos ? u"." : whole.substr(0, slash);

@@ -20,7 +20,7 @@ namespace kuvano {
 //    failure) instead of 18 (no more files).
 class DirectoryListerPosix final : public DirectoryLister {
 public:
-    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override;
+    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override;
 
 private:
     NameMask mask_;

@@ -13,7 +13,7 @@ namespace kuvano {
 namespace {
 
 // Fills the caller's entry in place: its name keeps its storage from one entry to the next.
-void Fill(const WIN32_FIND_DATAW& data, TFindData& entry) {
+void Fill(const WIN32_FIND_DATAW& data, DirectoryEntry& entry) {
     entry.attributes = data.dwFileAttributes;
     entry.creationTime = FileTimeValue(data.ftCreationTime);
     entry.lastAccessTime = FileTimeValue(data.ftLastAccessTime);
@@ -26,7 +26,7 @@ class FindEnumeration final : public DirectoryLister::Enumeration {
 public:
     explicit FindEnumeration(UniqueFind search) : search_(std::move(search)) {}
 
-    bool Next(TFindData& entry, uint32_t& error) override {
+    bool Next(DirectoryEntry& entry, uint32_t& error) override {
         WIN32_FIND_DATAW data;
         if (!FindNextFileW(search_.get(), &data)) {
             error = GetLastError();
@@ -43,7 +43,7 @@ private:
 }  // namespace
 
 std::unique_ptr<DirectoryLister::Enumeration> DirectoryListerWin32::Open(const std::u16string& pattern,
-                                                                         TFindData& first) const {
+                                                                         DirectoryEntry& first) const {
     WIN32_FIND_DATAW data;
     // The basic level leaves out the short 8.3 name, which nobody reads here.
     UniqueFind search(FindFirstFileExW(Wide(LongPath(pattern)), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,

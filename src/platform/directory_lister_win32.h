@@ -8,7 +8,7 @@ namespace kuvano {
 // beyond 260 characters for absolute paths.
 class DirectoryListerWin32 final : public DirectoryLister {
 public:
-    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override;
+    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override;
 };
 
 }  // namespace kuvano

@@ -3,7 +3,7 @@
 #include <shellscalingapi.h>
 
 #include "core/display_scale.h"
-#include "platform/failure_report_win32.h"
+#include "platform/failure_report.h"
 
 namespace kuvano {
 

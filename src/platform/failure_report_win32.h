@@ -1,19 +1,11 @@
 #pragma once
 
-#include <string_view>
+#include "platform/failure_report.h"
 
 namespace kuvano {
 
-// The one place where a failure that the user is not told of leaves a trace:
-// the debugger's output names it, and a count that tests read must stay 0.
-void ReportFailure(std::wstring_view what) noexcept;
-// From inside a catch block: reports `where`, with the exception's own text
-// when it has one.
-void ReportCaughtFailure(std::wstring_view where) noexcept;
-long long FailureCount() noexcept;
-
-// Asked of the main window, the count reaches tests that drive the program
-// from outside: SendMessage(main window, FailureCountMessage(), 0, 0).
+// Asked of the main window, the failure count reaches tests that drive the
+// program from outside: SendMessage(main window, FailureCountMessage(), 0, 0).
 unsigned FailureCountMessage();
 
 }  // namespace kuvano

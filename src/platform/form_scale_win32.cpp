@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/dpi_win32.h"
-#include "platform/failure_report_win32.h"
+#include "platform/failure_report.h"
 
 namespace kuvano {
 

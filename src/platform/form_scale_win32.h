@@ -8,7 +8,7 @@
 #include "core/display_scale.h"
 #include "core/geometry.h"
 #include "platform/form_helpers_win32.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/pixel_image.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 

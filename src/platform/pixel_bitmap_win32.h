@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/pixel_image.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 

@@ -1,11 +1,22 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "platform/unique_handle_win32.h"
 
 namespace kuvano {
 
+// The owners of every handle the program holds, one alias per kind.
+using UniqueFile = UniqueHandle<HANDLE, InvalidValueTraits<CloseHandle>>;
+using UniqueWindow = UniqueHandle<HWND, NullInvalidTraits<HWND, DestroyWindow>>;
+using UniqueIcon = UniqueHandle<HICON, NullInvalidTraits<HICON, DestroyIcon>>;
+using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, NullInvalidTraits<HBITMAP, DeleteObject>>;
+using UniqueFont = UniqueHandle<HFONT, NullInvalidTraits<HFONT, DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, NullInvalidTraits<HBRUSH, DeleteObject>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, NullInvalidTraits<HIMAGELIST, ImageList_Destroy>>;
+using UniqueLibrary = UniqueHandle<HMODULE, NullInvalidTraits<HMODULE, FreeLibrary>>;
 using UniqueFind = UniqueHandle<HANDLE, InvalidValueTraits<FindClose>>;
 using UniquePen = UniqueHandle<HPEN, NullInvalidTraits<HPEN, DeleteObject>>;
 // A DC of its own, as CreateCompatibleDC makes; not one borrowed from a window.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <atomic>
 #include <utility>
@@ -63,15 +62,5 @@ struct NullInvalidTraits {
     static T Invalid() { return nullptr; }
     static void Close(T handle) { CloseFunction(handle); }
 };
-
-using UniqueFile = UniqueHandle<HANDLE, InvalidValueTraits<CloseHandle>>;
-using UniqueWindow = UniqueHandle<HWND, NullInvalidTraits<HWND, DestroyWindow>>;
-using UniqueIcon = UniqueHandle<HICON, NullInvalidTraits<HICON, DestroyIcon>>;
-using UniqueMenu = UniqueHandle<HMENU, NullInvalidTraits<HMENU, DestroyMenu>>;
-using UniqueBitmap = UniqueHandle<HBITMAP, NullInvalidTraits<HBITMAP, DeleteObject>>;
-using UniqueFont = UniqueHandle<HFONT, NullInvalidTraits<HFONT, DeleteObject>>;
-using UniqueBrush = UniqueHandle<HBRUSH, NullInvalidTraits<HBRUSH, DeleteObject>>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, NullInvalidTraits<HIMAGELIST, ImageList_Destroy>>;
-using UniqueLibrary = UniqueHandle<HMODULE, NullInvalidTraits<HMODULE, FreeLibrary>>;
 
 }  // namespace kuvano

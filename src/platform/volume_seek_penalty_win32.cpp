@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/long_path.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/settings.h"
+
 namespace kuvano {
 
 // The fill of a drive in 14 characters: "o" for each used step, "-" for each
@@ -13,8 +15,8 @@ std::u16string SpacePattern(int32_t level);
 
 // One line of the settings panel's drive list, e.g.
 // "C oooooooooo---- 空き=約12,288/40,960メガバイト Local Disk (C:)".
-// A unit outside 0..3 is shown in bytes, as the tray shows it.
-std::u16string DriveLine(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes, int32_t level,
+// A unit with no name is shown in bytes, as the tray shows it.
+std::u16string DriveLine(char letter, DisplayUnit unit, int64_t freeBytes, int64_t totalBytes, int32_t level,
                          std::u16string_view displayName, std::u16string_view thousandsSeparator);
 
 }  // namespace kuvano

@@ -10,25 +10,25 @@ constexpr int kDesignLineStep = 12;  // one line of the drive list
 
 }  // namespace
 
-bool TScrollBox::Create(HWND parent, Place place) {
+ScrollBox::ScrollBox(HWND parent, Place place) {
     // A control parent: dialog navigation goes on into the content.
-    return CreateWithOptions({.exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT,
-                              .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
-                              .parent = parent,
-                              .x = place.left,
-                              .y = place.top,
-                              .width = place.width,
-                              .height = place.height});
+    Create({.exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT,
+            .style = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN,
+            .parent = parent,
+            .x = place.left,
+            .y = place.top,
+            .width = place.width,
+            .height = place.height});
 }
 
-void TScrollBox::SetContent(HWND content, Size designSize) {
+void ScrollBox::SetContent(HWND content, Size designSize) {
     content_ = content;
     designContent_ = designSize;
     offset_ = {};
     Rescale(dpi_);
 }
 
-void TScrollBox::Rescale(int dpi) {
+void ScrollBox::Rescale(int dpi) {
     offset_ = {MulDiv(offset_.x, dpi, dpi_), MulDiv(offset_.y, dpi, dpi_)};
     dpi_ = dpi;
     contentSize_ = {ScaleToDpi(designContent_.width, dpi), ScaleToDpi(designContent_.height, dpi)};
@@ -37,7 +37,7 @@ void TScrollBox::Rescale(int dpi) {
     ScrollTo(SB_VERT, offset_.y);
 }
 
-void TScrollBox::ShowRows(int top, int bottom) {
+void ScrollBox::ShowRows(int top, int bottom) {
     RECT client{};
     GetClientRect(Handle(), &client);
     int position = offset_.y;
@@ -46,7 +46,7 @@ void TScrollBox::ShowRows(int top, int bottom) {
     ScrollTo(SB_VERT, position);
 }
 
-LRESULT TScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_HSCROLL: Scroll(SB_HORZ, LOWORD(wParam)); return 0;
         case WM_VSCROLL: Scroll(SB_VERT, LOWORD(wParam)); return 0;
@@ -56,14 +56,14 @@ LRESULT TScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TScrollBox::UpdateScrollBars() {
+void ScrollBox::UpdateScrollBars() {
     SetBar(SB_HORZ, contentSize_.cx, offset_.x);
     SetBar(SB_VERT, contentSize_.cy, offset_.y);
 }
 
 // The client area is read afresh for each bar: showing the other bar may
 // just have made it smaller, and a page too large hides the content's end.
-void TScrollBox::SetBar(int bar, int contentLength, int position) {
+void ScrollBox::SetBar(int bar, int contentLength, int position) {
     RECT client{};
     GetClientRect(Handle(), &client);
     SCROLLINFO info{};
@@ -75,7 +75,7 @@ void TScrollBox::SetBar(int bar, int contentLength, int position) {
     SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 
-void TScrollBox::Scroll(int bar, WORD request) {
+void ScrollBox::Scroll(int bar, WORD request) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -95,7 +95,7 @@ void TScrollBox::Scroll(int bar, WORD request) {
     ScrollTo(bar, position);
 }
 
-void TScrollBox::ScrollTo(int bar, int position) {
+void ScrollBox::ScrollTo(int bar, int position) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE;

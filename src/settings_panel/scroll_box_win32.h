@@ -9,11 +9,11 @@
 
 namespace kuvano {
 
-// ScrollBox1: a framed child window that scrolls one larger child both ways.
-// Commands from the child go on to the scroll box's parent.
-class TScrollBox final : public BaseWindow<TScrollBox> {
+// A framed child window that scrolls one larger child both ways. Commands
+// from the child go on to the scroll box's parent.
+class ScrollBox final : public BaseWindow<ScrollBox> {
 public:
-    bool Create(HWND parent, Place place);
+    ScrollBox(HWND parent, Place place);
     // The content, placed at (0, 0) with its size given for 100 %.
     void SetContent(HWND content, Size designSize);
     // The content's size and the line step at `dpi`; the view keeps its

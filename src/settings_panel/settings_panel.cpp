@@ -8,50 +8,41 @@
 namespace kuvano {
 namespace {
 
-std::optional<int> ButtonFor(int32_t value, int32_t count) {
-    if (value < 0 || value >= count) return std::nullopt;
-    return value;
+template <typename Enum>
+std::optional<int> ButtonFor(Enum value) {
+    if (!IsNamed(value)) return std::nullopt;
+    return static_cast<int>(value);
 }
 
 }  // namespace
 
-WarningDigits DigitsFromSettings(const Settings& settings) {
-    WarningDigits digits{settings.tenm1, settings.tenm2, settings.tenm3,
-                         settings.tenm4, settings.tenm5, settings.tenm6};
-    for (int32_t& digit : digits) digit = std::clamp(digit, 0, 9);
-    return digits;
-}
-
-void StoreDigits(const WarningDigits& digits, Settings& settings) {
-    settings.tenm1 = digits[0];
-    settings.tenm2 = digits[1];
-    settings.tenm3 = digits[2];
-    settings.tenm4 = digits[3];
-    settings.tenm5 = digits[4];
-    settings.tenm6 = digits[5];
+WarningDigits ClampedDigits(const WarningDigits& digits) {
+    WarningDigits clamped = digits;
+    for (int32_t& digit : clamped) digit = std::clamp(digit, 0, 9);
+    return clamped;
 }
 
 PanelView SettingsPanel::Refresh(std::u16string_view thousandsSeparator) {
     PanelView view;
-    view.edDrive = DriveNameText(settings_.drivenam);
+    view.trayDrive = DriveNameText(settings_.trayDrive);
     for (size_t i = 0; i < kWatchedDriveLetters.size(); ++i) {
         const char letter = kWatchedDriveLetters[i];
         const std::u16string root = DriveRoot(std::string(1, letter));
-        const std::optional<DriveReading> reading = ReadWatchedDrive(drives_, warning_, root, PanelBlinkFlags[i]);
+        const std::optional<DriveReading> reading = ReadWatchedDrive(drives_, warning_, root, blinkFlags[i]);
         if (!reading) continue;
-        view.lines.push_back(DriveLine(letter, settings_.tani, reading->space.freeBytes, reading->space.totalBytes,
+        view.lines.push_back(DriveLine(letter, settings_.unit, reading->space.freeBytes, reading->space.totalBytes,
                                        reading->frame, drives_.DisplayName(root), thousandsSeparator));
     }
-    view.unitButton = ButtonFor(settings_.tani, 4);
-    view.kindButton = ButtonFor(settings_.syurui, 3);
+    view.unitButton = ButtonFor(settings_.unit);
+    view.pictureButton = ButtonFor(settings_.trayPicture);
     return view;
 }
 
-void SettingsPanel::ListBox1Click(const std::optional<std::u16string>& selectedLine) {
-    if (selectedLine && !selectedLine->empty() && selectedLine->front() < 0x80) {
-        settings_.drivenam = std::string(1, static_cast<char>(selectedLine->front()));
+void SettingsPanel::ChooseTrayDrive(const std::optional<std::u16string>& chosenLine) {
+    if (chosenLine && !chosenLine->empty() && chosenLine->front() < 0x80) {
+        settings_.trayDrive = std::string(1, static_cast<char>(chosenLine->front()));
     } else {
-        settings_.drivenam = settings_.HomeDrive;
+        settings_.trayDrive = settings_.homeDrive;
     }
 }
 

@@ -15,15 +15,14 @@ namespace kuvano {
 
 // What one refresh of the settings panel shows.
 struct PanelView {
-    std::u16string edDrive;
+    std::u16string trayDrive;
     std::vector<std::u16string> lines;  // one per removable or fixed drive, in letter order
-    std::optional<int> unitButton;      // 0..3 for tani 0..3, none otherwise
-    std::optional<int> kindButton;      // 0..2 for syurui 0..2, none otherwise
+    std::optional<int> unitButton;      // the unit's button, none for a unit with no name
+    std::optional<int> pictureButton;   // the tray picture's button, likewise
 };
 
 // Warning digits as the spin controls hold them: each 0..9.
-WarningDigits DigitsFromSettings(const Settings& settings);
-void StoreDigits(const WarningDigits& digits, Settings& settings);
+WarningDigits ClampedDigits(const WarningDigits& digits);
 
 // The settings panel's drive list and its choice of the tray drive.
 class SettingsPanel {
@@ -31,12 +30,12 @@ public:
     SettingsPanel(Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
         : settings_(settings), drives_(drives), warning_(warning) {}
 
-    std::array<BlinkFlag, kWatchedDriveLetters.size()> PanelBlinkFlags{};
+    std::array<BlinkFlag, kWatchedDriveLetters.size()> blinkFlags{};
 
     PanelView Refresh(std::u16string_view thousandsSeparator);
-    // The selected line's first character becomes the tray drive; with no
+    // The chosen line's first character becomes the tray drive; with no
     // line to read, the program's own drive does.
-    void ListBox1Click(const std::optional<std::u16string>& selectedLine);
+    void ChooseTrayDrive(const std::optional<std::u16string>& chosenLine);
 
 private:
     Settings& settings_;

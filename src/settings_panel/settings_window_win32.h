@@ -10,52 +10,48 @@
 #include "core/settings.h"
 #include "platform/base_window_win32.h"
 #include "platform/form_scale_win32.h"
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 #include "settings_panel/scroll_box_win32.h"
 #include "settings_panel/settings_panel.h"
 
 namespace kuvano {
 
-// TForm2: the settings panel. While visible it lists the drives once a
-// second and lets the user choose the tray drive, the unit, the tray picture
-// and the warning size. It owns the low-space rule every display applies,
-// which reads its six digit controls.
-class TForm2 final : public BaseWindow<TForm2>, public WarningDigitSource {
+// The settings panel. While shown it lists the drives once a second and lets
+// the user choose the tray drive, the unit, the tray picture and the warning
+// size. Each digit it changes sets the warning every display applies at
+// once; the settings take the digits when the panel closes.
+class SettingsWindow final : public BaseWindow<SettingsWindow> {
 public:
-    static constexpr UINT_PTR kSeteiTimer = 1;
-
-    // Control identifiers; ListBox1 is a child of ScrollBox1.
+    // Control identifiers; the drive list is a child of its scroll box.
     enum ControlId : int {
-        kEdDrive = 100,
-        kListBox1,
-        kBitBtn1,
-        kMemo1,
-        kFirstUnitButton = 200,   // RadioButton1..4
-        kFirstKindButton = 210,   // RadioButton5..7
-        kFirstDigitEdit = 220,    // the edit boxes of SpinEdit1..6
+        kTrayDriveBox = 100,
+        kDriveList,
+        kCloseButton,
+        kLetterBox,
+        kFirstUnitButton = 200,
+        kFirstPictureButton = 210,
+        kFirstDigitEdit = 220,    // the edit boxes of the six digits
         kFirstDigitUpDown = 230,  // their arrow buttons, which hold the digits
     };
     static constexpr wchar_t kCaption[] = L"Kuvano 設定パネル";
 
-    TForm2(Settings& settings, const DrivePlatform& drives) : settings_(settings), panel_(settings, drives, warning_) {}
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    bool Create(HWND owner);
+    SettingsWindow(HWND owner, Settings& settings, const DrivePlatform& drives, LowSpaceWarning& warning);
 
-    const LowSpaceWarning& Warning() const { return warning_; }
-    WarningDigits CurrentWarningDigits() const override;
+    // One refresh of the drive list and the choices shown.
+    void RefreshDriveList();
+    bool IsShown() const { return IsWindowVisible(Handle()) != FALSE; }
 
     static const wchar_t* ClassName() { return L"TForm2"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void paneKosin();
+    void OnShow();
+    void Close();
     void OnCommand(int id, int notification);
-    void ListBox1Click();
-    void ShowSelectedLine();
-    void SpinEditClick(int digit);
+    void ChooseTrayDrive();
+    void ShowChosenLine();
+    void KeepClickedDigit(int digit);
     void DigitChanged(int digit);
     void AddControls();
     void AddRadioGroups();
@@ -66,26 +62,25 @@ private:
     void OnActivate(bool active);
     LRESULT OnColour(HDC dc, HWND control);
     static LRESULT CALLBACK DigitEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR digit,
-                                          DWORD_PTR form);
+                                          DWORD_PTR window) noexcept;
 
     Settings& settings_;
-    LowSpaceWarning warning_{*this};
+    LowSpaceWarning& warning_;
     SettingsPanel panel_;
-    // What the digit controls hold, followed as they change: every display
-    // reads the warning each refresh, and asking the controls costs more.
-    WarningDigits shownDigits_{};
+    // What the digit controls hold, followed as they change.
+    WarningDigits shownDigits_;
     FormScale scale_{{558, 287}};  // the client area at 100 %
     FormScale::FontId font_ = 0;
     FormScale::FontId boldFont_ = 0;
     FormScale::FontId listFont_ = 0;
     UniqueBrush aqua_;
-    TScrollBox scrollBox1_;
-    HWND edDrive_ = nullptr;
-    HWND listBox1_ = nullptr;
+    std::optional<ScrollBox> driveListBox_;  // a child: made once this window exists
+    HWND trayDriveBox_ = nullptr;
+    HWND driveList_ = nullptr;
     HWND hints_ = nullptr;
     HWND focusOnActivate_ = nullptr;  // none: the first tab stop
     std::array<HWND, 4> unitButtons_{};
-    std::array<HWND, 3> kindButtons_{};
+    std::array<HWND, 3> pictureButtons_{};
     std::array<HWND, 6> digitUpDowns_{};  // the up-down controls that hold the digits
 };
 

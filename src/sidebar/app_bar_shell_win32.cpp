@@ -1,6 +1,7 @@
 #include "sidebar/app_bar_shell_win32.h"
 
 #include "platform/dpi_win32.h"
+#include "platform/failure_report.h"
 
 namespace kuvano {
 
@@ -25,17 +26,22 @@ void AppBarShellWin32::MoveWindow(const Rect& rc) {
     ::MoveWindow(barData_.hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 }
 
+// The callback runs inside the system's enumeration: no exception may leave it.
 std::vector<MonitorRect> MonitorRects() {
     std::vector<MonitorRect> monitors;
     EnumDisplayMonitors(
         nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) noexcept -> BOOL {
             MONITORINFO info{};
             info.cbSize = sizeof(info);
-            if (GetMonitorInfoW(monitor, &info)) {
-                const RECT& r = info.rcMonitor;
+            if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+            const RECT& r = info.rcMonitor;
+            try {
                 reinterpret_cast<std::vector<MonitorRect>*>(list)->push_back(
                     {r.left, r.top, r.right - r.left, r.bottom - r.top, MonitorDpi(monitor)});
+            } catch (...) {
+                ReportCaughtFailure(L"listing the monitors");
+                return FALSE;
             }
             return TRUE;
         },

@@ -5,6 +5,7 @@
 
 #include "core/display_scale.h"
 #include "core/geometry.h"
+#include "core/settings.h"
 
 namespace kuvano {
 
@@ -36,13 +37,12 @@ public:
 // with the shell. Rect here is the toolbar record's (left, top, right, bottom).
 class BarDock {
 public:
-    explicit BarDock(AppBarShell& shell) : shell_(shell) {}
-
-    // Docks at edge `iti` (1 top, 2 bottom, 3 left, 4 right) with the given
-    // thickness at 100 %, scaled for the DPI of the monitor the strip lies on
-    // (the first, or the last for the right edge). `renew` re-registers instead of reserving, as after a shell
-    // notification. Other `iti` values keep the previous rectangle.
-    void myBarDock(bool renew, int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
+    // Docks at the edge with the given thickness at 100 %, scaled for the DPI
+    // of the monitor the strip lies on (the first, or the last for the right
+    // edge). `renew` registers anew instead of reserving, as after a shell
+    // notification. An edge with no name keeps the previous rectangle.
+    void Dock(AppBarShell& shell, bool renew, SidebarEdge edge, int32_t thickness,
+              const std::vector<MonitorRect>& monitors);
 
     AppBarEdge Edge() const { return edge_; }
     const Rect& Rectangle() const { return rc_; }
@@ -50,9 +50,8 @@ public:
     int Dpi() const { return dpi_; }
 
 private:
-    void Propose(int32_t iti, int32_t gaugeWidth, const std::vector<MonitorRect>& monitors);
+    void Propose(AppBarShell& shell, SidebarEdge edge, int32_t thickness, const std::vector<MonitorRect>& monitors);
 
-    AppBarShell& shell_;
     AppBarEdge edge_ = AppBarEdge::Left;
     Rect rc_{};  // kept between dockings
     int dpi_ = kDesignDpi;

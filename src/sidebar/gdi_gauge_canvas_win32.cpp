@@ -18,27 +18,27 @@ public:
     HDC Dc() const { return dc_.get(); }
     Size Extent() const { return size_; }
 
-    void FillRect(const Rect& rect, TColor colour) override {
-        const UniqueBrush brush(CreateSolidBrush(ColorRefOf(colour)));
+    void FillRect(const Rect& rect, Colour colour) override {
+        const UniqueBrush brush(CreateSolidBrush(ColourRefOf(colour)));
         const RECT area{rect.left, rect.top, rect.right, rect.bottom};
         ::FillRect(Dc(), &area, brush.get());
     }
-    void Ellipse(const Rect& bounds, TColor pen, TColor brush) override {
-        const UniquePen outline(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
-        const UniqueBrush fill(CreateSolidBrush(ColorRefOf(brush)));
+    void Ellipse(const Rect& bounds, Colour pen, Colour brush) override {
+        const UniquePen outline(CreatePen(PS_SOLID, 1, ColourRefOf(pen)));
+        const UniqueBrush fill(CreateSolidBrush(ColourRefOf(brush)));
         const SelectedObject penScope(Dc(), outline.get());
         const SelectedObject brushScope(Dc(), fill.get());
         ::Ellipse(Dc(), bounds.left, bounds.top, bounds.right, bounds.bottom);
     }
-    void Pie(const Rect& bounds, Point start, Point end, TColor pen, TColor brush) override {
-        const UniquePen outline(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
-        const UniqueBrush fill(CreateSolidBrush(ColorRefOf(brush)));
+    void Pie(const Rect& bounds, Point start, Point end, Colour pen, Colour brush) override {
+        const UniquePen outline(CreatePen(PS_SOLID, 1, ColourRefOf(pen)));
+        const UniqueBrush fill(CreateSolidBrush(ColourRefOf(brush)));
         const SelectedObject penScope(Dc(), outline.get());
         const SelectedObject brushScope(Dc(), fill.get());
         ::Pie(Dc(), bounds.left, bounds.top, bounds.right, bounds.bottom, start.x, start.y, end.x, end.y);
     }
-    void Line(Point from, Point to, TColor pen) override {
-        const UniquePen stroke(CreatePen(PS_SOLID, 1, ColorRefOf(pen)));
+    void Line(Point from, Point to, Colour pen) override {
+        const UniquePen stroke(CreatePen(PS_SOLID, 1, ColourRefOf(pen)));
         const SelectedObject penScope(Dc(), stroke.get());
         MoveToEx(Dc(), from.x, from.y, nullptr);
         LineTo(Dc(), to.x, to.y);
@@ -48,9 +48,9 @@ public:
         GetTextExtentPoint32W(Dc(), Wide(text).data(), static_cast<int>(text.size()), &extent);
         return {extent.cx, extent.cy};
     }
-    void Text(Point at, std::u16string_view text, const Rect& clip, TColor colour) override {
+    void Text(Point at, std::u16string_view text, const Rect& clip, Colour colour) override {
         SetBkMode(Dc(), TRANSPARENT);
-        SetTextColor(Dc(), ColorRefOf(colour));
+        SetTextColor(Dc(), ColourRefOf(colour));
         const RECT area{clip.left, clip.top, clip.right, clip.bottom};
         ExtTextOutW(Dc(), at.x, at.y, ETO_CLIPPED, &area, Wide(text).data(), static_cast<UINT>(text.size()), nullptr);
     }
@@ -73,7 +73,7 @@ private:
 
 }  // namespace
 
-COLORREF ColorRefOf(TColor colour) {
+COLORREF ColourRefOf(Colour colour) {
     if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
     return colour & 0x00FFFFFFu;  // 0x00BBGGRR is already a COLORREF
 }

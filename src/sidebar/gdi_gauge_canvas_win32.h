@@ -21,7 +21,7 @@ private:
     HFONT font_;
 };
 
-// The RGB value of a TColor, resolving system colours.
-COLORREF ColorRefOf(TColor colour);
+// The RGB value of a colour, resolving system colours.
+COLORREF ColourRefOf(Colour colour);
 
 }  // namespace kuvano

@@ -4,17 +4,16 @@ namespace kuvano {
 namespace {
 
 const std::initializer_list<PaletteEntry> kPalette{
-    {'K', {0, 0, 0, 255}},       {'W', {255, 255, 255, 255}}, {'Y', {255, 255, 0, 255}},
-    {'O', {128, 128, 0, 255}},   {'R', {255, 0, 0, 255}},     {'G', {0, 255, 0, 255}},
-    {'B', {0, 0, 255, 255}},     {'C', {0, 255, 255, 255}},   {'N', {128, 64, 0, 255}},
-    {'S', {192, 192, 192, 255}}, {'D', {64, 64, 64, 255}},
+    {'K', {0, 0, 0, 255}},    {'W', {255, 255, 255, 255}}, {'Y', {255, 255, 0, 255}}, {'O', {128, 128, 0, 255}},
+    {'R', {255, 0, 0, 255}},  {'G', {0, 255, 0, 255}},     {'B', {0, 0, 255, 255}},   {'C', {0, 255, 255, 255}},
+    {'N', {128, 64, 0, 255}}, {'S', {192, 192, 192, 255}}, {'D', {64, 64, 64, 255}},
 };
 
 }  // namespace
 
 // The rows are the pictures: keep them one per line.
 // clang-format off
-std::vector<PixelImage> PopupMenuPictures() {
+std::vector<PixelImage> MenuPictures() {
     return {
         // 0: a hand in a yellow checkered glove over a white sheet
         ImageFromArt({

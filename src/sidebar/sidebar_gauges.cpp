@@ -13,58 +13,58 @@ constexpr int kGaugeLength = 32;
 constexpr int kGaugePitch = 38;
 constexpr int kGaugeStart = 5;
 
-std::u16string_view UnitLabel(int32_t tani) {
-    switch (tani) {
-        case 0: return u"[B]=";
-        case 1: return u"[KB]=";
-        case 2: return u"[MB]=";
+std::u16string_view UnitLabel(DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Bytes: return u"[B]=";
+        case DisplayUnit::Kilobytes: return u"[KB]=";
+        case DisplayUnit::Megabytes: return u"[MB]=";
         default: return u"[GB]=";
     }
 }
 
 // What a gauge's picture depends on; nothing for a hidden gauge.
 struct GaugeLook {
-    TMyGaugeKind kind;
-    TBorderStyle border;
+    GaugeKind kind;
+    GaugeBorder border;
     Rect place;
-    TColor color;
-    TColor foreColor;
-    TColor backColor;
+    Colour colour;
+    Colour foreColour;
+    Colour backColour;
     int32_t percent;
     bool showText;
     std::u16string caption;
     bool operator==(const GaugeLook&) const = default;
 };
 
-std::optional<GaugeLook> LookOf(const TMyGauge& gauge) {
-    if (!gauge.Visible) return std::nullopt;
+std::optional<GaugeLook> LookOf(const Gauge& gauge) {
+    if (!gauge.visible) return std::nullopt;
     return GaugeLook{gauge.Kind(),
-                     gauge.BorderStyle(),
-                     {gauge.Left, gauge.Top, gauge.Left + gauge.Width, gauge.Top + gauge.Height},
-                     gauge.Color,
-                     gauge.ForeColor(),
-                     gauge.BackColor(),
+                     gauge.Border(),
+                     {gauge.left, gauge.top, gauge.left + gauge.width, gauge.top + gauge.height},
+                     gauge.colour,
+                     gauge.ForeColour(),
+                     gauge.BackColour(),
                      gauge.PercentValue(),
                      gauge.ShowText(),
-                     gauge.MyMoj};
+                     gauge.caption};
 }
 
 }  // namespace
 
-std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot, int dpi) {
+std::optional<GaugeLayout> GaugeGeometry(SidebarEdge edge, GaugeStyle style, int slot, int dpi) {
     const int along = slot * ScaleToDpi(kGaugePitch, dpi) + ScaleToDpi(kGaugeStart, dpi);
     const int length = ScaleToDpi(kGaugeLength, dpi);
-    const int thickness = ScaleToDpi(GaugeWidthFor(pies), dpi);
-    const TMyGaugeKind pie = TMyGaugeKind::gkPie;
-    switch (iti) {
-        case 1:
-        case 2:
-            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, along, 0, length, thickness};
-            return GaugeLayout{TMyGaugeKind::gkHorizontalBar, TBorderStyle::bsSingle, along, 0, length, thickness};
-        case 3:
-        case 4:
-            if (pies) return GaugeLayout{pie, TBorderStyle::bsNone, 0, along, thickness, length};
-            return GaugeLayout{TMyGaugeKind::gkVerticalBar, TBorderStyle::bsSingle, 0, along, thickness, length};
+    const int thickness = ScaleToDpi(GaugeThickness(style), dpi);
+    const bool pies = style == GaugeStyle::Pies;
+    switch (edge) {
+        case SidebarEdge::Top:
+        case SidebarEdge::Bottom:
+            if (pies) return GaugeLayout{GaugeKind::Pie, GaugeBorder::None, along, 0, length, thickness};
+            return GaugeLayout{GaugeKind::HorizontalBar, GaugeBorder::Single, along, 0, length, thickness};
+        case SidebarEdge::Left:
+        case SidebarEdge::Right:
+            if (pies) return GaugeLayout{GaugeKind::Pie, GaugeBorder::None, 0, along, thickness, length};
+            return GaugeLayout{GaugeKind::VerticalBar, GaugeBorder::Single, 0, along, thickness, length};
         default: return std::nullopt;
     }
 }
@@ -77,33 +77,29 @@ int32_t FreePercent(int64_t freeBytes, int64_t totalBytes) {
     return static_cast<int32_t>(std::nearbyint(percent));
 }
 
-std::u16string SidebarHint(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes,
+std::u16string SidebarHint(char letter, DisplayUnit unit, int64_t freeBytes, int64_t totalBytes,
                            std::u16string_view thousandsSeparator) {
     std::u16string hint(1, static_cast<char16_t>(letter));
-    if (tani < 0 || tani > 3) {
-        return hint + u"ドライブ空き=" + FormatGrouped(freeBytes, thousandsSeparator) + u"バイト";
-    }
+    if (!IsNamed(unit)) return hint + u"ドライブ空き=" + FormatGrouped(freeBytes, thousandsSeparator) + u"バイト";
     hint += u":空き/全";
-    hint += UnitLabel(tani);
-    hint += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
+    hint += UnitLabel(unit);
+    hint += FormatGrouped(BytesInUnit(freeBytes, unit), thousandsSeparator);
     hint += u"/";
-    hint += FormatGrouped(BytesInUnit(totalBytes, tani), thousandsSeparator);
+    hint += FormatGrouped(BytesInUnit(totalBytes, unit), thousandsSeparator);
     return hint;
 }
 
-std::u16string ExplorerParameters(std::string_view letter) {
-    return u"/e ,/select, " + DriveRoot(letter);
+std::u16string ExplorerParameters(char letter) {
+    return u"/e ,/select, " + DriveRoot(std::string(1, letter));
 }
 
 SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
     : settings_(settings), drives_(drives), warning_(warning) {
-    for (int i = 0; i < kSidebarSlots; ++i) {
-        TMyGauge& gauge = BarGauges[static_cast<size_t>(i)];
-        gauge.Name = "gIco" + std::to_string(i);
+    for (Gauge& gauge : gauges) {
         gauge.SetProgress(100);
-        gauge.SetBorderStyle(TBorderStyle::bsSingle);
-        gauge.SetForeColor(static_cast<TColor>(settings.aki));
-        gauge.Visible = false;
+        gauge.SetBorder(GaugeBorder::Single);
+        gauge.SetForeColour(static_cast<Colour>(settings.sidebarColour));
+        gauge.visible = false;
     }
 }
 
@@ -111,11 +107,11 @@ SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& driv
 // changed ones are named.
 std::vector<Rect> SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
     std::array<std::optional<GaugeLook>, kSidebarSlots> before;
-    std::ranges::transform(BarGauges, before.begin(), LookOf);
+    std::ranges::transform(gauges, before.begin(), LookOf);
     ShowDrives(thousandsSeparator);
     std::vector<Rect> areas;
     for (size_t slot = 0; slot < kSidebarSlots; ++slot) {
-        const std::optional<GaugeLook> now = LookOf(BarGauges[slot]);
+        const std::optional<GaugeLook> now = LookOf(gauges[slot]);
         if (now == before[slot]) continue;
         if (before[slot]) areas.push_back(before[slot]->place);
         if (now && (!before[slot] || now->place != before[slot]->place)) areas.push_back(now->place);
@@ -124,58 +120,48 @@ std::vector<Rect> SidebarGauges::Refresh(std::u16string_view thousandsSeparator)
 }
 
 // Present drives take the slots in letter order; one that goes away moves the
-// later ones up at the next tick.
+// later ones up at the next refresh.
 void SidebarGauges::ShowDrives(std::u16string_view thousandsSeparator) {
-    for (TMyGauge& gauge : BarGauges) gauge.Visible = false;
-    int slot = 0;
+    for (Gauge& gauge : gauges) gauge.visible = false;
+    size_t slot = 0;
     for (const char letter : kWatchedDriveLetters) {
         // The next slot's blink phase; a drive that is not watched leaves it be.
-        BlinkFlag& blinkFlag = BarBlinkFlags[static_cast<size_t>(slot)];
+        BlinkFlag& blinkFlag = blinkFlags[slot];
         const std::optional<DriveReading> reading =
             ReadWatchedDrive(drives_, warning_, DriveRoot(std::string(1, letter)), blinkFlag);
         if (reading) ShowGauge(slot++, letter, *reading, thousandsSeparator);
     }
 }
 
-void SidebarGauges::ShowGauge(int slot, char letter, const DriveReading& reading,
+void SidebarGauges::ShowGauge(size_t slot, char letter, const DriveReading& reading,
                               std::u16string_view thousandsSeparator) {
     const DriveSpace& space = reading.space;
     const int32_t freePercent = reading.IsWarningBeat() ? 0 : FreePercent(space.freeBytes, space.totalBytes);
-    const std::u16string hint =
-        SidebarHint(letter, settings_.tani, space.freeBytes, space.totalBytes, thousandsSeparator);
-
-    TMyGauge& gauge = BarGauges[static_cast<size_t>(slot)];
-    if (const auto layout = GaugeGeometry(settings_.iti, settings_.enGrf, slot, dpi_)) {
+    Gauge& gauge = gauges[slot];
+    if (const auto layout = GaugeGeometry(settings_.sidebarEdge, settings_.gaugeStyle, static_cast<int>(slot), dpi_)) {
         gauge.SetKind(layout->kind);
-        gauge.SetBorderStyle(layout->border);
-        gauge.Left = layout->left;
-        gauge.Top = layout->top;
-        gauge.Width = layout->width;
-        gauge.Height = layout->height;
+        gauge.SetBorder(layout->border);
+        gauge.left = layout->left;
+        gauge.top = layout->top;
+        gauge.width = layout->width;
+        gauge.height = layout->height;
     }
-    gauge.Color = static_cast<TColor>(settings_.aki);  // a pie sits on the strip's colour
-    gauge.Hint = hint;
+    gauge.colour = static_cast<Colour>(settings_.sidebarColour);  // a pie sits on the strip's colour
+    gauge.hint = SidebarHint(letter, settings_.unit, space.freeBytes, space.totalBytes, thousandsSeparator);
     gauge.SetProgress(100 - freePercent);  // the gauge fills by the used share
-    gauge.SetForeColor(LevelColors[static_cast<size_t>(reading.frame)]);
-    gauge.Visible = true;
-    BarDrives[static_cast<size_t>(slot)] = std::string(1, letter);
-}
-
-std::u16string SidebarGauges::ExplorerParametersFor(const TMyGauge& sender) const {
-    const std::string digits = sender.Name.size() > 4 ? sender.Name.substr(4, 2) : "";
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return {};
-    const int slot = std::stoi(digits);
-    if (slot >= kSidebarSlots) return {};
-    return ExplorerParameters(BarDrives[static_cast<size_t>(slot)]);
+    gauge.SetForeColour(kLevelColours[static_cast<size_t>(reading.frame)]);
+    gauge.visible = true;
+    letters[slot] = letter;
 }
 
 std::u16string SidebarGauges::LeftButtonAt(LeftButton event, Point at) {
     std::u16string clicked;
-    for (TMyGauge& gauge : BarGauges) {
-        const bool inside = gauge.Visible && at.x >= gauge.Left && at.x < gauge.Left + gauge.Width &&
-                            at.y >= gauge.Top && at.y < gauge.Top + gauge.Height;
+    for (size_t slot = 0; slot < gauges.size(); ++slot) {
+        Gauge& gauge = gauges[slot];
+        const bool inside = gauge.visible && at.x >= gauge.left && at.x < gauge.left + gauge.width &&
+                            at.y >= gauge.top && at.y < gauge.top + gauge.height;
         if (event == LeftButton::Press && inside) gauge.LeftButtonDown();
-        if (event == LeftButton::Release && gauge.LeftButtonUp(inside)) clicked = ExplorerParametersFor(gauge);
+        if (event == LeftButton::Release && gauge.LeftButtonUp(inside)) clicked = ExplorerParameters(letters[slot]);
     }
     return clicked;
 }

@@ -7,28 +7,28 @@
 #include <string_view>
 #include <vector>
 
+#include "core/display_scale.h"
 #include "core/drive_name.h"
 #include "core/drive_platform.h"
-#include "core/display_scale.h"
 #include "core/drive_reading.h"
 #include "core/geometry.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
-#include "sidebar/my_gauge.h"
+#include "sidebar/gauge.h"
 
 namespace kuvano {
 
 inline constexpr int kSidebarSlots = static_cast<int>(kWatchedDriveLetters.size());
 
 // Gauge colour by free level 0..13, and white for the warning frame 14.
-inline constexpr std::array<TColor, 15> LevelColors{
+inline constexpr std::array<Colour, 15> kLevelColours{
     0x0000FF, 0x0000FF, 0xFF00FF, 0xFF00FF, 0x7FCCEC, 0x7FCCEC, 0x00FF00, 0x00FF00,
     0xFFFF00, 0xFFFF00, 0xFF0000, 0xFF0000, 0x808080, 0x808080, 0xFFFFFF,
 };
 
 struct GaugeLayout {
-    TMyGaugeKind kind;
-    TBorderStyle border;
+    GaugeKind kind;
+    GaugeBorder border;
     int left;
     int top;
     int width;
@@ -36,20 +36,20 @@ struct GaugeLayout {
     bool operator==(const GaugeLayout&) const = default;
 };
 
-// Where slot `slot`'s gauge sits on the strip for edge `iti`, the graph
-// style and the strip's DPI; nothing for an unknown edge, so the gauge keeps
-// its last layout.
-std::optional<GaugeLayout> GaugeGeometry(int32_t iti, bool pies, int slot, int dpi);
+// Where a slot's gauge sits on the strip at the edge, in the style and at the
+// strip's DPI; nothing for an edge with no name, so the gauge keeps its last
+// layout.
+std::optional<GaugeLayout> GaugeGeometry(SidebarEdge edge, GaugeStyle style, int slot, int dpi);
 
 // free / total in percent, in extended precision, halves to even, 0..100.
 int32_t FreePercent(int64_t freeBytes, int64_t totalBytes);
 
-// "C:空き/全[GB]=12/100", or "Eドライブ空き=1,234バイト" for an unknown unit.
-std::u16string SidebarHint(char letter, int32_t tani, int64_t freeBytes, int64_t totalBytes,
+// "C:空き/全[GB]=12/100", or "Eドライブ空き=1,234バイト" for a unit with no name.
+std::u16string SidebarHint(char letter, DisplayUnit unit, int64_t freeBytes, int64_t totalBytes,
                            std::u16string_view thousandsSeparator);
 
 // What the file explorer is started with to open at the drive, selected.
-std::u16string ExplorerParameters(std::string_view letter);
+std::u16string ExplorerParameters(char letter);
 
 // What the left button does on the strip, as the window's messages tell it.
 enum class LeftButton : uint8_t { Press, DoubleClick, Release };
@@ -60,15 +60,13 @@ class SidebarGauges {
 public:
     SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning);
 
-    std::array<TMyGauge, kSidebarSlots> BarGauges;
-    std::array<std::string, kSidebarSlots> BarDrives;
-    std::array<BlinkFlag, kSidebarSlots> BarBlinkFlags{};
+    std::array<Gauge, kSidebarSlots> gauges;
+    std::array<char, kSidebarSlots> letters{};  // the drive each shown gauge stands for
+    std::array<BlinkFlag, kSidebarSlots> blinkFlags{};
 
     // One refresh. Returns where the strip must be painted anew: the places,
     // before and after, of every gauge whose picture changed.
     std::vector<Rect> Refresh(std::u16string_view thousandsSeparator);
-    // The explorer parameters for the clicked gauge, found by its name "gIcoN".
-    std::u16string ExplorerParametersFor(const TMyGauge& sender) const;
     // The left button at `at` on the strip: a press arms the gauge under it
     // and the release on that gauge clicks it. The second press of a double
     // click arms nothing, so a double click opens one explorer, not two.
@@ -79,7 +77,7 @@ public:
 
 private:
     void ShowDrives(std::u16string_view thousandsSeparator);
-    void ShowGauge(int slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
+    void ShowGauge(size_t slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;
     const DrivePlatform& drives_;

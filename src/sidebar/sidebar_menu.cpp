@@ -2,19 +2,18 @@
 
 namespace kuvano {
 
-int32_t EdgeOf(SidebarCommand command) {
+std::optional<SidebarEdge> EdgeOf(MenuCommand command) {
     switch (command) {
-        case SidebarCommand::popUe: return 1;
-        case SidebarCommand::popSita: return 2;
-        case SidebarCommand::pmHidarihasi: return 3;
-        case SidebarCommand::pmMigihasi: return 4;
-        default: return 0;
+        case MenuCommand::DockTop: return SidebarEdge::Top;
+        case MenuCommand::DockBottom: return SidebarEdge::Bottom;
+        case MenuCommand::DockLeft: return SidebarEdge::Left;
+        case MenuCommand::DockRight: return SidebarEdge::Right;
+        default: return std::nullopt;
     }
 }
 
-void SwitchBarsAndPies(Settings& settings) {
-    settings.enGrf = !settings.enGrf;
-    settings.GaugeWidth = GaugeWidthFor(settings.enGrf);
+GaugeStyle OtherStyle(GaugeStyle style) {
+    return style == GaugeStyle::Pies ? GaugeStyle::Bars : GaugeStyle::Pies;
 }
 
 }  // namespace kuvano

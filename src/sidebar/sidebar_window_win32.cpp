@@ -5,7 +5,7 @@
 #include "core/display_scale.h"
 #include "platform/colour_dialog_win32.h"
 #include "platform/dpi_win32.h"
-#include "platform/failure_report_win32.h"
+#include "platform/failure_report.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/scoped_win32.h"
@@ -18,9 +18,9 @@ namespace {
 
 constexpr UINT kBackgroundHintId = 100;
 
-bool Meets(const TMyGauge& gauge, const RECT& area) {
-    return gauge.Left < area.right && gauge.Left + gauge.Width > area.left && gauge.Top < area.bottom &&
-           gauge.Top + gauge.Height > area.top;
+bool Meets(const Gauge& gauge, const RECT& area) {
+    return gauge.left < area.right && gauge.left + gauge.width > area.left && gauge.top < area.bottom &&
+           gauge.top + gauge.height > area.top;
 }
 
 Point PointOf(LPARAM lParam) {
@@ -29,41 +29,39 @@ Point PointOf(LPARAM lParam) {
 
 }  // namespace
 
-bool TForm4::Create(HWND owner) {
-    if (!CreateWithOptions({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner})) {
-        return false;
-    }
-    if (settings_.barhyoj == 1) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    return true;
+SidebarWindow::SidebarWindow(HWND owner, Settings& settings, const DrivePlatform& drives,
+                             const LowSpaceWarning& warning, SidebarMenu& menu, ApplicationCommand applicationCommand)
+    : settings_(settings),
+      menu_(menu),
+      applicationCommand_(std::move(applicationCommand)),
+      gauges_(settings, drives, warning) {
+    Create({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner});
+    shell_.emplace(Handle());
+    hints_ = CreateHintWindow(Handle());
+    // Gauge tools first: the hint control takes the first tool under the mouse.
+    for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
+    AddHintTool(kBackgroundHintId, kHint);
+
+    ReceiveTaskbarCreated(Handle());
+    shell_->New();
+    Dock(false);
+    if (settings_.sidebarAtStart == 1) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
 }
 
-void TForm4::Link(const LowSpaceWarning& warning, ApplicationCommand applicationCommand) {
-    gauges_.emplace(settings_, drives_, warning);
-    gauges_->FollowDpi(fontDpi_);
-    applicationCommand_ = std::move(applicationCommand);
-    // Started once linked, right after the tray's timer: both fall due
-    // together, so the program wakes twice a second, not three times.
-    SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
-}
-
-LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToHints(message, wParam, lParam);
-    if (message == TaskbarCreatedMessage() && shell_ && shell_->Registered()) {
+    if (message == TaskbarCreatedMessage() && shell_->Registered()) {
         // A new Explorer knows no toolbars: register and reserve the strip again.
         shell_->New();
-        myBarDock(false);
+        Dock(false);
         return 0;
     }
     switch (message) {
-        case WM_CREATE: FormCreate(); return 0;
         // A tool window may not hear of its own DPI: a change of the display
         // docks the strip again, which reads its monitor's DPI afresh.
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
-            if (IsWindowVisible(Handle())) myBarDock(false);
-            return 0;
-        case WM_TIMER:
-            if (wParam == kTimer1) Timer1Timer();
+            if (IsShown()) Dock(false);
             return 0;
         case WM_ERASEBKGND: return 1;  // the paint covers everything
         case WM_PAINT: Paint(); return 0;
@@ -71,47 +69,31 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: OnLeftButton(LeftButton::DoubleClick, PointOf(lParam)); return 0;
         case WM_LBUTTONUP: OnLeftButton(LeftButton::Release, PointOf(lParam)); return 0;
         case WM_SHOWWINDOW:
-            if (!wParam) FormHide();
+            if (!wParam) GiveStripBack();
             return DefaultHandling(message, wParam, lParam);
         case kAppBarCallbackMessage:
-            if (wParam == ABN_STATECHANGE || wParam == ABN_POSCHANGED) myBarDock(true);
+            if (wParam == ABN_STATECHANGE || wParam == ABN_POSCHANGED) Dock(true);
             return DefaultHandling(message, wParam, lParam);
         case WM_CONTEXTMENU:
-            TrackPopupMenuEx(popupMenu1_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
+            TrackPopupMenuEx(menu_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
             return 0;
         case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == popupMenu1_.Handle()) popupMenu1_.PrepareFor(MenuDpi());
+            if (reinterpret_cast<HMENU>(wParam) == menu_.Handle()) menu_.PrepareFor(MenuDpi());
             return 0;
-        case WM_MEASUREITEM: popupMenu1_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
-        case WM_DRAWITEM: popupMenu1_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-        case WM_COMMAND: OnCommand(static_cast<SidebarCommand>(LOWORD(wParam))); return 0;
+        case WM_MEASUREITEM: menu_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_DRAWITEM: menu_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_COMMAND: OnCommand(static_cast<MenuCommand>(LOWORD(wParam))); return 0;
         case WM_CLOSE: return HideInsteadOfClosing();
-        case WM_DESTROY:
-            if (shell_) shell_->Remove();
-            return 0;
+        case WM_DESTROY: shell_->Remove(); return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
 
-void TForm4::FormCreate() {
-    hints_ = CreateHintWindow(Handle());
-    // Gauge tools first: the hint control takes the first tool under the mouse.
-    for (UINT slot = 0; slot < kSidebarSlots; ++slot) AddHintTool(slot, L"");
-    AddHintTool(kBackgroundHintId, kHint);
-
-    ReceiveTaskbarCreated(Handle());
-    shell_.emplace(Handle());
-    dock_.emplace(*shell_);
-    shell_->New();
-    myBarDock(false);
-}
-
-void TForm4::myBarDock(bool renew) {
-    if (!dock_) return;
-    dock_->myBarDock(renew, settings_.iti, settings_.GaugeWidth, MonitorRects());
-    FollowDpi(dock_->Dpi());
-    InvalidateRect(Handle(), nullptr, FALSE);  // ticks repaint only changed gauges
+void SidebarWindow::Dock(bool renew) {
+    dock_.Dock(*shell_, renew, settings_.sidebarEdge, GaugeThickness(settings_.gaugeStyle), MonitorRects());
+    FollowDpi(dock_.Dpi());
+    InvalidateRect(Handle(), nullptr, FALSE);  // refreshes repaint only changed gauges
     RECT client{};
     GetClientRect(Handle(), &client);
     TOOLINFOW tool{};
@@ -123,63 +105,58 @@ void TForm4::myBarDock(bool renew) {
 }
 
 // The captions' font and the gauges' places follow the strip's monitor.
-void TForm4::FollowDpi(int dpi) {
+void SidebarWindow::FollowDpi(int dpi) {
     if (font_ && dpi == fontDpi_) return;
     font_ = FormFont(ScaleToDpi(12, dpi));
     fontDpi_ = dpi;
-    if (gauges_) gauges_->FollowDpi(dpi);
+    gauges_.FollowDpi(dpi);
 }
 
 // The menu opens where the right button was let go, and takes that monitor's scale.
-int TForm4::MenuDpi() {
+int SidebarWindow::MenuDpi() {
     const DWORD at = GetMessagePos();
     const POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     return MonitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
 }
 
-// Hidden, the sidebar gives its strip back and stops refreshing.
-void TForm4::FormHide() {
-    if (shell_) shell_->Remove();
-    KillTimer(Handle(), kTimer1);
+// Hidden, the sidebar gives its strip back; the clock stops refreshing it.
+void SidebarWindow::GiveStripBack() {
+    shell_->Remove();
 }
 
-void TForm4::Timer1Timer() {
-    if (!gauges_) return;
+void SidebarWindow::Refresh() {
     try {
-        for (const Rect& area : gauges_->Refresh(UserThousandsSeparator())) {
+        for (const Rect& area : gauges_.Refresh(UserThousandsSeparator())) {
             const RECT rect{area.left, area.top, area.right, area.bottom};
             InvalidateRect(Handle(), &rect, FALSE);
         }
     } catch (...) {
         ReportCaughtFailure(L"sidebar refresh");
-        // A failed tick leaves the rest hidden until the next one.
+        // A failed refresh leaves the rest hidden until the next one.
         InvalidateRect(Handle(), nullptr, FALSE);
     }
     UpdateHints();
 }
 
-void TForm4::Paint() {
+void SidebarWindow::Paint() {
     const PaintDc paint(Handle());
-    const UniqueBrush background(CreateSolidBrush(ColorRefOf(static_cast<TColor>(settings_.aki))));
+    const UniqueBrush background(CreateSolidBrush(ColourRefOf(static_cast<Colour>(settings_.sidebarColour))));
     FillRect(paint.get(), &paint.Area(), background.get());
-    if (gauges_) {
-        for (const TMyGauge& gauge : gauges_->BarGauges) {
-            if (!gauge.Visible || !Meets(gauge, paint.Area())) continue;
-            GdiGaugeCanvas canvas(paint.get(), {gauge.Left, gauge.Top}, font_.get());
-            gauge.Paint(canvas);
-        }
+    for (const Gauge& gauge : gauges_.gauges) {
+        if (!gauge.visible || !Meets(gauge, paint.Area())) continue;
+        GdiGaugeCanvas canvas(paint.get(), {gauge.left, gauge.top}, font_.get());
+        gauge.Paint(canvas);
     }
 }
 
 // The capture lets a release off the strip disarm the pressed gauge.
-void TForm4::OnLeftButton(LeftButton event, Point at) {
+void SidebarWindow::OnLeftButton(LeftButton event, Point at) {
     if (event == LeftButton::Release) {
         ReleaseCapture();
     } else {
         SetCapture(Handle());
     }
-    if (!gauges_) return;
-    const std::u16string parameters = gauges_->LeftButtonAt(event, at);
+    const std::u16string parameters = gauges_.LeftButtonAt(event, at);
     if (parameters.empty()) return;
     const auto started = ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(started) <= 32) ReportFailure(L"opening the explorer at a drive");
@@ -187,18 +164,18 @@ void TForm4::OnLeftButton(LeftButton event, Point at) {
 
 // The sidebar's own commands are handled here; the rest belong to the
 // application, which opens its windows or ends.
-void TForm4::OnCommand(SidebarCommand command) {
-    if (const int32_t edge = EdgeOf(command)) {
-        settings_.iti = edge;
-        myBarDock(false);
+void SidebarWindow::OnCommand(MenuCommand command) {
+    if (const std::optional<SidebarEdge> edge = EdgeOf(command)) {
+        settings_.sidebarEdge = *edge;
+        Dock(false);
         return;
     }
     switch (command) {
-        case SidebarCommand::pmPieBar:
-            SwitchBarsAndPies(settings_);
-            myBarDock(false);
+        case MenuCommand::SwitchBarsAndPies:
+            settings_.gaugeStyle = OtherStyle(settings_.gaugeStyle);
+            Dock(false);
             break;
-        case SidebarCommand::pmAkiiro: pmAkiiroClick(); break;
+        case MenuCommand::ChooseStripColour: ChooseStripColour(); break;
         default:
             if (applicationCommand_) applicationCommand_(command);
             break;
@@ -206,19 +183,18 @@ void TForm4::OnCommand(SidebarCommand command) {
 }
 
 // A cancelled dialog keeps the colour; either way the strip is painted anew.
-void TForm4::pmAkiiroClick() {
-    const auto chosen = ChooseColour(Handle(), ColorRefOf(static_cast<TColor>(settings_.aki)), customColours_);
-    if (chosen) settings_.aki = static_cast<int32_t>(*chosen);
-    if (gauges_) {
-        for (TMyGauge& gauge : gauges_->BarGauges) gauge.Color = static_cast<TColor>(settings_.aki);
-    }
+void SidebarWindow::ChooseStripColour() {
+    const auto chosen =
+        ChooseColour(Handle(), ColourRefOf(static_cast<Colour>(settings_.sidebarColour)), customColours_);
+    if (chosen) settings_.sidebarColour = static_cast<int32_t>(*chosen);
+    for (Gauge& gauge : gauges_.gauges) gauge.colour = static_cast<Colour>(settings_.sidebarColour);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // The hint control hears of the mouse from the strip itself: letting it
 // subclass the strip would cost a look-up in the window server on every
-// message the strip gets, each timer tick included.
-void TForm4::RelayToHints(UINT message, WPARAM wParam, LPARAM lParam) {
+// message the strip gets, each beat of the clock included.
+void SidebarWindow::RelayToHints(UINT message, WPARAM wParam, LPARAM lParam) {
     const DWORD at = GetMessagePos();
     MSG relayed{Handle(),
                 message,
@@ -229,7 +205,7 @@ void TForm4::RelayToHints(UINT message, WPARAM wParam, LPARAM lParam) {
     SendMessageW(hints_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
-void TForm4::AddHintTool(UINT id, const wchar_t* text) {
+void SidebarWindow::AddHintTool(UINT id, const wchar_t* text) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = Handle();
@@ -238,16 +214,16 @@ void TForm4::AddHintTool(UINT id, const wchar_t* text) {
     SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void TForm4::UpdateHints() {
+void SidebarWindow::UpdateHints() {
     for (UINT slot = 0; slot < kSidebarSlots; ++slot) {
-        const TMyGauge& gauge = gauges_->BarGauges[slot];
+        const Gauge& gauge = gauges_.gauges[slot];
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.hwnd = Handle();
         tool.uId = slot;
-        if (gauge.Visible) tool.rect = {gauge.Left, gauge.Top, gauge.Left + gauge.Width, gauge.Top + gauge.Height};
+        if (gauge.visible) tool.rect = {gauge.left, gauge.top, gauge.left + gauge.width, gauge.top + gauge.height};
         SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-        tool.lpszText = const_cast<wchar_t*>(Wide(gauge.Hint));
+        tool.lpszText = const_cast<wchar_t*>(Wide(gauge.hint));
         SendMessageW(hints_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

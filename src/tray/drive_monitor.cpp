@@ -7,22 +7,22 @@
 namespace kuvano {
 namespace {
 
-std::optional<TrayPictureChoice> PictureFor(int32_t syurui, int32_t level) {
-    if (syurui < 0 || syurui > 2) return std::nullopt;
-    return TrayPictureChoice{static_cast<TrayIconKind>(syurui), level};
+std::optional<TrayPictureChoice> PictureFor(TrayPictureKind kind, int32_t level) {
+    if (!IsNamed(kind)) return std::nullopt;
+    return TrayPictureChoice{kind, level};
 }
 
 }  // namespace
 
-TrayUpdate DriveMonitor::ReadTrayDrive(std::u16string_view thousandsSeparator) {
+TrayUpdate DriveMonitor::Read(std::u16string_view thousandsSeparator) {
     std::optional<DriveReading> reading =
-        ReadWatchedDrive(drives_, warning_, DriveRoot(settings_.drivenam), blinkFlag_);
+        ReadWatchedDrive(drives_, warning_, DriveRoot(settings_.trayDrive), blinkFlag_);
     if (!reading) {
-        settings_.drivenam = settings_.HomeDrive;
-        reading = ReadDrive(drives_, warning_, DriveRoot(settings_.drivenam), blinkFlag_);
+        settings_.trayDrive = settings_.homeDrive;
+        reading = ReadDrive(drives_, warning_, DriveRoot(settings_.trayDrive), blinkFlag_);
     }
-    return {PictureFor(settings_.syurui, reading->frame),
-            TrayTooltip(settings_.drivenam, settings_.tani, reading->space.freeBytes, thousandsSeparator)};
+    return {PictureFor(settings_.trayPicture, reading->frame),
+            TrayTooltip(settings_.trayDrive, settings_.unit, reading->space.freeBytes, thousandsSeparator)};
 }
 
 }  // namespace kuvano

@@ -8,32 +8,31 @@
 #include "core/drive_platform.h"
 #include "core/low_space_warning.h"
 #include "core/settings.h"
-#include "tray/tray_pictures.h"
 
 namespace kuvano {
 
 struct TrayPictureChoice {
-    TrayIconKind kind;
+    TrayPictureKind kind;
     int32_t index;  // the free level 0..13, or 14 on a warning beat
     bool operator==(const TrayPictureChoice&) const = default;
 };
 
-// What one tick shows: a new picture (none when syurui names no list, so the
-// last one stays) and the tooltip.
+// What one beat shows: a new picture (none for a picture kind with no name,
+// so the last one stays) and the tooltip.
 struct TrayUpdate {
     std::optional<TrayPictureChoice> picture;
     std::u16string tip;
 };
 
-// Watches the tray drive twice a second.
+// Watches the tray drive.
 class DriveMonitor {
 public:
     DriveMonitor(Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
         : settings_(settings), drives_(drives), warning_(warning) {}
 
-    // One tick. An unusable tray drive is replaced by HomeDrive, which then
-    // stays in the settings.
-    TrayUpdate ReadTrayDrive(std::u16string_view thousandsSeparator);
+    // One beat. A tray drive that is neither removable nor fixed gives way to
+    // the home drive, which then stays in the settings.
+    TrayUpdate Read(std::u16string_view thousandsSeparator);
 
 private:
     Settings& settings_;

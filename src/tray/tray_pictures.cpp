@@ -146,13 +146,13 @@ struct Design {
     UsedTest isUsed;
 };
 
-Design DesignOf(TrayIconKind kind) {
+Design DesignOf(TrayPictureKind kind) {
     switch (kind) {
-        case TrayIconKind::Bar: return {kBarMask, IsUsedRow};
-        case TrayIconKind::Pie: return {kPieMask, IsUsedSector};
-        case TrayIconKind::Star: return {kStarMask, IsUsedRow};
+        case TrayPictureKind::Bar: return {kBarMask, IsUsedRow};
+        case TrayPictureKind::Pie: return {kPieMask, IsUsedSector};
+        case TrayPictureKind::Star: return {kStarMask, IsUsedRow};
     }
-    throw std::invalid_argument("unknown tray icon kind");
+    throw std::invalid_argument("unknown tray picture kind");
 }
 
 Rgba PixelColour(const Design& design, int level, int x, int y) {
@@ -171,7 +171,7 @@ PixelImage Picture(const Design& design, int level) {
 
 }  // namespace
 
-std::vector<PixelImage> TrayPictures(TrayIconKind kind) {
+std::vector<PixelImage> TrayPictures(TrayPictureKind kind) {
     const Design design = DesignOf(kind);
     std::vector<PixelImage> pictures;
     pictures.reserve(kTrayPictureCount);

@@ -13,13 +13,13 @@ bool StartsSurrogatePair(std::u16string_view text, size_t at) {
 
 }  // namespace
 
-std::u16string TrayTooltip(std::string_view drivenam, int32_t tani, int64_t freeBytes,
+std::u16string TrayTooltip(std::string_view driveName, DisplayUnit unit, int64_t freeBytes,
                            std::u16string_view thousandsSeparator) {
-    std::u16string tip = DriveNameText(drivenam);
+    std::u16string tip = DriveNameText(driveName);
     tip += u"ドライブ空き=";
-    tip += AboutMark(tani);
-    tip += FormatGrouped(BytesInUnit(freeBytes, tani), thousandsSeparator);
-    tip += UnitWord(tani);
+    tip += AboutMark(unit);
+    tip += FormatGrouped(BytesInUnit(freeBytes, unit), thousandsSeparator);
+    tip += UnitWord(unit);
     return tip;
 }
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {

@@ -7,8 +7,8 @@
 #include "core/drive_name.h"
 #include "core/free_level.h"
 #include "core/low_space_warning.h"
+#include "core/refresh_clock.h"
 #include "core/size_text.h"
-#include "support/fake_warning_digits.h"
 
 namespace kuvano {
 namespace {
@@ -19,8 +19,13 @@ TEST(DriveName, RootOfTheWholeNameInAsciiAndTheProgramsDriveLetter) {
     EXPECT_EQ(DriveRoot("C:"), u"C::\\");  // unusable, as it must be
     EXPECT_EQ(DriveRoot("\x7F\xE3\x81\x82"), u"\x7F\uFFFD\uFFFD\uFFFD:\\");
     for (const auto& [path, letter] : std::initializer_list<std::pair<std::u16string_view, std::string_view>>{
-             {u"C:\\K.exe", "C"}, {u"d:\\K.exe", "d"}, {u"\\\\server\\share\\K.exe", "\\"},
-             {u"\\\\?\\E:\\K.exe", "E"}, {u"\\\\?\\UNC\\server\\share\\K.exe", "\\"}, {u"K.exe", ""}, {u"K", ""},
+             {u"C:\\K.exe", "C"},
+             {u"d:\\K.exe", "d"},
+             {u"\\\\server\\share\\K.exe", "\\"},
+             {u"\\\\?\\E:\\K.exe", "E"},
+             {u"\\\\?\\UNC\\server\\share\\K.exe", "\\"},
+             {u"K.exe", ""},
+             {u"K", ""},
              {u"\u0080:\\K.exe", ""}}) {
         EXPECT_EQ(HomeDriveFromProgramPath(path), letter);
     }
@@ -31,21 +36,42 @@ constexpr int64_t kUnit = (int64_t{1} << 58) + 1;
 
 TEST(FreeLevel, RoundsTheFreeShareOfFourteenStepsHalfToEvenWithinZeroToThirteen) {
     const std::tuple<int64_t, int64_t, int32_t> cases[] = {
-        {0, 100, 0}, {50, 100, 7}, {100, 100, 13}, {1, 28, 0}, {3, 28, 2}, {5, 28, 2}, {7, 28, 4}, {25, 28, 12},
-        {26, 28, 13}, {27, 28, 13}, {1'000'001, 2'000'000, 7}, {5 * kUnit, 28 * kUnit, 2}, {7 * kUnit, 28 * kUnit, 4},
-        {5 * kUnit + 1, 28 * kUnit, 3}, {7 * kUnit + 1, 28 * kUnit, 4}, {0, 0, 0}, {12345, 0, 0}, {200, 100, 13},
-        {INT64_MAX, 1, 13}, {-5, 100, 0}, {5, -100, 0}, {1, INT64_MAX, 0}, {INT64_MAX, INT64_MAX, 13},
+        {0, 100, 0},
+        {50, 100, 7},
+        {100, 100, 13},
+        {1, 28, 0},
+        {3, 28, 2},
+        {5, 28, 2},
+        {7, 28, 4},
+        {25, 28, 12},
+        {26, 28, 13},
+        {27, 28, 13},
+        {1'000'001, 2'000'000, 7},
+        {5 * kUnit, 28 * kUnit, 2},
+        {7 * kUnit, 28 * kUnit, 4},
+        {5 * kUnit + 1, 28 * kUnit, 3},
+        {7 * kUnit + 1, 28 * kUnit, 4},
+        {0, 0, 0},
+        {12345, 0, 0},
+        {200, 100, 13},
+        {INT64_MAX, 1, 13},
+        {-5, 100, 0},
+        {5, -100, 0},
+        {1, INT64_MAX, 0},
+        {INT64_MAX, INT64_MAX, 13},
     };
     for (const auto& [free, total, level] : cases) EXPECT_EQ(FreeLevel(free, total), level) << free << " of " << total;
 }
 
 TEST(SizeText, CountsIn1024PowersTowardZeroAndGroupsByThrees) {
-    for (int32_t tani : {1, 2, 3}) EXPECT_FALSE(AboutMark(tani).empty()) << tani;
-    for (int32_t tani : {-1, 0, 4}) {
-        EXPECT_TRUE(AboutMark(tani).empty()) << tani;
-        EXPECT_EQ(BytesInUnit(-777, tani), -777) << "other units count in bytes";
+    using enum DisplayUnit;
+    for (DisplayUnit unit : {Kilobytes, Megabytes, Gigabytes}) EXPECT_FALSE(AboutMark(unit).empty());
+    for (DisplayUnit unit : {DisplayUnit{-1}, Bytes, DisplayUnit{4}}) {
+        EXPECT_TRUE(AboutMark(unit).empty()) << static_cast<int>(unit);
+        EXPECT_EQ(BytesInUnit(-777, unit), -777) << "other units count in bytes";
     }
-    EXPECT_EQ((std::array{BytesInUnit(-1025, 1), BytesInUnit(2 * kMiB - 1, 2), BytesInUnit(INT64_MAX, 3)}),
+    EXPECT_EQ((std::array{BytesInUnit(-1025, Kilobytes), BytesInUnit(2 * kMiB - 1, Megabytes),
+                          BytesInUnit(INT64_MAX, Gigabytes)}),
               (std::array<int64_t, 3>{-1, 1, 8'589'934'591}));  // toward zero
     EXPECT_EQ(FormatGrouped(-999, u","), u"-999");
     EXPECT_EQ(FormatGrouped(INT64_MIN, u","), u"-9,223,372,036,854,775,808");
@@ -54,38 +80,53 @@ TEST(SizeText, CountsIn1024PowersTowardZeroAndGroupsByThrees) {
     EXPECT_EQ(FormatGroupedSixDigits(1'000'000, u""), u"1000000");
 }
 
-// Four calls on a picture at level 5, 40 % free: "W" made the warning frame at 0 %, "n" left alone.
+// Four refreshes: "W" shows the warning frame, "n" the drive's own picture.
 std::string Blinks(const WarningDigits& digits, int64_t freeBytes, BlinkFlag& flag) {
-    testing::FakeWarningDigits controls;
-    const LowSpaceWarning warning(controls);
-    controls.digits = digits;  // after: the digits are read at each call
+    LowSpaceWarning warning(WarningDigits{});
+    warning.SetDigits(digits);  // as the settings panel sets them
     std::string seen;
-    for (int call = 0; call < 4; ++call) {
-        int32_t level = 5;
-        int32_t freePercent = 40;
-        warning.DoTenmetu(13, flag, freeBytes, level, freePercent);
-        seen += level == 14 && freePercent == 0 ? 'W' : level == 5 && freePercent == 40 ? 'n' : '?';
-    }
+    for (int call = 0; call < 4; ++call) seen += warning.WarningBeat(flag, freeBytes) ? 'W' : 'n';
     return seen;
 }
 
-TEST(DoTenmetu, BlinksEverySecondCallWhileTheFreeWholeMiBAreAtMostTheWarningSize) {
+TEST(WarningBeat, BlinksEverySecondRefreshWhileTheFreeWholeMiBAreAtMostTheWarningSize) {
     const std::tuple<WarningDigits, int64_t, BlinkFlag, std::string_view> cases[] = {
         {{0, 0, 0, 0, 0, 1}, 2 * kMiB - 1, 0, "WnWn"},  // 1.99 MiB counts as 1
-        {{0, 0, 0, 0, 0, 1}, 2 * kMiB, 0, "nnnn"},      {{0, 0, 0, 0, 0, 1}, 2 * kMiB, 1, "nnnn"},
-        {{0, 0, 0, 0, 0, 1}, kMiB, 1, "nWnW"},          // a flag left at 1 starts with the normal picture
-        {{0, 0, 0, 0, 0, 1}, -1, 0, "WnWn"},            // a failed query reads as 0 free
-        {{0, 0, 1, 0, 0, 0}, 1'025 * kMiB - 1, 0, "WnWn"}, {{0, 0, 1, 0, 0, 0}, 1'025 * kMiB, 0, "nnnn"},
-        {{1, 2, 3, 4, 5, 6}, 126'409 * kMiB - 1, 0, "WnWn"}, {{1, 2, 3, 4, 5, 6}, 126'409 * kMiB, 0, "nnnn"},
-        {{9, 9, 9, 9, 9, 9}, 1'023'976 * kMiB - 1, 0, "WnWn"}, {{9, 9, 9, 9, 9, 9}, 1'023'976 * kMiB, 0, "nnnn"},
-        {{-3, 0, 0, 0, 0, 12}, 10 * kMiB - 1, 0, "WnWn"}, {{-3, 0, 0, 0, 0, 12}, 10 * kMiB, 0, "nnnn"},  // 0..9
-        {{0, 0, 0, 0, 0, 0}, 0, 0, "nnnn"},  // all zero: the warning is off
+        {{0, 0, 0, 0, 0, 1}, 2 * kMiB, 0, "nnnn"},
+        {{0, 0, 0, 0, 0, 1}, 2 * kMiB, 1, "nnnn"},
+        {{0, 0, 0, 0, 0, 1}, kMiB, 1, "nWnW"},  // a flag left at 1 starts with the normal picture
+        {{0, 0, 0, 0, 0, 1}, -1, 0, "WnWn"},    // a failed query reads as 0 free
+        {{0, 0, 1, 0, 0, 0}, 1'025 * kMiB - 1, 0, "WnWn"},
+        {{0, 0, 1, 0, 0, 0}, 1'025 * kMiB, 0, "nnnn"},
+        {{1, 2, 3, 4, 5, 6}, 126'409 * kMiB - 1, 0, "WnWn"},
+        {{1, 2, 3, 4, 5, 6}, 126'409 * kMiB, 0, "nnnn"},
+        {{9, 9, 9, 9, 9, 9}, 1'023'976 * kMiB - 1, 0, "WnWn"},
+        {{9, 9, 9, 9, 9, 9}, 1'023'976 * kMiB, 0, "nnnn"},
+        {{-3, 0, 0, 0, 0, 12}, 10 * kMiB - 1, 0, "WnWn"},
+        {{-3, 0, 0, 0, 0, 12}, 10 * kMiB, 0, "nnnn"},  // 0..9
+        {{0, 0, 0, 0, 0, 0}, 0, 0, "nnnn"},            // all zero: the warning is off
         {{0, 0, 0, 0, 0, 0}, -1, 1, "nnnn"},
     };
     for (const auto& [digits, freeBytes, start, blinks] : cases) {
         BlinkFlag flag = start;
         EXPECT_EQ(Blinks(digits, freeBytes, flag), blinks) << freeBytes;
         EXPECT_EQ(flag, start) << "four calls leave the phase as it was";
+    }
+}
+
+// The program wakes twice a second: the tray at every beat, the rest at every
+// second one, and a display only while it shows.
+TEST(RefreshClock, BringsTheTrayUpToDateAtEveryBeatAndTheRestAtEverySecond) {
+    using enum Refresh;
+    const std::tuple<bool, bool, EnumSet<Refresh>> beats[] = {
+        {true, true, {Tray}},   {true, true, {Tray, DriveLetters, Sidebar, SettingsPanel}},
+        {true, false, {Tray}},  {false, true, {Tray, DriveLetters, SettingsPanel}},
+        {false, false, {Tray}}, {true, false, {Tray, DriveLetters, Sidebar}},
+    };
+    RefreshClock clock;
+    int beat = 0;
+    for (const auto& [sidebarShown, panelShown, due] : beats) {
+        EXPECT_TRUE(clock.Beat(sidebarShown, panelShown) == due) << "beat " << ++beat;
     }
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/profile_values.h"
 #include "support/fake_file_store.h"
 
@@ -21,20 +19,50 @@ constexpr std::nullopt_t kNo = std::nullopt;
 
 TEST(ParseProfileInteger, ReadsSigned32BitDecimalAndHexadecimalOnly) {
     const std::pair<std::string_view, std::optional<int32_t>> cases[] = {
-        {"0", 0}, {"7", 7}, {"-5", -5}, {"+5", 5}, {"09", 9}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
-        {"0x1", 1}, {"0X1f", 31}, {"0x09aAfF", 0x09AAFF}, {"0xFFFFFFFF", -1}, {"0x0000000000000001", 1},
-        {"", kNo}, {"-", kNo}, {"+", kNo}, {"--1", kNo}, {"+-1", kNo}, {"12a", kNo}, {" 1", kNo}, {"1 ", kNo},
-        {"/", kNo}, {":", kNo}, {"0x", kNo}, {"0x-1", kNo}, {"-0x10", kNo}, {"1.5", kNo}, {"0x@", kNo}, {"0xG", kNo},
-        {"0x`", kNo}, {"0xg", kNo}, {"0x/", kNo}, {"0x:", kNo}, {"2147483648", kNo}, {"-2147483649", kNo},
-        {"99999999999999999999999", kNo}, {"0x100000000", kNo}, {std::string_view("1\0", 2), kNo},
+        {"0", 0},
+        {"7", 7},
+        {"-5", -5},
+        {"+5", 5},
+        {"09", 9},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"0x1", 1},
+        {"0X1f", 31},
+        {"0x09aAfF", 0x09AAFF},
+        {"0xFFFFFFFF", -1},
+        {"0x0000000000000001", 1},
+        {"", kNo},
+        {"-", kNo},
+        {"+", kNo},
+        {"--1", kNo},
+        {"+-1", kNo},
+        {"12a", kNo},
+        {" 1", kNo},
+        {"1 ", kNo},
+        {"/", kNo},
+        {":", kNo},
+        {"0x", kNo},
+        {"0x-1", kNo},
+        {"-0x10", kNo},
+        {"1.5", kNo},
+        {"0x@", kNo},
+        {"0xG", kNo},
+        {"0x`", kNo},
+        {"0xg", kNo},
+        {"0x/", kNo},
+        {"0x:", kNo},
+        {"2147483648", kNo},
+        {"-2147483649", kNo},
+        {"99999999999999999999999", kNo},
+        {"0x100000000", kNo},
+        {std::string_view("1\0", 2), kNo},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(ParseProfileInteger(text), expected) << text;
 }
 
-auto Fields(const Settings& s) {
-    return std::tie(s.drivenam, s.tani, s.syurui, s.barhyoj, s.tenm1, s.tenm2, s.tenm3, s.tenm4, s.tenm5, s.tenm6,
-                    s.aki, s.hidari, s.iti, s.enGrf, s.GaugeWidth);
-}
+// Every field with a value away from its default, that name alone being the default's.
+const Settings kAwayFromDefaults{"E",   DisplayUnit::Kilobytes, TrayPictureKind::Bar, 0, {1, 2, 3, 4, 5, 6}, 255,
+                                 false, SidebarEdge::Right,     GaugeStyle::Pies};
 
 // Each key by its value rule; a missing or unreadable value leaves the default.
 TEST(LoadSettings, ReadsEachKeyByItsValueRule) {
@@ -42,36 +70,51 @@ TEST(LoadSettings, ReadsEachKeyByItsValueRule) {
         {"[setei]\r\ndrivenam=E\r\ntani=1\r\nsyurui=0\r\nbarhyoj=0\r\n[keikoku]\r\ntenm1=1\r\ntenm2=2\r\ntenm3=3\r\n"
          "tenm4=4\r\ntenm5=5\r\ntenm6=6\r\n[color]\r\naki=255\r\n[taskbar]\r\nhidari=0\r\n[saidbar]\r\niti=4\r\n"
          "enGrf=1\r\n",
-         {"E", 1, 0, 0, 1, 2, 3, 4, 5, 6, 255, false, 4, true, "", 32}},
-        {"[saidbar]\r\nenGrf=0x1\r\n[taskbar]\r\nhidari=-1\r\n", {.enGrf = true, .GaugeWidth = 32}},
+         kAwayFromDefaults},
+        {"[saidbar]\r\nenGrf=0x1\r\n[taskbar]\r\nhidari=-1\r\n", {.gaugeStyle = GaugeStyle::Pies}},
         {"[saidbar]\r\nenGrf=true\r\n[taskbar]\r\nhidari=false\r\n", {}},
-        {"[setei]\r\ntani=-7\r\nsyurui=0x10\r\n[color]\r\naki=0xFFFFFFFF\r\n", {.tani = -7, .syurui = 16, .aki = -1}},
+        {"[setei]\r\ntani=-7\r\nsyurui=0x10\r\n[color]\r\naki=0xFFFFFFFF\r\n[saidbar]\r\niti=0\r\n",
+         {.unit = DisplayUnit{-7},
+          .trayPicture = TrayPictureKind{16},
+          .sidebarColour = -1,
+          .sidebarEdge = SidebarEdge{0}}},
         {"[setei]\r\ntani=abc\r\nsyurui=2147483648\r\nbarhyoj=\r\n[keikoku]\r\ntenm6=-99999999999\r\n", {}},
-        {"[setei]\r\ndrivenam=\r\n", {.drivenam = ""}},
-        {"[setei]\r\ndrivenam=" + std::string(100'000, 'D') + "\r\n", {.drivenam = std::string(2047, 'D')}},
+        {"[setei]\r\ndrivenam=\r\n", {.trayDrive = ""}},
+        {"[setei]\r\ndrivenam=" + std::string(100'000, 'D') + "\r\n", {.trayDrive = std::string(2047, 'D')}},
         {"tani=1\r\n[tani]\r\nsetei=1\r\n[setei]\r\n", {}},
         {"\x80\xFF[\x01]\r\n=\r\n[\r\n]\r\n"s + std::string(4096, '\0'), {}},
     };
     for (const auto& [file, loaded] : cases) {
         FakeFileStore store;
         store.files[kPath] = file;
-        EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(loaded)) << file.substr(0, 80);
+        EXPECT_EQ(LoadSettings(store, kPath), loaded) << file.substr(0, 80);
     }
     FakeFileStore store;
-    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(Settings{})) << "no file";
+    EXPECT_EQ(LoadSettings(store, kPath), Settings{}) << "no file";
     store.files[kPath] = "[setei]\r\ntani=1\r\n";
     store.failReads = true;
-    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(Settings{})) << "unreadable";
+    EXPECT_EQ(LoadSettings(store, kPath), Settings{}) << "unreadable";
+}
+
+// The file a first run writes, byte for byte.
+TEST(SaveSettings, WritesTheDefaultsInTheirOrderIntoANewFile) {
+    FakeFileStore store;
+    ASSERT_FALSE(SaveSettings(Settings{}, store, kPath).has_value());
+    EXPECT_EQ(store.files[kPath],
+              "[setei]\r\ndrivenam=C\r\ntani=3\r\nsyurui=2\r\nbarhyoj=1\r\n[keikoku]\r\ntenm1=0\r\ntenm2=0\r\n"
+              "tenm3=0\r\ntenm4=0\r\ntenm5=0\r\ntenm6=0\r\n[color]\r\naki=12632256\r\n[taskbar]\r\nhidari=1\r\n"
+              "[saidbar]\r\niti=3\r\nenGrf=0\r\n");
 }
 
 TEST(SaveSettings, RoundTripsEveryFieldKeepsAllElseAndWritesNothingUnchanged) {
-    const Settings saved{"Z", -1, 5, 0, 9, 8, 7, 6, 5, 4, INT32_MIN, false, 2, true, "", 32};
+    const Settings saved{"Z",   DisplayUnit{-1},     TrayPictureKind{5}, 0, {9, 8, 7, 6, 5, 4}, INT32_MIN,
+                         false, SidebarEdge::Bottom, GaugeStyle::Pies};
     const std::string mine = "; by hand\r\n\r\n[mine]\r\ntani = 9\r\n\r\n[saidbar]\r\n";
     FakeFileStore store;
     store.files[kPath] = mine + "iti=1\r\n\r\n[o]\r\n";
     ASSERT_FALSE(SaveSettings(saved, store, kPath).has_value());
     EXPECT_TRUE(store.files[kPath].starts_with(mine + "iti=2\r\nenGrf=1\r\n\r\n[o]\r\n")) << store.files[kPath];
-    EXPECT_EQ(Fields(LoadSettings(store, kPath)), Fields(saved));
+    EXPECT_EQ(LoadSettings(store, kPath), saved);
     EXPECT_FALSE(SaveSettings(saved, store, kPath).has_value());
     EXPECT_EQ(store.replaceCount, 1);
 }

@@ -20,7 +20,7 @@
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu.h"
 #include "support/scratch_folder_win32.h"
-#include "tray/task_tray_mini_win32.h"
+#include "tray/tray_icon_win32.h"
 #include "tray/tray_pictures.h"
 
 namespace kuvano {
@@ -85,7 +85,7 @@ COLORREF Pixel(int x, int y) {
     return GetPixel(screen, x, y);
 }
 
-PixelImage TrayPicture(TrayIconKind kind, const char16_t* root) {
+PixelImage TrayPicture(TrayPictureKind kind, const char16_t* root) {
     const DriveSpace space = DrivePlatformWin32().Space(root);
     return TrayPictures(kind).at(static_cast<size_t>(FreeLevel(space.freeBytes, space.totalBytes)));
 }
@@ -134,10 +134,11 @@ std::vector<Row> Rows(HWND list) {
 
 // Picks the folder from the history; the survey it starts enables the stop button.
 bool SurveyFromHistory(HWND panel, const std::wstring& path) {
-    const HWND combo = GetDlgItem(panel, TForm5::kCombo1), stop = GetDlgItem(panel, TForm5::kBitBtn3);
+    const HWND combo = GetDlgItem(panel, FolderSizeWindow::kHistoryBox),
+               stop = GetDlgItem(panel, FolderSizeWindow::kStopButton);
     SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm5::kCombo1, CBN_SELCHANGE), LPARAM(combo));
+    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(FolderSizeWindow::kHistoryBox, CBN_SELCHANGE), LPARAM(combo));
     return Eventually([&] { return IsWindowEnabled(stop) != FALSE; });
 }
 
@@ -153,7 +154,7 @@ protected:
     void TearDown() override {  // a failed day leaves no program behind for the next test
         if (IsWindow(main)) PostMessageW(main, WM_ENDSESSION, TRUE, 0), WaitForExit(main);
     }
-    void Command(SidebarCommand command) const { PostMessageW(sidebar, WM_COMMAND, WPARAM(command), 0); }
+    void Command(MenuCommand command) const { PostMessageW(sidebar, WM_COMMAND, WPARAM(command), 0); }
     // The tray icon's notification, as the shell sends it for a mouse action.
     void NotifyTray(UINT mouseMessage) const { PostMessageW(CallbackWindow(), kTrayCallbackMessage, 1, mouseMessage); }
     HWND CallbackWindow() const { return FindWindowExW(main, nullptr, L"TMyCallback", nullptr); }
@@ -170,7 +171,7 @@ protected:
     }
     // Types a red and a green, without blue, into the colour dialog and answers it.
     void ChooseColour(const wchar_t* red, const wchar_t* green, int answer) const {
-        Command(SidebarCommand::pmAkiiro);
+        Command(MenuCommand::ChooseStripColour);
         const HWND dialog = WindowOf(L"#32770");
         ASSERT_TRUE(dialog && Shown(dialog)) << "no colour dialog";  // shown once it has filled its fields
         int field = 706;
@@ -199,7 +200,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
 
     // The sidebar shows; the tray shows the program's drive.
     ASSERT_TRUE(Shown(sidebar));
-    const auto star = [] { return TrayShows(TrayPicture(TrayIconKind::Star, u"C:\\")); };
+    const auto star = [] { return TrayShows(TrayPicture(TrayPictureKind::Star, u"C:\\")); };
     EXPECT_TRUE(Eventually([&] { return star() == 1; }));
 
     // The tray icon opens the about box, modal until Esc.
@@ -234,29 +235,29 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(0, 128, 0); }));
 
     // Help from the sidebar, closed by Esc.
-    Command(SidebarCommand::pop4vajhel);
+    Command(MenuCommand::ShowHelp);
     ASSERT_TRUE(Shown(help));
     PostMessageW(FindWindowExW(help, nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(Hidden(help));
 
     // The settings panel: T in megabytes, chosen as the tray's drive, in bars.
-    Command(SidebarCommand::pmSetei);
+    Command(MenuCommand::ShowSettings);
     ASSERT_TRUE(Shown(panel));
-    const HWND listBox = GetDlgItem(FindWindowExW(panel, nullptr, L"TScrollBox", nullptr), TForm2::kListBox1);
-    for (const int button : {TForm2::kFirstUnitButton + 2, TForm2::kFirstKindButton + 0})
+    const HWND listBox = GetDlgItem(FindWindowExW(panel, nullptr, L"TScrollBox", nullptr), SettingsWindow::kDriveList);
+    for (const int button : {SettingsWindow::kFirstUnitButton + 2, SettingsWindow::kFirstPictureButton + 0})
         SendMessageW(GetDlgItem(panel, button), BM_CLICK, 0, 0);
     const auto lineOf = [&](const wchar_t* start) { return SendMessageW(listBox, LB_FINDSTRING, -1, LPARAM(start)); };
     LRESULT lineOfT = LB_ERR;
     ASSERT_TRUE(Eventually([&] { return (lineOfT = lineOf(L"T o------------- 空き=約15/16メガバイト ")) != LB_ERR; }));
     SendMessageW(listBox, LB_SETCURSEL, WPARAM(lineOfT), 0);
-    SendMessageW(panel, WM_COMMAND, MAKEWPARAM(TForm2::kListBox1, LBN_SELCHANGE), LPARAM(listBox));
-    const PixelImage barOfT = TrayPicture(TrayIconKind::Bar, u"T:\\");
+    SendMessageW(panel, WM_COMMAND, MAKEWPARAM(SettingsWindow::kDriveList, LBN_SELCHANGE), LPARAM(listBox));
+    const PixelImage barOfT = TrayPicture(TrayPictureKind::Bar, u"T:\\");
     EXPECT_TRUE(Eventually([&] { return TrayShows(barOfT) == 1; })) << "the tray follows the panel";
 
     // 20 MB of warning: T (15 MiB free) blinks in the tray, on the sidebar
     // (slot 1 of 38 pixels: the drives are C, T and Z) and in the panel.
-    SendMessageW(GetDlgItem(panel, TForm2::kFirstDigitUpDown + 4), UDM_SETPOS32, 0, 2);
-    const PixelImage frame = TrayPictures(TrayIconKind::Bar).at(kWarningFrame);
+    SendMessageW(GetDlgItem(panel, SettingsWindow::kFirstDigitUpDown + 4), UDM_SETPOS32, 0, 2);
+    const PixelImage frame = TrayPictures(TrayPictureKind::Bar).at(kWarningFrame);
     bool sawFrame = false, sawLevel = false, sawWhite = false, sawGrey = false;
     EXPECT_TRUE(Eventually([&] {
         const COLORREF gaugeBottom = Pixel(strip.left + 3, 38 + 5 + 30);
@@ -268,14 +269,15 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     })) << sawFrame
         << sawLevel << " tray, " << sawWhite << sawGrey << " sidebar";
     EXPECT_TRUE(Eventually([&] { return lineOf(L"T --------------") == lineOfT; })) << "the panel's line blinks";
-    PostMessageW(GetDlgItem(panel, TForm2::kBitBtn1), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(panel, SettingsWindow::kCloseButton), BM_CLICK, 0, 0);
     EXPECT_TRUE(Hidden(panel));
 
     // The folder survey: the program's folder, sorted by a column's title.
-    Command(SidebarCommand::pmFolSiz);
+    Command(MenuCommand::ShowFolderSizes);
     ASSERT_TRUE(Shown(folders));
-    const HWND list = GetDlgItem(folders, TForm5::kListView1), start = GetDlgItem(folders, TForm5::kBitBtn2),
-               stop = GetDlgItem(folders, TForm5::kBitBtn3);
+    const HWND list = GetDlgItem(folders, FolderSizeWindow::kSizeList),
+               start = GetDlgItem(folders, FolderSizeWindow::kStartButton),
+               stop = GetDlgItem(folders, FolderSizeWindow::kStopButton);
     const auto idle = [&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); };
     PostMessageW(start, BM_CLICK, 0, 0);
     ASSERT_TRUE(Eventually([&] { return idle() && Rows(list).size() == 2; }));
@@ -305,25 +307,23 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     ASSERT_TRUE(SurveyFromHistory(folders, big));
     EXPECT_EQ(FailuresOf(main), 0);
     EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon";
-    Command(SidebarCommand::pmBarSyuryo);
+    Command(MenuCommand::Quit);
     ASSERT_TRUE(WaitForExit(main));
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon no more";
     const std::string saved = testing::ReadFileBytes(settingsFile);
     for (const std::string& kept : std::vector<std::string>{"drivenam=T", "tani=2", "syurui=0", "tenm5=2", "enGrf=1",
-                                                            "aki=" + std::to_string(RGB(0, 128, 0)),
-                                                            "iti=" + std::to_string(EdgeOf(SidebarCommand::popUe))})
+                                                            "aki=" + std::to_string(RGB(0, 128, 0)), "iti=1"})
         EXPECT_NE(saved.find(kept + "\r\n"), std::string::npos) << kept << " in\n" << saved;
 
     // The next start docks where the last one ended; the end of the session saves.
     ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; }));
-    Command(SidebarCommand::pmHidarihasi);
+    Command(MenuCommand::DockLeft);
     EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
     DWORD_PTR mayEnd = FALSE;
     SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd);
     EXPECT_EQ(mayEnd, DWORD_PTR{TRUE});
-    const std::string edge = "iti=" + std::to_string(EdgeOf(SidebarCommand::pmHidarihasi)) + "\r\n";
-    EXPECT_NE(testing::ReadFileBytes(settingsFile).find(edge), std::string::npos);
+    EXPECT_NE(testing::ReadFileBytes(settingsFile).find("iti=3\r\n"), std::string::npos);
     PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_TRUE(WaitForExit(main));
 }
@@ -392,7 +392,7 @@ TEST(AtOtherScales, TheStripItsGaugesThePanelAndTheTrayPictureScale) {
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(at.panelWidth, at.panelHeight)) << "the settings panel";
 
     // The program's drive as a star in the first place of the notification area.
-    const PixelImage shown = FitByWholeSteps(TrayPicture(TrayIconKind::Star, u"C:\\"), at.iconSide, at.iconSide);
+    const PixelImage shown = FitByWholeSteps(TrayPicture(TrayPictureKind::Star, u"C:\\"), at.iconSide, at.iconSide);
     EXPECT_TRUE(Eventually([&] { return ScreenShows(shown, at.trayLeft, at.trayTop) == 1; }));
 
     EXPECT_EQ(FailuresOf(main), 0);

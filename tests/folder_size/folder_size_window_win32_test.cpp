@@ -9,7 +9,6 @@
 #include <string>
 
 #include "platform/directory_lister_win32.h"
-#include "platform/local_time_win32.h"
 #include "platform/message_pump_win32.h"
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
@@ -24,7 +23,6 @@ namespace {
 class FolderSizeWindowTest : public ::testing::Test {
 protected:
     FolderSizeWindowTest() {
-        EXPECT_TRUE(form5.Create(nullptr));
         for (const auto& [name, files] : {std::pair{L"a", 3}, {L"b", 2}, {L"c", 4}}) {
             std::wstring sub = folder.File(name);
             EXPECT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
@@ -35,26 +33,27 @@ protected:
             for (int i = 0; i < files; ++i)
                 testing::WriteFileBytes(sub + L"\\" + std::to_wstring(i), std::string(1 << 20, 'x'));
         }
-        SendMessageW(Control(TForm5::kCombo1), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(folder.Path().c_str()));
-        SendMessageW(Control(TForm5::kCombo1), CB_SETCURSEL, 0, 0);
-        ShowWindow(form5.Handle(), SW_SHOW);
+        SendMessageW(Control(FolderSizeWindow::kHistoryBox), CB_INSERTSTRING, 0,
+                     reinterpret_cast<LPARAM>(folder.Path().c_str()));
+        SendMessageW(Control(FolderSizeWindow::kHistoryBox), CB_SETCURSEL, 0, 0);
+        ShowWindow(sizes.Handle(), SW_SHOW);
     }
-    ~FolderSizeWindowTest() override { DestroyWindow(form5.Handle()); }
+    ~FolderSizeWindowTest() override { DestroyWindow(sizes.Handle()); }
 
-    HWND Control(int id) const { return GetDlgItem(form5.Handle(), id); }
-    void Click(int id) const { SendMessageW(form5.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    LRESULT Rows() const { return SendMessageW(Control(TForm5::kListView1), LVM_GETITEMCOUNT, 0, 0); }
+    HWND Control(int id) const { return GetDlgItem(sizes.Handle(), id); }
+    void Click(int id) const { SendMessageW(sizes.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    LRESULT Rows() const { return SendMessageW(Control(FolderSizeWindow::kSizeList), LVM_GETITEMCOUNT, 0, 0); }
     std::wstring Cell(LRESULT row, int column) const {
         wchar_t text[MAX_PATH]{};
         LVITEMW item{};
         item.iSubItem = column, item.pszText = text, item.cchTextMax = MAX_PATH;
-        SendMessageW(Control(TForm5::kListView1), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+        SendMessageW(Control(FolderSizeWindow::kSizeList), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
         return text;
     }
     std::wstring Shown() const {
         wchar_t text[MAX_PATH]{};
-        GetWindowTextW(Control(TForm5::kCombo1), text, MAX_PATH);
+        GetWindowTextW(Control(FolderSizeWindow::kHistoryBox), text, MAX_PATH);
         return text;
     }
     // As the user types it: queued for the focused control, handled by the pump every loop shares.
@@ -65,26 +64,26 @@ protected:
 
     DirectoryListerWin32 system;
     testing::EntryHookLister lister{system};
-    LocalTimeWin32 localTime;
     TextCollationWin32 collation;
-    TForm5 form5{lister, localTime, collation};
+    FolderSizeWindow sizes{nullptr, lister, collation};
     testing::ScratchFolder folder{L"panel"};
 };
 
 TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurveysTheRowUnderThePointer) {
-    Click(TForm5::kBitBtn2);
-    for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(TForm5::kBitBtn3)); ++waited)
+    Click(FolderSizeWindow::kStartButton);
+    for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(FolderSizeWindow::kStopButton)); ++waited)
         PumpPendingMessages(), Sleep(1);  // the workers' notices, until the survey ends
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Cell(0, kColumnFolder), folder.File(L"c")) << "largest first, counted beyond 260 characters";
-    const HWND list = Control(TForm5::kListView1);
+    const HWND list = Control(FolderSizeWindow::kSizeList);
     LVITEMW selected{};
     selected.state = selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selected));
     EXPECT_EQ(Shown(), folder.File(L"c"));
     NMLISTVIEW header{};
-    header.hdr = {list, TForm5::kListView1, static_cast<UINT>(LVN_COLUMNCLICK)}, header.iSubItem = kColumnMegabytes;
-    SendMessageW(form5.Handle(), WM_NOTIFY, TForm5::kListView1, reinterpret_cast<LPARAM>(&header));
+    header.hdr = {list, FolderSizeWindow::kSizeList, static_cast<UINT>(LVN_COLUMNCLICK)},
+    header.iSubItem = kColumnMegabytes;
+    SendMessageW(sizes.Handle(), WM_NOTIFY, FolderSizeWindow::kSizeList, reinterpret_cast<LPARAM>(&header));
     const LRESULT highlighted = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
     EXPECT_EQ(Cell(highlighted, kColumnFolder), folder.File(L"c")) << "smallest first now";
     EXPECT_EQ(highlighted, 2);
@@ -96,32 +95,35 @@ TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurvey
 }
 
 TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscTakeInput) {
-    ASSERT_EQ(GetFocus(), Control(TForm5::kBitBtn1));
+    ASSERT_EQ(GetFocus(), Control(FolderSizeWindow::kFolderButton));
     std::vector<int> visited;
     for (int presses = 0; presses < 4; ++presses) PressKey(VK_TAB), visited.push_back(GetDlgCtrlID(GetFocus()));
-    EXPECT_EQ(visited, (std::vector<int>{TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kListView1, TForm5::kBitBtn1}))
+    EXPECT_EQ(visited, (std::vector<int>{FolderSizeWindow::kHistoryBox, FolderSizeWindow::kStartButton,
+                                         FolderSizeWindow::kSizeList, FolderSizeWindow::kFolderButton}))
         << "the stop button is off while no survey runs";
     std::atomic<bool> inC = false;  // "c" is walked slowly, so that a stop comes in the middle of it
     lister.OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern) {
         if (pattern.starts_with(c)) inC = true, Sleep(20);
     };
-    SetFocus(Control(TForm5::kBitBtn2));
+    SetFocus(Control(FolderSizeWindow::kStartButton));
     PressKey(VK_RETURN);  // Enter on the start button surveys
     std::vector<bool> enabled;
-    for (int id : {TForm5::kBitBtn1, TForm5::kCombo1, TForm5::kBitBtn2, TForm5::kBitBtn3})
+    for (int id : {FolderSizeWindow::kFolderButton, FolderSizeWindow::kHistoryBox, FolderSizeWindow::kStartButton,
+                   FolderSizeWindow::kStopButton})
         enabled.push_back(IsWindowEnabled(Control(id)));
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true}));
     for (int waited = 0; !inC && waited < 10'000; ++waited) Sleep(1);
-    Click(TForm5::kBitBtn3);
+    Click(FolderSizeWindow::kStopButton);
     ASSERT_GT(Rows(), 0);
     EXPECT_EQ(Cell(Rows() - 1, kColumnFolder) + Cell(Rows() - 1, kColumnMegabytes), folder.File(L"c") + L"000,000")
         << "the subfolder in progress has its row too";
-    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kCombo1)) && !IsWindowEnabled(Control(TForm5::kBitBtn3)));
-    SetFocus(Control(TForm5::kBitBtn2));
+    EXPECT_TRUE(IsWindowEnabled(Control(FolderSizeWindow::kHistoryBox)) &&
+                !IsWindowEnabled(Control(FolderSizeWindow::kStopButton)));
+    SetFocus(Control(FolderSizeWindow::kStartButton));
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
     PressKey(VK_ESCAPE);  // typed ahead: it comes while the survey that Enter starts runs
-    EXPECT_FALSE(IsWindowVisible(form5.Handle()));
-    EXPECT_TRUE(IsWindowEnabled(Control(TForm5::kBitBtn2))) << "the survey stopped";
+    EXPECT_FALSE(IsWindowVisible(sizes.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(Control(FolderSizeWindow::kStartButton))) << "the survey stopped";
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "platform/directory_lister_posix.h"
 #include "platform/file_names_posix.h"
 #include "platform/ordinal_collation.h"
-#include "support/fake_local_time.h"
 #include "support/find_totals_posix.h"
 #include "support/fixed_seek_penalty.h"
 #include "support/scratch_folder_posix.h"
@@ -69,10 +68,9 @@ TEST(FolderSurveyOnRealTrees, EachRowCountsWhatFindCountsBelowItsFolder) {
         std::u16string windowsBase;
         WindowsNameFromPosix(base.Path(), windowsBase);
         const DirectoryListerPosix lister;
-        const testing::FakeLocalTime localTime;
         const OrdinalCollation collation;
         const testing::FixedSeekPenalty workerPerCore(false);
-        FolderSurvey survey(lister, localTime, u"C:\\Windows", collation, workerPerCore, nullptr);
+        FolderSurvey survey(lister, u"C:\\Windows", collation, workerPerCore, nullptr);
         survey.Run(windowsBase);
         std::ostringstream rows, found;
         for (const SurveyRow& row : survey.Rows()) {

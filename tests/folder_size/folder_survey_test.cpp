@@ -12,7 +12,6 @@
 #include "platform/ordinal_collation.h"
 #include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
-#include "support/fake_local_time.h"
 #include "support/fixed_seek_penalty.h"
 
 namespace kuvano {
@@ -59,7 +58,7 @@ protected:
             flat.AddFile(u"D:\\" + name, u"f", sizes[i].first);
             for (int more = 0; more < sizes[i].second; ++more) flat.AddFile(u"D:\\" + name, u"g");
         }
-        auto result = std::make_unique<FolderSurvey>(flat, japan, u"C:\\Windows", collation, volumes, nullptr);
+        auto result = std::make_unique<FolderSurvey>(flat, u"C:\\Windows", collation, volumes, nullptr);
         result->Run(u"D:");
         return result;
     }
@@ -67,11 +66,10 @@ protected:
     testing::FakeDirectoryLister lister;
     testing::EntryHookLister hooked{lister};
     testing::FakeDirectoryLister flat;
-    testing::FakeLocalTime japan;
     OrdinalCollation collation;
     testing::FixedSeekPenalty volumes{false};  // a worker per core
     std::counting_semaphore<> ready{0};        // the workers' notices
-    FolderSurvey survey{hooked, japan, u"C:\\Base\\Windows", collation, volumes, [this] { ready.release(); }};
+    FolderSurvey survey{hooked, u"C:\\Base\\Windows", collation, volumes, [this] { ready.release(); }};
 };
 
 TEST_F(FolderSurveyTest, MeasuresEachPlainSubfolderLargestFirstAndGivesALinkAnEmptyRow) {

@@ -11,7 +11,6 @@
 #include "platform/ordinal_collation.h"
 #include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
-#include "support/fake_local_time.h"
 #include "support/fixed_seek_penalty.h"
 
 namespace kuvano {
@@ -58,17 +57,17 @@ struct Model {
     size_t pumps = 0;
     OrdinalCollation collation;
 
-    std::vector<TFindData> Listing(const std::u16string& folder) const {
+    std::vector<DirectoryEntry> Listing(const std::u16string& folder) const {
         if (!tree.folders.contains(folder)) return {};
-        std::vector<TFindData> listed{{.name = u"."}, {.name = u".."}};
-        for (const TFindData& entry : tree.folders.at(folder)) listed.push_back(entry);
+        std::vector<DirectoryEntry> listed{{.name = u"."}, {.name = u".."}};
+        for (const DirectoryEntry& entry : tree.folders.at(folder)) listed.push_back(entry);
         if (tree.failAfter.contains(folder)) listed.resize(std::min(listed.size(), tree.failAfter.at(folder).first));
         return listed;
     }
     bool Pump() { return ++pumps < stopAt || stopAt == 0; }
     void Survey() {
-        std::vector<TFindData> subfolders;
-        for (const TFindData& entry : Listing(kBase)) {
+        std::vector<DirectoryEntry> subfolders;
+        for (const DirectoryEntry& entry : Listing(kBase)) {
             if (!Pump()) return;
             const std::u16string folder = kBase + u"\\" + entry.name;
             if (entry.name == u"." || entry.name == u".." || (entry.attributes & 0x16) != kAttributeDirectory ||
@@ -77,7 +76,7 @@ struct Model {
             }
             subfolders.push_back(entry);
         }
-        for (const TFindData& entry : subfolders) {
+        for (const DirectoryEntry& entry : subfolders) {
             if (stopAt != 0 && pumps >= stopAt) break;
             rows.push_back(Measure(kBase + u"\\" + entry.name, entry.attributes & kAttributeReparsePoint));
         }
@@ -88,7 +87,7 @@ struct Model {
         SurveyRow row{.folder = folder};
         std::vector<std::u16string> queue{folder};
         for (size_t i = 0; i < queue.size() && !link; ++i) {
-            for (const TFindData& entry : Listing(queue[i])) {
+            for (const DirectoryEntry& entry : Listing(queue[i])) {
                 if (!Pump()) return row.bytes = static_cast<int64_t>(std::min<uint64_t>(bytes, INT64_MAX)), row;
                 if (entry.name == u"." || entry.name == u"..") continue;
                 bytes = entry.size > UINT64_MAX - bytes ? UINT64_MAX : bytes + entry.size;
@@ -128,10 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     testing::FakeDirectoryLister tree;
     Decode(input, tree, kBase, 0);
     Model model{.tree = tree, .stopAt = input.Byte()};
-    const testing::FakeLocalTime localTime;
     const testing::FixedSeekPenalty oneWorker(true);
     testing::EntryHookLister hooked(tree);
-    FolderSurvey survey(hooked, localTime, kBase + u"\\Windows", model.collation, oneWorker, nullptr);
+    FolderSurvey survey(hooked, kBase + u"\\Windows", model.collation, oneWorker, nullptr);
     size_t entries = 0;
     hooked.OnEntry = [&](const std::u16string&) {
         if (++entries == model.stopAt) survey.Cancel();

@@ -12,7 +12,6 @@
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
 #include "platform/directory_lister_win32.h"
-#include "platform/local_time_win32.h"
 #include "platform/text_collation_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "support/fake_drive_platform.h"
@@ -29,23 +28,23 @@ int FontHeight(HWND control) {
 TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     Settings settings;
     testing::FakeDrivePlatform drives;
-    TForm2 panel{settings, drives};
+    LowSpaceWarning warning{settings.warningDigits};
+    SettingsWindow panel{nullptr, settings, drives, warning};
     DirectoryListerWin32 lister;
-    LocalTimeWin32 localTime;
     TextCollationWin32 collation;
-    TForm5 survey{lister, localTime, collation};
-    TForm3 help;
-    TFormInfo about;
-    ASSERT_TRUE(panel.Create(nullptr) && survey.Create(nullptr) && help.Create(nullptr) && about.Create(nullptr));
-    const HWND lines = GetDlgItem(FindWindowExW(panel.Handle(), nullptr, L"TScrollBox", nullptr), TForm2::kListBox1);
-    const HWND rows = GetDlgItem(survey.Handle(), TForm5::kListView1);
+    FolderSizeWindow survey{nullptr, lister, collation};
+    HelpWindow help{nullptr};
+    AboutBox about{nullptr};
+    const HWND lines =
+        GetDlgItem(FindWindowExW(panel.Handle(), nullptr, L"TScrollBox", nullptr), SettingsWindow::kDriveList);
+    const HWND rows = GetDlgItem(survey.Handle(), FolderSizeWindow::kSizeList);
     const HWND name = FindWindowExW(about.Handle(), nullptr, L"STATIC", L"Kuvano");
     // clang-format off
     // Every length at 96 DPI: the form's client area, a child's place and font height.
     const std::tuple<HWND, Size, HWND, Place, int> forms[] = {
-        {panel.Handle(), {558, 287}, GetDlgItem(panel.Handle(), TForm2::kBitBtn1), {440, 231, 89, 33}, 12},
+        {panel.Handle(), {558, 287}, GetDlgItem(panel.Handle(), SettingsWindow::kCloseButton), {440, 231, 89, 33}, 12},
         {survey.Handle(), {636, 449}, rows, {4, 33, 617, 405}, 12},
-        {help.Handle(), {557, 558}, help.Memo1(), {0, 0, 557, 558}, 13},
+        {help.Handle(), {557, 558}, help.TextBox(), {0, 0, 557, 558}, 13},
         {about.Handle(), {267, 99}, name, {56, 16, 200, 24}, 19}};
     // What the forms scale besides: a line height, a column width, pictures.
     const std::pair<std::function<int()>, int> lengths[] = {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_warning_digits.h"
+#include "support/drive_display_fixture.h"
 
 namespace kuvano {
 namespace {
@@ -10,8 +10,8 @@ namespace {
 class SettingsPanelTest : public testing::DriveDisplayTest {
 protected:
     SettingsPanelTest() {
-        settings.HomeDrive = "C";
-        settings.tani = 0;
+        settings.homeDrive = "C";
+        settings.unit = DisplayUnit::Bytes;
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {100, 100}, u"System (C:)"};
         drives.drives[u"D:\\"] = {DriveKind::CdRom, {0, 100}, u"CD"};
         drives.drives[u"E:\\"] = {DriveKind::Removable, {0, 0}, u"USB (E:)"};  // no media
@@ -23,17 +23,18 @@ protected:
 
 TEST_F(SettingsPanelTest, ListsRemovableAndFixedDrivesAndMarksOnlyAKnownUnitAndKind) {
     const PanelView view = panel.Refresh(u",");
-    EXPECT_EQ(view.edDrive, u"C");
+    EXPECT_EQ(view.trayDrive, u"C");
     EXPECT_EQ(view.lines, (std::vector<std::u16string>{u"C o------------- 空き=100/100バイト System (C:)",
                                                        u"E oooooooooooooo 空き=0/0バイト USB (E:)",
                                                        u"G oooooooooo---- 空き=25/100バイト "}));
     const std::tuple<int32_t, std::optional<int>, int32_t, std::optional<int>> marks[] = {
         {0, 0, 2, 2}, {3, 3, 0, 0}, {4, std::nullopt, 3, std::nullopt}, {-1, std::nullopt, -1, std::nullopt}};
-    for (const auto& [tani, unitButton, syurui, kindButton] : marks) {
-        settings.tani = tani;
-        settings.syurui = syurui;
+    for (const auto& [unit, unitButton, picture, pictureButton] : marks) {
+        settings.unit = DisplayUnit{unit};
+        settings.trayPicture = TrayPictureKind{picture};
         const PanelView marked = panel.Refresh(u",");
-        EXPECT_EQ(std::tie(marked.unitButton, marked.kindButton), std::tie(unitButton, kindButton)) << tani << syurui;
+        EXPECT_EQ(std::tie(marked.unitButton, marked.pictureButton), std::tie(unitButton, pictureButton))
+            << unit << picture;
     }
 }
 
@@ -41,19 +42,13 @@ TEST_F(SettingsPanelTest, ChoosingALineSetsTheTrayDriveAndNoLineTheHomeDrive) {
     const std::pair<std::optional<std::u16string>, std::string> choices[] = {
         {u"G ooo", "G"}, {std::nullopt, "C"}, {u"E", "E"}, {u"", "C"}, {u"\u0080", "C"}};
     for (const auto& [line, drive] : choices) {
-        panel.ListBox1Click(line);
-        EXPECT_EQ(settings.drivenam, drive);
+        panel.ChooseTrayDrive(line);
+        EXPECT_EQ(settings.trayDrive, drive);
     }
 }
 
-TEST(WarningDigits, AreClampedToOneDigitEachAndStoredInOrder) {
-    Settings settings;
-    settings.tenm1 = 12;
-    settings.tenm2 = -3;
-    settings.tenm6 = 9;
-    EXPECT_EQ(DigitsFromSettings(settings), (WarningDigits{9, 0, 0, 0, 0, 9}));
-    StoreDigits({1, 2, 3, 4, 5, 6}, settings);
-    EXPECT_EQ(DigitsFromSettings(settings), (WarningDigits{1, 2, 3, 4, 5, 6}));
+TEST(WarningDigits, AreClampedToOneDigitEach) {
+    EXPECT_EQ(ClampedDigits({12, -3, 0, 5, 0, 9}), (WarningDigits{9, 0, 0, 5, 0, 9}));
 }
 
 }  // namespace

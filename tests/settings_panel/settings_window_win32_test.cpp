@@ -45,24 +45,25 @@ void PutOnClipboard(const wchar_t* text) {
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
-    SettingsWindowTest() {
-        settings.tenm4 = 3;
-        settings.tenm6 = 9;
-        EXPECT_TRUE(form2.Create(nullptr));
+    static Settings Loaded() {
+        Settings loaded;
+        loaded.warningDigits = {0, 0, 0, 3, 0, 9};
+        return loaded;
     }
-    HWND Control(int id) const { return GetDlgItem(form2.Handle(), id); }
+    HWND Control(int id) const { return GetDlgItem(panel.Handle(), id); }
 
-    Settings settings;
+    Settings settings = Loaded();
     testing::FakeDrivePlatform drives;
-    TForm2 form2{settings, drives};
+    LowSpaceWarning warning{WarningDigits{}};  // what the panel's digits set it to
+    SettingsWindow panel{nullptr, settings, drives, warning};
 };
 
 // Only the arrows change a digit: any other way would leave the box showing
-// what the warning does not use. The warning follows the arrows, though it
-// no longer asks the boxes on every refresh.
+// what the warning does not use. The warning every display applies follows
+// each digit the arrows change.
 TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheArrows) {
-    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{0, 0, 0, 3, 0, 9}));
-    const HWND edit = Control(TForm2::kFirstDigitEdit + 3);
+    EXPECT_EQ(warning.SizeMiB(), 309) << "the digits of the settings";
+    const HWND edit = Control(SettingsWindow::kFirstDigitEdit + 3);
     // Each way alone, with the key it needs held, from the same start; all selected for the deleting ways.
     const auto five = reinterpret_cast<LPARAM>(L"5");
     // clang-format off
@@ -79,24 +80,23 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
         BYTE keys[256]{};
         keys[heldKey] = 0x80;
         SetKeyboardState(keys);
-        SendMessageW(Control(TForm2::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);
+        SendMessageW(Control(SettingsWindow::kFirstDigitUpDown + 3), UDM_SETPOS32, 0, 3);
         SendMessageW(edit, EM_SETSEL, 0, -1);
         SendMessageW(edit, message, wParam, lParam);
         keys[heldKey] = 0;
         SetKeyboardState(keys);
         EXPECT_EQ(TextOf(edit), L"3") << message << " " << wParam << " holding " << int{heldKey};
-        EXPECT_EQ(form2.CurrentWarningDigits()[3], 3) << message << " " << wParam;
+        EXPECT_EQ(warning.SizeMiB(), 309) << message << " " << wParam;
     }
     SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(TextOf(edit), L"2") << "the down key still changes it";
-    SendMessageW(Control(TForm2::kFirstDigitUpDown), UDM_SETPOS32, 0, 7);
-    const HWND arrows = Control(TForm2::kFirstDigitUpDown + 5);
+    SendMessageW(Control(SettingsWindow::kFirstDigitUpDown), UDM_SETPOS32, 0, 7);
+    const HWND arrows = Control(SettingsWindow::kFirstDigitUpDown + 5);
     RECT area{};
     GetClientRect(arrows, &area);
     SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
     SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, area.bottom * 3 / 4));
-    EXPECT_EQ(form2.CurrentWarningDigits(), (WarningDigits{7, 0, 0, 2, 0, 8}))
-        << "a key, a set position, a click below";
+    EXPECT_EQ(warning.SizeMiB(), 7 * 102'400 + 2 * 100 + 8) << "a key, a set position, a click below";
 }
 
 // Opened as the menu opens it, the panel has the focus on its first control,
@@ -106,29 +106,30 @@ TEST_F(SettingsWindowTest, DigitsStartFromTheSettingsAndRefuseEveryChangeButTheA
 TEST_F(SettingsWindowTest, TabWalksTheControlsInOrderIntoTheDriveList) {
     for (char16_t letter = u'C'; letter <= u'Z'; ++letter)
         drives.drives[std::u16string{letter, u':', u'\\'}] = {DriveKind::Fixed, {25, 100}, u""};
-    settings.drivenam = "Q";
-    ShowWindow(form2.Handle(), SW_SHOW);
-    BringToFront(form2.Handle());
-    SendMessageW(form2.Handle(), WM_TIMER, TForm2::kSeteiTimer, 0);
-    using F = TForm2;
+    settings.trayDrive = "Q";
+    ShowWindow(panel.Handle(), SW_SHOW);
+    BringToFront(panel.Handle());
+    panel.RefreshDriveList();
+    using F = SettingsWindow;
     // The first control of each stop; a group of radio buttons is one stop.
-    std::vector<int> stops{F::kMemo1, F::kEdDrive, F::kFirstUnitButton, F::kFirstKindButton, F::kBitBtn1, F::kListBox1};
+    std::vector<int> stops{F::kLetterBox,          F::kTrayDriveBox, F::kFirstUnitButton,
+                           F::kFirstPictureButton, F::kCloseButton,  F::kDriveList};
     for (int digit = 0; digit < 6; ++digit) stops.push_back(F::kFirstDigitEdit + digit);
-    stops.push_back(F::kMemo1);  // and round again
+    stops.push_back(F::kLetterBox);  // and round again
     HWND list = nullptr;
     for (const int first : stops) {
-        const int count = first == F::kFirstUnitButton ? 4 : first == F::kFirstKindButton ? 3 : 1;
+        const int count = first == F::kFirstUnitButton ? 4 : first == F::kFirstPictureButton ? 3 : 1;
         const int id = GetDlgCtrlID(GetFocus());
         EXPECT_TRUE(id >= first && id < first + count) << first << " expected, focus on " << id;
-        if (id == TForm2::kListBox1) {
+        if (id == SettingsWindow::kDriveList) {
             list = GetFocus();
             PressKey(VK_DOWN);
             PressKey(VK_END);
         }
         PressKey(VK_TAB);
     }
-    EXPECT_EQ(settings.drivenam, "Z") << "End chose the last drive";
-    EXPECT_EQ(TextOf(Control(TForm2::kEdDrive)), L"Z");
+    EXPECT_EQ(settings.trayDrive, "Z") << "End chose the last drive";
+    EXPECT_EQ(TextOf(Control(SettingsWindow::kTrayDriveBox)), L"Z");
     ASSERT_NE(list, nullptr) << "Tab never reached the drive list";
     RECT shown{}, box{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(SendMessageW(list, LB_GETCURSEL, 0, 0)),

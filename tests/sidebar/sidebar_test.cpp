@@ -2,7 +2,7 @@
 
 #include "sidebar/bar_dock.h"
 #include "sidebar/sidebar_gauges.h"
-#include "support/fake_warning_digits.h"
+#include "support/drive_display_fixture.h"
 
 namespace kuvano {
 namespace {
@@ -35,46 +35,51 @@ struct FakeShell final : AppBarShell {
 TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
     const std::vector<MonitorRect> one{{0, 0, 1920, 1080}};
     constexpr int kNone = 1 << 30;
-    const std::tuple<int32_t, int32_t, std::vector<MonitorRect>, int, int, Rect> cases[] = {
-        {3, 8, one, 0, kNone, {0, 0, 8, 1080}},
-        {1, 32, one, 40, kNone, {0, 40, 1920, 72}},
-        {2, 8, one, 0, 1040, {0, 1032, 1920, 1040}},
-        {2, 8, {{100, 50, 800, 600}}, 0, kNone, {100, 592, 800, 600}},
-        {4, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, kNone, {3832, 100, 3840, 1200}},
-        {0, 8, one, 0, kNone, {}},
-        {5, 8, one, 0, kNone, {}},
-        {1, 8, {}, 0, kNone, {}},
-        {3, 8, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 96}}, 0, kNone, {0, 0, 16, 800}},
-        {4, 32, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 120}}, 0, kNone, {2520, 0, 2560, 800}},
+    using enum SidebarEdge;
+    const std::tuple<SidebarEdge, int32_t, std::vector<MonitorRect>, int, int, Rect> cases[] = {
+        {Left, 8, one, 0, kNone, {0, 0, 8, 1080}},
+        {Top, 32, one, 40, kNone, {0, 40, 1920, 72}},
+        {Bottom, 8, one, 0, 1040, {0, 1032, 1920, 1040}},
+        {Bottom, 8, {{100, 50, 800, 600}}, 0, kNone, {100, 592, 800, 600}},
+        {Right, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, kNone, {3832, 100, 3840, 1200}},
+        {SidebarEdge{0}, 8, one, 0, kNone, {}},
+        {SidebarEdge{5}, 8, one, 0, kNone, {}},
+        {Top, 8, {}, 0, kNone, {}},
+        {Left, 8, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 96}}, 0, kNone, {0, 0, 16, 800}},
+        {Right, 32, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 120}}, 0, kNone, {2520, 0, 2560, 800}},
     };
-    for (const auto& [iti, thickness, monitors, topEnd, bottomStart, strip] : cases) {
+    for (const auto& [edge, thickness, monitors, topEnd, bottomStart, strip] : cases) {
         FakeShell shell(topEnd, bottomStart);
-        BarDock dock(shell);
-        dock.myBarDock(false, iti, thickness, monitors);
-        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << iti;
-        EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << iti;
+        BarDock dock;
+        dock.Dock(shell, false, edge, thickness, monitors);
+        const int named = static_cast<int>(edge);
+        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << named;
+        EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << named;
         EXPECT_EQ(dock.Dpi(),
-                  monitors.empty() || strip == Rect{} ? 96 : (iti == 4 ? monitors.back() : monitors[0]).dpi);
+                  monitors.empty() || strip == Rect{} ? 96 : (edge == Right ? monitors.back() : monitors[0]).dpi);
     }
 }
 
 // Each length scales on its own, so every gauge keeps the same size.
 TEST(SidebarLayout, GaugesRunAlongTheEdgeAtAPitchOf38ScaledByTheDpi) {
-    using enum TMyGaugeKind;
-    using enum TBorderStyle;
-    const std::tuple<int32_t, bool, int, int, std::optional<GaugeLayout>> cases[] = {
-        {1, false, 0, 96, GaugeLayout{gkHorizontalBar, bsSingle, 5, 0, 32, 8}},
-        {2, true, 23, 96, GaugeLayout{gkPie, bsNone, 879, 0, 32, 32}},
-        {3, false, 1, 96, GaugeLayout{gkVerticalBar, bsSingle, 0, 43, 8, 32}},
-        {4, true, 0, 96, GaugeLayout{gkPie, bsNone, 0, 5, 32, 32}},
-        {3, false, 1, 192, GaugeLayout{gkVerticalBar, bsSingle, 0, 86, 16, 64}},
-        {1, true, 2, 120, GaugeLayout{gkPie, bsNone, 102, 0, 40, 40}},
-        {2, false, 23, 144, GaugeLayout{gkHorizontalBar, bsSingle, 1319, 0, 48, 12}},
-        {0, false, 0, 192, std::nullopt},
-        {5, true, 0, 96, std::nullopt},
+    using enum SidebarEdge;
+    using enum GaugeStyle;
+    constexpr GaugeKind kHorizontal = GaugeKind::HorizontalBar, kVertical = GaugeKind::VerticalBar,
+                        kPie = GaugeKind::Pie;
+    constexpr GaugeBorder kFramed = GaugeBorder::Single, kBare = GaugeBorder::None;
+    const std::tuple<SidebarEdge, GaugeStyle, int, int, std::optional<GaugeLayout>> cases[] = {
+        {Top, Bars, 0, 96, GaugeLayout{kHorizontal, kFramed, 5, 0, 32, 8}},
+        {Bottom, Pies, 23, 96, GaugeLayout{kPie, kBare, 879, 0, 32, 32}},
+        {Left, Bars, 1, 96, GaugeLayout{kVertical, kFramed, 0, 43, 8, 32}},
+        {Right, Pies, 0, 96, GaugeLayout{kPie, kBare, 0, 5, 32, 32}},
+        {Left, Bars, 1, 192, GaugeLayout{kVertical, kFramed, 0, 86, 16, 64}},
+        {Top, Pies, 2, 120, GaugeLayout{kPie, kBare, 102, 0, 40, 40}},
+        {Bottom, Bars, 23, 144, GaugeLayout{kHorizontal, kFramed, 1319, 0, 48, 12}},
+        {SidebarEdge{0}, Bars, 0, 192, std::nullopt},
+        {SidebarEdge{5}, Pies, 0, 96, std::nullopt},
     };
-    for (const auto& [iti, pies, slot, dpi, layout] : cases) {
-        EXPECT_EQ(GaugeGeometry(iti, pies, slot, dpi), layout) << iti << "@" << dpi;
+    for (const auto& [edge, style, slot, dpi, layout] : cases) {
+        EXPECT_EQ(GaugeGeometry(edge, style, slot, dpi), layout) << static_cast<int>(edge) << "@" << dpi;
     }
 }
 
@@ -83,9 +88,9 @@ TEST(SidebarNumbers, FreePercentRoundsHalvesToEvenAndTheHintCountsBytesForAnUnkn
         {1, 200, 0}, {3, 200, 2}, {300, 100, 100}, {5, 0, 0}, {-5, 100, 0}};
     for (const auto& [freeBytes, totalBytes, percent] : percents)
         EXPECT_EQ(FreePercent(freeBytes, totalBytes), percent);
-    EXPECT_EQ(SidebarHint('D', 0, 1'234'567, 9'876'543, u"."), u"D:空き/全[B]=1.234.567/9.876.543");
-    EXPECT_EQ(SidebarHint('E', 4, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
-    EXPECT_EQ(SidebarHint('E', -1, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+    EXPECT_EQ(SidebarHint('D', DisplayUnit::Bytes, 1'234'567, 9'876'543, u"."), u"D:空き/全[B]=1.234.567/9.876.543");
+    EXPECT_EQ(SidebarHint('E', DisplayUnit{4}, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
+    EXPECT_EQ(SidebarHint('E', DisplayUnit{-1}, 1'234, 9'999, u","), u"Eドライブ空き=1,234バイト");
 }
 
 // Where slots 0 and 1 sit on the default strip: bars at the left edge.
@@ -106,31 +111,30 @@ protected:
 // a gauge is named for repaint only when its picture changed.
 TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheChangedForRepaint) {
     EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
-    EXPECT_EQ(std::tie(gauges.BarDrives[0], gauges.BarDrives[1]), std::tuple("C", "E"));
-    EXPECT_FALSE(gauges.BarGauges[2].Visible);
+    EXPECT_EQ(std::tie(gauges.letters[0], gauges.letters[1]), std::tuple('C', 'E'));
+    EXPECT_FALSE(gauges.gauges[2].visible);
     // 3.5 and 10.5 steps free, to even
-    EXPECT_EQ(
-        std::tuple(gauges.BarGauges[0].Progress(), gauges.BarGauges[0].ForeColor(), gauges.BarGauges[1].ForeColor()),
-        std::tuple(75, LevelColors[4], LevelColors[10]));
-    settings.tani = 0;  // only the hints change
+    EXPECT_EQ(std::tuple(gauges.gauges[0].Progress(), gauges.gauges[0].ForeColour(), gauges.gauges[1].ForeColour()),
+              std::tuple(75, kLevelColours[4], kLevelColours[10]));
+    settings.unit = DisplayUnit::Bytes;  // only the hints change
     EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{});
     drives.drives[u"E:\\"].space = {50, 100};
     EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{kSlot1});
     drives.drives.erase(u"C:\\");  // E moves up and its old place empties
     EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
-    EXPECT_EQ(gauges.BarDrives[0], "E");
-    settings.enGrf = true;  // a pie is wider: the old place and the new one
+    EXPECT_EQ(gauges.letters[0], 'E');
+    settings.gaugeStyle = GaugeStyle::Pies;  // a pie is wider: the old place and the new one
     EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
 }
 
 TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
-    digits.digits = {0, 0, 0, 0, 0, 1};  // every drive here has under 1 MiB free
+    warning.SetDigits({0, 0, 0, 0, 0, 1});  // every drive here has under 1 MiB free
     for (int tick = 0; tick < 4; ++tick) {
         EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
-        const TMyGauge& c = gauges.BarGauges[0];
-        EXPECT_EQ(std::tuple(c.ForeColor(), c.Progress()),
-                  tick % 2 ? std::tuple(LevelColors[4], 75) : std::tuple(clWhite, 100));
-        EXPECT_EQ(c.Hint, u"C:空き/全[GB]=0/0");
+        const Gauge& c = gauges.gauges[0];
+        EXPECT_EQ(std::tuple(c.ForeColour(), c.Progress()),
+                  tick % 2 ? std::tuple(kLevelColours[4], 75) : std::tuple(kWhite, 100));
+        EXPECT_EQ(c.hint, u"C:空き/全[GB]=0/0");
     }
 }
 
@@ -146,11 +150,6 @@ TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
     for (const Point besideE : {Point{8, 43}, Point{1, 75}}) {
         gauges.LeftButtonAt(LeftButton::Press, onE);
         EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, besideE), u"") << besideE.x << "," << besideE.y;
-    }
-    for (const char* foreign : {"gIco24", "gIcoX1"}) {  // past the last slot; no number at all
-        TMyGauge gauge;
-        gauge.Name = foreign;
-        EXPECT_EQ(gauges.ExplorerParametersFor(gauge), u"") << foreign;
     }
 }
 

@@ -33,12 +33,12 @@ struct Bitmap {
 };
 
 TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
-    constexpr TColor kUntouched = 0x563412, kRed = 0x0000FF;
+    constexpr Colour kUntouched = 0x563412, kRed = 0x0000FF;
     const Bitmap target(40, kUntouched);
-    TMyGauge gauge;
-    gauge.Width = 32;
-    gauge.Height = 8;
-    gauge.SetForeColor(kRed);
+    Gauge gauge;
+    gauge.width = 32;
+    gauge.height = 8;
+    gauge.SetForeColour(kRed);
     gauge.SetProgress(50);
     GdiGaugeCanvas canvas(target.dc, {4, 2}, nullptr);
     gauge.Paint(canvas);
@@ -47,7 +47,7 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
             const int gx = x - 4, gy = y - 2;
             const bool inside = gx >= 0 && gx < 32 && gy >= 0 && gy < 8;
             const bool frame = gx == 0 || gx == 31 || gy == 0 || gy == 7;
-            const TColor expected = !inside ? kUntouched : frame ? clBlack : gx < 15 ? kRed : clWhite;
+            const Colour expected = !inside ? kUntouched : frame ? kBlack : gx < 15 ? kRed : kWhite;
             EXPECT_EQ(GetPixel(target.dc, x, y), expected) << x << "," << y;
         }
     }
@@ -55,35 +55,33 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
 
 class SidebarWindowTest : public ::testing::Test {
 protected:
-    ~SidebarWindowTest() override { DestroyWindow(form4.Handle()); }
     // Where the shell docks a new sidebar on the left: beside any strip still reserved there.
     int LeftOfANewSidebar() {
         Settings probeSettings = settings;
-        TForm4 probe(probeSettings, drives);
-        EXPECT_TRUE(probe.Create(nullptr));
+        SidebarWindow probe(nullptr, probeSettings, drives, warning, menu, {});
         RECT rect{};
         GetWindowRect(probe.Handle(), &rect);
-        DestroyWindow(probe.Handle());
         return rect.left;
     }
 
     Settings settings;
     testing::FakeDrivePlatform drives;
-    TForm4 form4{settings, drives};
+    LowSpaceWarning warning{settings.warningDigits};
+    SidebarMenu menu;
+    SidebarWindow sidebar{nullptr, settings, drives, warning, menu, {}};
 };
 
 // The shell docks a new toolbar beside those it holds on the edge.
 TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskbar) {
-    ASSERT_TRUE(form4.Create(nullptr));
-    EXPECT_TRUE(GetClassLongPtrW(form4.Handle(), GCL_STYLE) & CS_DBLCLKS)
+    EXPECT_TRUE(GetClassLongPtrW(sidebar.Handle(), GCL_STYLE) & CS_DBLCLKS)
         << "else a double click's second press clicks";
     ASSERT_EQ(LeftOfANewSidebar(), 8);
-    APPBARDATA forget{.cbSize = sizeof(APPBARDATA), .hWnd = form4.Handle()};
+    APPBARDATA forget{.cbSize = sizeof(APPBARDATA), .hWnd = sidebar.Handle()};
     SHAppBarMessage(ABM_REMOVE, &forget);  // as after the taskbar restarts: it knows no strip
     ASSERT_EQ(LeftOfANewSidebar(), 0);
-    SendMessageW(form4.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    SendMessageW(sidebar.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_EQ(LeftOfANewSidebar(), 8) << "the strip is reserved again";
-    ShowWindow(form4.Handle(), SW_HIDE);
+    ShowWindow(sidebar.Handle(), SW_HIDE);
     EXPECT_EQ(LeftOfANewSidebar(), 0) << "a hidden sidebar holds no strip";
 }
 
@@ -92,18 +90,17 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
 // not show a square. The item after the separator, whose picture is not its
 // position's.
 TEST_F(SidebarWindowTest, DrawsTheMenuPictureOverTheHighlightedItem) {
-    ASSERT_TRUE(form4.Create(nullptr));
     constexpr UINT kPosition = 5;
-    const PixelImage picture = PopupMenuPictures().at(static_cast<size_t>(kSidebarMenu[kPosition].picture));
+    const PixelImage picture = MenuPictures().at(static_cast<size_t>(kMenuItems[kPosition].picture));
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     const Bitmap shown(20, highlight);
     MENUITEMINFOW item{.cbSize = sizeof(MENUITEMINFOW), .fMask = MIIM_ID | MIIM_DATA};
-    ASSERT_TRUE(GetMenuItemInfoW(form4.Menu(), kPosition, TRUE, &item));
+    ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), kPosition, TRUE, &item));
     const RECT place{2, 3, 18, 19};
     DRAWITEMSTRUCT draw{
-        ODT_MENU, 0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(form4.Menu()),
+        ODT_MENU, 0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(menu.Handle()),
         shown.dc, place, item.dwItemData};
-    SendMessageW(form4.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    SendMessageW(sidebar.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x) {
             const Rgba p = PtInRect(&place, POINT{x, y}) ? picture.At(x - place.left, y - place.top) : Rgba{};

@@ -1,5 +1,5 @@
-// Hundreds of tray ticks, sidebar and panel refreshes, drives coming and going, warnings blinking: handles
-// and memory stay flat. Wine does not count a process's GUI objects, so the GDI and USER tables are filled
+// Hundreds of beats of the clock, drives coming and going, warnings blinking: handles and memory stay
+// flat. Wine does not count a process's GUI objects, so the GDI and USER tables are filled
 // but for a few places, of which a leak takes one more at every refresh.
 #include <windows.h>
 #include <commctrl.h>
@@ -9,20 +9,19 @@
 
 #include <vector>
 
-#include "app/main_window_win32.h"
-#include "help/about_box_win32.h"
-#include "platform/failure_report_win32.h"
-#include "settings_panel/settings_window_win32.h"
-#include "sidebar/sidebar_window_win32.h"
+#include "app/application_win32.h"
+#include "platform/directory_lister_win32.h"
+#include "platform/failure_report.h"
+#include "platform/text_collation_win32.h"
 #include "support/fake_drive_platform.h"
 #include "support/fake_file_store.h"
 
 namespace kuvano {
 namespace {
 
-constexpr int kWarmUp = 100;  // every picture and line made once, the heap grown to its working size
-constexpr int kCycles = 500;  // tray ticks; the sidebar and the panel refresh every other one
-constexpr size_t kMemoryBound = 32 * 1024;  // a leak of 128 bytes per tick passes it twice over
+constexpr int kWarmUp = 100;                // every picture and line made once, the heap grown to its working size
+constexpr int kCycles = 500;                // beats; the sidebar and the panel refresh every other one
+constexpr size_t kMemoryBound = 32 * 1024;  // a leak of 128 bytes per beat passes it twice over
 constexpr size_t kSparePlaces = 300;
 constexpr int64_t kMiB = 1 << 20;
 
@@ -34,10 +33,14 @@ struct TableHog {
         for (Handle handle; held.size() < atMost && (handle = Make());) held.push_back(handle);
     }
     ~TableHog() { Release(held.size()); }
-    void Release(size_t count) { for (; count > 0 && !held.empty(); --count, held.pop_back()) Free(held.back()); }
+    void Release(size_t count) {
+        for (; count > 0 && !held.empty(); --count, held.pop_back()) Free(held.back());
+    }
     std::vector<Handle> held;
 };
-HGDIOBJ MakeBitmap() { return CreateBitmap(1, 1, 1, 1, nullptr); }
+HGDIOBJ MakeBitmap() {
+    return CreateBitmap(1, 1, 1, 1, nullptr);
+}
 using GdiHog = TableHog<HGDIOBJ, MakeBitmap, DeleteObject>;
 using UserHog = TableHog<HMENU, CreatePopupMenu, DestroyMenu>;
 
@@ -57,44 +60,35 @@ size_t HeapBytesInUse() {
 }
 
 TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
-    Settings settings;
-    settings.drivenam = "E";  // comes and goes: the tray falls back and returns
     testing::FakeFileStore store;
+    store.files[u"C:\\Tools\\Kuvano.ini"] =
+        "[setei]\r\ndrivenam=E\r\n";  // comes and goes: the tray falls back and returns
     testing::FakeDrivePlatform drives;
     drives.drives[u"C:\\"] = {DriveKind::Fixed, {4 * kMiB, 1000 * kMiB}, u""};  // below the warning: it blinks
-    DriveKindCache driveKinds{drives};
-    TFormInfo about;
-    TForm2 form2{settings, driveKinds};
-    DriveMonitor monitor{settings, driveKinds, form2.Warning()};
-    TForm1 form1{settings, store, u"C:\\Tools\\Kuvano.exe", driveKinds};
-    TForm4 form4{settings, driveKinds};
-    ASSERT_TRUE(form1.Create() && about.Create(form1.Handle()) && form4.Create(form1.Handle()) &&
-                form2.Create(form1.Handle()));
-    form1.Link(monitor, about, {});
-    form4.Link(form2.Warning(), {});
-    ShowWindow(form2.Handle(), SW_SHOWNOACTIVATE);
-    SendMessageW(GetDlgItem(form2.Handle(), TForm2::kFirstDigitUpDown + 5), UDM_SETPOS32, 0, 5);  // below 5 MB: blink
+    const DirectoryListerWin32 folders;
+    const TextCollationWin32 collation;
+    Application application({store, drives, folders, collation, u"C:\\Tools\\Kuvano.exe"});
+    const HWND main = application.MainWindowHandle();
+    const HWND sidebar = FindWindowW(L"TForm4", nullptr);
+    const HWND panel = FindWindowW(L"TForm2", nullptr);
+    ShowWindow(panel, SW_SHOWNOACTIVATE);
+    SendMessageW(GetDlgItem(panel, SettingsWindow::kFirstDigitUpDown + 5), UDM_SETPOS32, 0, 5);  // below 5 MB: blink
 
     // Drives come and go on their own rhythms, announced as volumes are; free space drifts.
     const auto toggle = [&](const char16_t* root, bool present, DriveSpace space) {
         const bool wasPresent = drives.drives.erase(root) > 0;
         if (present) drives.drives[root] = {DriveKind::Removable, space, u""};
-        if (present != wasPresent) SendMessageW(form1.Handle(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+        if (present != wasPresent) SendMessageW(main, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
     };
     const auto runCycle = [&](int cycle) {
         const int64_t drift = (cycle % 9) * kMiB / 2;
         toggle(u"E:\\", cycle / 7 % 2 == 0, {2 * kMiB + drift, 64 * kMiB});
         toggle(u"F:\\", cycle / 11 % 2 == 0, {900 * kMiB - drift, 1000 * kMiB});
         toggle(u"G:\\", cycle / 13 % 3 != 0, {kMiB, 16 * kMiB});
-        SendMessageW(form1.Handle(), WM_TIMER, TForm1::kTimer1, 0);
-        if (cycle % 2 == 0) {
-            SendMessageW(form4.Handle(), WM_TIMER, TForm4::kTimer1, 0);
-            SendMessageW(form2.Handle(), WM_TIMER, TForm2::kSeteiTimer, 0);
-            RedrawWindow(form4.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        }
+        SendMessageW(main, WM_TIMER, MainWindow::kClockTimer, 0);  // the sidebar and the panel every other beat
+        if (cycle % 2 == 0) RedrawWindow(sidebar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         // Painting the whole panel costs twenty refreshes: now and then is enough.
-        if (cycle % 50 == 0)
-            RedrawWindow(form2.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (cycle % 50 == 0) RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     };
 
     for (int cycle = 0; cycle < kWarmUp; ++cycle) runCycle(cycle);
@@ -105,16 +99,16 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     const size_t heapBytes = HeapBytesInUse();  // after the hogs: the heap holds their lists
     int trayChanges = 0;
     for (int cycle = kWarmUp; cycle < kWarmUp + kCycles; ++cycle) {
-        const HICON before = form1.TrayIconObject();
+        const HICON before = application.Tray().ShownPicture();
         runCycle(cycle);
-        trayChanges += form1.TrayIconObject() != before;
-        ASSERT_NE(form1.TrayIconObject(), nullptr) << "cycle " << cycle;
+        trayChanges += application.Tray().ShownPicture() != before;
+        ASSERT_NE(application.Tray().ShownPicture(), nullptr) << "cycle " << cycle;
     }
     EXPECT_GE(GdiHog(2 * kSparePlaces).held.size(), kSparePlaces);
     EXPECT_GE(UserHog(2 * kSparePlaces).held.size(), kSparePlaces);
     EXPECT_GT(trayChanges, kCycles / 4) << "the tray kept blinking and following the drives";
     EXPECT_LT(HeapBytesInUse(), heapBytes + kMemoryBound) << (HeapBytesInUse() - heapBytes) / 1024 << " KiB more";
-    EXPECT_EQ(FailureCount(), 0) << "a tick failed; the debugger's output says which";
+    EXPECT_EQ(FailureCount(), 0) << "a refresh failed; the debugger's output says which";
 }
 
 }  // namespace

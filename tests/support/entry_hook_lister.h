@@ -16,7 +16,7 @@ public:
     explicit EntryHookLister(const DirectoryLister& inner) : inner_(inner) {}
     std::function<void(const std::u16string& pattern)> OnEntry;
 
-    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override {
+    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override {
         auto listing = inner_.Open(pattern, first);
         if (!listing) return nullptr;
         if (OnEntry) OnEntry(pattern);
@@ -29,7 +29,9 @@ private:
     struct Hooked final : Enumeration {
         Hooked(std::unique_ptr<Enumeration> listing, std::function<void()> hook)
             : inner(std::move(listing)), onEntry(std::move(hook)) {}
-        bool Next(TFindData& entry, uint32_t& error) override { return inner->Next(entry, error) && (onEntry(), true); }
+        bool Next(DirectoryEntry& entry, uint32_t& error) override {
+            return inner->Next(entry, error) && (onEntry(), true);
+        }
         std::unique_ptr<Enumeration> inner;
         std::function<void()> onEntry;
     };

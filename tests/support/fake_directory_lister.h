@@ -14,7 +14,7 @@ namespace kuvano::testing {
 // entries in the order given. Masks: "*.*", or "*" and a suffix.
 class FakeDirectoryLister final : public DirectoryLister {
 public:
-    std::map<std::u16string, std::vector<TFindData>> folders;
+    std::map<std::u16string, std::vector<DirectoryEntry>> folders;
     // A listing that ends after that many entries, dots included, with that error.
     std::map<std::u16string, std::pair<size_t, uint32_t>> failAfter;
 
@@ -26,7 +26,7 @@ public:
         folders[folder + u"\\" + name];
     }
 
-    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, TFindData& first) const override {
+    std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override {
         const size_t slash = pattern.rfind(u'\\');
         const auto found = folders.find(pattern.substr(0, slash));
         if (found == folders.end()) return nullptr;
@@ -36,7 +36,7 @@ public:
                    {.attributes = kAttributeDirectory, .name = u".."}};
         entries.insert(entries.end(), found->second.begin(), found->second.end());
         const std::u16string suffix = pattern.substr(slash + 2);
-        if (suffix != u".*") std::erase_if(entries, [&](const TFindData& e) { return !e.name.ends_with(suffix); });
+        if (suffix != u".*") std::erase_if(entries, [&](const DirectoryEntry& e) { return !e.name.ends_with(suffix); });
         if (const auto failure = failAfter.find(found->first); failure != failAfter.end()) {
             entries.resize(std::min(entries.size(), failure->second.first));
             listing->end = failure->second.second;
@@ -48,11 +48,11 @@ public:
 
 private:
     struct Listing final : Enumeration {
-        bool Next(TFindData& entry, uint32_t& error) override {
+        bool Next(DirectoryEntry& entry, uint32_t& error) override {
             if (++next >= entries.size()) return error = end, false;
             return entry = entries[next], true;
         }
-        std::vector<TFindData> entries;
+        std::vector<DirectoryEntry> entries;
         uint32_t end = 18;  // no more files
         size_t next = 0;
     };

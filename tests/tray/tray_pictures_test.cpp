@@ -23,28 +23,29 @@ bool Outline(const PixelImage& picture, int x, int y) {
 
 // At level k, (14 - k) / 14 of the inside is used: the rows below row k, or
 // that share of a turn clockwise from 12 o'clock about the disc's centre.
-bool Used(TrayIconKind kind, int level, int x, int y) {
-    if (kind != TrayIconKind::Pie) return y > level;
+bool Used(TrayPictureKind kind, int level, int x, int y) {
+    if (kind != TrayPictureKind::Pie) return y > level;
     const double turn = std::atan2(x + 0.5 - 8, 8 - (y + 0.5)) / (2 * std::numbers::pi);
     return (turn < 0 ? turn + 1 : turn) * 14 < 14 - level;
 }
 
 // The design's shape: a bar clear of the sides, a disc, a star (mirrored,
 // touching the top and the sides, on two feet).
-bool InShape(TrayIconKind kind, const PixelImage& shape, int x, int y) {
+bool InShape(TrayPictureKind kind, const PixelImage& shape, int x, int y) {
     switch (kind) {
-        case TrayIconKind::Bar: return x >= 1 && x <= 14;
-        case TrayIconKind::Pie: return std::hypot(x + 0.5 - 8, y + 0.5 - 8) < 7.7;
+        case TrayPictureKind::Bar: return x >= 1 && x <= 14;
+        case TrayPictureKind::Pie: return std::hypot(x + 0.5 - 8, y + 0.5 - 8) < 7.7;
         default: return Opaque(shape, 15 - x, y) && (x != 7 || y < 15) && (x != 6 || y > 0);
     }
 }
 
 TEST(TrayPictures, AShapeWithABlackOutlineFilledWhereUsedOnATransparentCell) {
-    for (TrayIconKind kind : {TrayIconKind::Bar, TrayIconKind::Pie, TrayIconKind::Star}) {
+    for (TrayPictureKind kind : {TrayPictureKind::Bar, TrayPictureKind::Pie, TrayPictureKind::Star}) {
         const std::vector<PixelImage> pictures = TrayPictures(kind);
         ASSERT_EQ(pictures.size(), size_t{kTrayPictureCount});
         const PixelImage& shape = pictures[0];
-        EXPECT_TRUE(kind != TrayIconKind::Star || (Opaque(shape, 0, 5) && Opaque(shape, 7, 0) && Opaque(shape, 2, 15)));
+        EXPECT_TRUE(kind != TrayPictureKind::Star ||
+                    (Opaque(shape, 0, 5) && Opaque(shape, 7, 0) && Opaque(shape, 2, 15)));
         for (int level = 0; level < kTrayPictureCount; ++level) {
             const PixelImage& picture = pictures[static_cast<size_t>(level)];
             ASSERT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(16, 16));
@@ -67,7 +68,7 @@ TEST(TrayPictures, AShapeWithABlackOutlineFilledWhereUsedOnATransparentCell) {
 // Two levels share a colour, from red for a nearly full drive to grey for a
 // nearly empty one; levels 4 and 5 are a checkerboard of yellow and olive.
 TEST(TrayPictures, TheUsedColourChangesEveryTwoLevels) {
-    const std::vector<PixelImage> bars = TrayPictures(TrayIconKind::Bar);
+    const std::vector<PixelImage> bars = TrayPictures(TrayPictureKind::Bar);
     // The bottom row inside the outline is used at every level; x = 2 is an even square, x = 3 an odd one.
     const auto colour = [&bars](int level, int x) { return bars[static_cast<size_t>(level)].At(x, 14); };
     for (int level = 0; level < 14; ++level) {
@@ -78,7 +79,7 @@ TEST(TrayPictures, TheUsedColourChangesEveryTwoLevels) {
     EXPECT_EQ(colour(0, 2), (Rgba{255, 0, 0, 255}));
     EXPECT_EQ(std::pair(colour(4, 2), colour(4, 3)), std::pair(Rgba{255, 255, 0, 255}, Rgba{128, 128, 0, 255}));
     EXPECT_EQ(colour(13, 2), (Rgba{128, 128, 128, 255}));
-    EXPECT_THROW(TrayPictures(static_cast<TrayIconKind>(3)), std::invalid_argument);
+    EXPECT_THROW(TrayPictures(static_cast<TrayPictureKind>(3)), std::invalid_argument);
 }
 
 }  // namespace

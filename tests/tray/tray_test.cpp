@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/fake_warning_digits.h"
+#include "support/drive_display_fixture.h"
 #include "tray/drive_monitor.h"
 #include "tray/tray_dispatch.h"
 #include "tray/tray_registry.h"
@@ -9,27 +9,13 @@
 namespace kuvano {
 namespace {
 
-// A wiring with a handler for `action` alone, all gates open or all closed.
-TrayWiring Only(TrayAction action, bool gatesOpen) {
-    using enum TrayAction;
-    return {action == MouseUp, action == MouseDown, action == MiddleUp, action == MiddleDown,
-            action == Popup,   gatesOpen,           gatesOpen,          gatesOpen,
-            gatesOpen};
-}
-
-TEST(TrayActionFor, EachMouseMessageReachesOnlyItsOwnHandlerThroughItsGate) {
+TEST(TrayActionFor, OnlyTheReleasesOfTheLeftAndRightButtonsAct) {
     using enum TrayAction;
     const std::pair<uint32_t, TrayAction> messages[] = {
-        {0x200, None},  {0x201, MouseDown}, {0x202, MouseUp},    {0x203, None},     {0x204, None},
-        {0x205, Popup}, {0x206, None},      {0x207, MiddleDown}, {0x208, MiddleUp}, {0x209, None},
+        {0x200, None}, {0x201, None}, {0x202, LeftClick}, {0x203, None}, {0x204, None},
+        {0x205, Menu}, {0x206, None}, {0x207, None},      {0x208, None}, {0x209, None},
     };
-    for (const auto& [message, action] : messages) {
-        for (TrayAction handled : {MouseDown, MouseUp, MiddleDown, MiddleUp, Popup}) {
-            const TrayAction expected = handled == action ? action : None;
-            EXPECT_EQ(TrayActionFor(message, Only(handled, true)), expected) << message;
-            EXPECT_EQ(TrayActionFor(message, Only(handled, false)), expected == Popup ? Popup : None) << message;
-        }
-    }
+    for (const auto& [message, action] : messages) EXPECT_EQ(TrayActionFor(message), action) << message;
 }
 
 TEST(TrayRegistry, NumbersFromOneAfterTheLastAndFindsByTheWholeIdentifier) {
@@ -64,24 +50,27 @@ TEST(TrayTipText, KeepsAtMost63CharactersAndNeverHalfAPair) {
 class DriveMonitorTest : public testing::DriveDisplayTest {
 protected:
     DriveMonitorTest() {
-        settings.HomeDrive = "C";
+        settings.homeDrive = "C";
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {50, 100}, u""};
         drives.drives[u"Q:\\"] = {DriveKind::CdRom, {10, 100}, u""};
     }
-    TrayUpdate Tick() { return monitor.ReadTrayDrive(u","); }
+    TrayUpdate Tick() { return monitor.Read(u","); }
 
     DriveMonitor monitor{settings, drives, warning};
 };
 
 TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnknownKind) {
-    settings.tani = 0;
-    using enum TrayIconKind;
-    const std::pair<int32_t, std::optional<TrayPictureChoice>> cases[] = {
-        {0, TrayPictureChoice{Bar, 7}}, {2, TrayPictureChoice{Star, 7}}, {3, std::nullopt}, {-1, std::nullopt}};
-    for (const auto& [syurui, picture] : cases) {
-        settings.syurui = syurui;
+    settings.unit = DisplayUnit::Bytes;
+    using enum TrayPictureKind;
+    const std::pair<TrayPictureKind, std::optional<TrayPictureChoice>> cases[] = {{Bar, TrayPictureChoice{Bar, 7}},
+                                                                                  {Star, TrayPictureChoice{Star, 7}},
+                                                                                  {TrayPictureKind{3}, std::nullopt},
+                                                                                  {TrayPictureKind{-1}, std::nullopt}};
+    for (const auto& [kind, picture] : cases) {
+        settings.trayPicture = kind;
         const TrayUpdate update = Tick();
-        EXPECT_EQ(std::tie(update.picture, update.tip), std::tie(picture, u"Cドライブ空き=50バイト")) << syurui;
+        EXPECT_EQ(std::tie(update.picture, update.tip), std::tie(picture, u"Cドライブ空き=50バイト"))
+            << static_cast<int>(kind);
     }
 }
 

@@ -4,16 +4,16 @@
 
 #include <vector>
 
-#include "platform/unique_handle_win32.h"
+#include "platform/scoped_win32.h"
 
 namespace kuvano {
 
-// PopupMenu1: the sidebar's menu, which is also the tray icon's, with a
+// The program's one menu, which the sidebar and the tray icon open, with a
 // picture beside each command. The menu leaves the pictures to its owner
 // window, which passes WM_MEASUREITEM and WM_DRAWITEM for menus on here.
-class PopupMenu1 {
+class SidebarMenu {
 public:
-    PopupMenu1();
+    SidebarMenu();
     HMENU Handle() const { return menu_.get(); }
 
     // Before each showing, for the scale of the monitor it opens on. A menu

@@ -1,12 +1,12 @@
-#include "folder_size/folder_dialog_win32.h"
+#include "folder_size/folder_picker_win32.h"
 
 #include <shlobj.h>
 
 #include <memory>
 #include <optional>
 
-#include "platform/failure_report_win32.h"
-#include "platform/long_path.h"
+#include "platform/failure_report.h"
+#include "platform/existing_folder_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
@@ -28,11 +28,6 @@ struct ShellFree {
 template <typename T>
 using ShellMemory = std::unique_ptr<T, ShellFree>;
 
-bool IsExistingDirectory(const std::u16string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(LongPath(path)));
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 // Folders deeper than 260 characters have a path too. Nothing for an item
 // without a file-system path.
 std::optional<std::u16string> FileSystemPath(PCIDLIST_ABSOLUTE item) {
@@ -43,16 +38,21 @@ std::optional<std::u16string> FileSystemPath(PCIDLIST_ABSOLUTE item) {
     return FromWide(path);
 }
 
-int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM data) {
-    const auto* self = reinterpret_cast<const TFolderDialog*>(data);
-    if (message == BFFM_INITIALIZED && IsExistingDirectory(self->Directory)) {
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Wide(self->Directory)));
+// Called from the system's dialog code: no exception may leave it.
+int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM data) noexcept {
+    try {
+        const auto* picker = reinterpret_cast<const FolderPicker*>(data);
+        if (message == BFFM_INITIALIZED && IsExistingFolder(picker->folder)) {
+            SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Wide(picker->folder)));
+        }
+        std::u16string status;
+        if (message == BFFM_SELCHANGED) {
+            status = FileSystemPath(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam)).value_or(u"");
+        }
+        SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(Wide(status)));
+    } catch (...) {
+        ReportCaughtFailure(L"folder picker");
     }
-    std::u16string status;
-    if (message == BFFM_SELCHANGED) {
-        status = FileSystemPath(reinterpret_cast<PCIDLIST_ABSOLUTE>(lParam)).value_or(u"");
-    }
-    SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(Wide(status)));
     return 0;
 }
 
@@ -60,8 +60,7 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM dat
 // the dialog only: a program resting in the tray all day need not hold COM.
 class ComApartment {
 public:
-    ComApartment()
-        : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
     ~ComApartment() {
         if (entered_) CoUninitialize();
     }
@@ -74,23 +73,23 @@ private:
 
 }  // namespace
 
-bool TFolderDialog::Execute() {
+bool FolderPicker::Execute(HWND owner) {
     const ComApartment com;
     IMalloc* allocatorPointer = nullptr;
     if (FAILED(SHGetMalloc(&allocatorPointer)) || !allocatorPointer) return false;
     const ShellAllocator allocator(allocatorPointer);
     const ShellFree shellFree{allocator.get()};
     LPITEMIDLIST desktopList = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(owner_, CSIDL_DESKTOP, &desktopList))) return false;
+    if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, &desktopList))) return false;
     const ShellMemory<ITEMIDLIST> desktop(desktopList, shellFree);
 
     wchar_t displayName[MAX_PATH]{};
     BROWSEINFOW info{};
-    info.hwndOwner = owner_;
+    info.hwndOwner = owner;
     info.pidlRoot = desktop.get();
     info.pszDisplayName = displayName;
-    info.lpszTitle = Wide(Title);
-    info.ulFlags = BrowseFlags(Option);
+    info.lpszTitle = Wide(title);
+    info.ulFlags = BrowseFlags(options);
     info.lpfn = &BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(this);
     const ShellMemory<ITEMIDLIST> chosen(SHBrowseForFolderW(&info), shellFree);
@@ -102,7 +101,7 @@ bool TFolderDialog::Execute() {
         ReportFailure(L"folder picker: the chosen item's path");
         return false;
     }
-    Directory = *path;
+    folder = *path;
     return true;
 }
 

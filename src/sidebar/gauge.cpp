@@ -1,4 +1,4 @@
-#include "sidebar/my_gauge.h"
+#include "sidebar/gauge.h"
 
 #include <cmath>
 #include <limits>
@@ -19,12 +19,12 @@ int RoundHalfEven(double value) {
 // A bitmap the size of the image, blackened before use.
 std::unique_ptr<GaugeSurface> BlackSurfaceLike(GaugeCanvas& canvas, Size size) {
     auto surface = canvas.CreateSurface(size);
-    surface->FillRect({0, 0, size.width, size.height}, clWindowFrame);
+    surface->FillRect({0, 0, size.width, size.height}, kSystemWindowFrame);
     surface->CopyOntoItself({0, 0, size.width, size.height}, RasterOp::Blackness);
     return surface;
 }
 
-void DrawHorizontalBar(GaugeSurface& overlay, const Rect& paint, int32_t percent, TColor fore, TColor back) {
+void DrawHorizontalBar(GaugeSurface& overlay, const Rect& paint, int32_t percent, Colour fore, Colour back) {
     const int width = paint.right - paint.left + 1;
     const int height = paint.bottom - paint.top + 1;
     overlay.FillRect(paint, back);
@@ -34,7 +34,7 @@ void DrawHorizontalBar(GaugeSurface& overlay, const Rect& paint, int32_t percent
     if (filled > 0) overlay.FillRect({paint.left, paint.top, filled, height}, fore);
 }
 
-void DrawVerticalBar(GaugeSurface& overlay, const Rect& paint, int32_t percent, TColor fore, TColor back) {
+void DrawVerticalBar(GaugeSurface& overlay, const Rect& paint, int32_t percent, Colour fore, Colour back) {
     const int width = paint.right - paint.left + 1;
     const int height = paint.bottom - paint.top + 1;
     overlay.FillRect(paint, back);
@@ -49,27 +49,27 @@ int LengthForPercent(int length, int32_t percent) {
     return static_cast<int>(static_cast<long double>(length) * (static_cast<long double>(percent) * 0.01L));
 }
 
-void TMyGauge::SetMinValue(int32_t value) {
+void Gauge::SetMinValue(int32_t value) {
     if (value == minValue_) return;
     if (value > maxValue_) {
-        throw EInvalidOperation(RangeMessage(-int64_t{std::numeric_limits<int32_t>::max()}, int64_t{maxValue_} - 1));
+        throw GaugeRangeError(RangeMessage(-int64_t{std::numeric_limits<int32_t>::max()}, int64_t{maxValue_} - 1));
     }
     minValue_ = value;
     if (progress_ < value) progress_ = value;
     RepaintNow();
 }
 
-void TMyGauge::SetMaxValue(int32_t value) {
+void Gauge::SetMaxValue(int32_t value) {
     if (value == maxValue_) return;
     if (value < minValue_) {
-        throw EInvalidOperation(RangeMessage(int64_t{minValue_} + 1, std::numeric_limits<int32_t>::max()));
+        throw GaugeRangeError(RangeMessage(int64_t{minValue_} + 1, std::numeric_limits<int32_t>::max()));
     }
     maxValue_ = value;
     if (progress_ > value) progress_ = value;
     RepaintNow();
 }
 
-void TMyGauge::SetProgress(int32_t value) {
+void Gauge::SetProgress(int32_t value) {
     const int32_t percentBefore = PercentValue();
     if (value < minValue_) value = minValue_;
     if (value > maxValue_) value = maxValue_;
@@ -78,66 +78,66 @@ void TMyGauge::SetProgress(int32_t value) {
     if (PercentValue() != percentBefore) RepaintNow();
 }
 
-int32_t TMyGauge::PercentValue() const {
+int32_t Gauge::PercentValue() const {
     const int64_t part = int64_t{progress_} - minValue_;
     const int64_t whole = int64_t{maxValue_} - minValue_;
     if (whole == 0) return 0;
     return static_cast<int32_t>(static_cast<long double>(part) * 100.0L / static_cast<long double>(whole));
 }
 
-bool TMyGauge::LeftButtonUp(bool releasedInside) {
-    if (!MylButtonDown) return false;
-    MylButtonDown = false;
+bool Gauge::LeftButtonUp(bool releasedInside) {
+    if (!armed) return false;
+    armed = false;
     return releasedInside;
 }
 
 // With a single border the outermost ring is never drawn on, so it stays
 // black: that ring is the frame.
-Rect TMyGauge::PaintRect() const {
-    Rect paint{0, 0, Width, Height};
-    if (borderStyle_ == TBorderStyle::bsSingle) paint = {1, 1, Width - 1, Height - 1};
+Rect Gauge::PaintRect() const {
+    Rect paint{0, 0, width, height};
+    if (border_ == GaugeBorder::Single) paint = {1, 1, width - 1, height - 1};
     return paint;
 }
 
-void TMyGauge::DrawKind(GaugeSurface& overlay, const Rect& paint) const {
+void Gauge::DrawKind(GaugeSurface& overlay, const Rect& paint) const {
     const int32_t percent = PercentValue();
-    const int frameExtra = borderStyle_ == TBorderStyle::bsSingle ? 1 : 0;
+    const int frameExtra = border_ == GaugeBorder::Single ? 1 : 0;
     switch (kind_) {
-        case TMyGaugeKind::gkText: overlay.FillRect(paint, backColor_); break;
-        case TMyGaugeKind::gkHorizontalBar: DrawHorizontalBar(overlay, paint, percent, foreColor_, backColor_); break;
-        case TMyGaugeKind::gkVerticalBar: DrawVerticalBar(overlay, paint, percent, foreColor_, backColor_); break;
-        case TMyGaugeKind::gkPie: {
-            const int width = paint.right - paint.left + frameExtra;
-            const int height = paint.bottom - paint.top + frameExtra;
-            overlay.FillRect(paint, Color);
-            const Rect bounds{paint.left, paint.top, width, height};
-            overlay.Ellipse(bounds, foreColor_, backColor_);
+        case GaugeKind::Text: overlay.FillRect(paint, backColour_); break;
+        case GaugeKind::HorizontalBar: DrawHorizontalBar(overlay, paint, percent, foreColour_, backColour_); break;
+        case GaugeKind::VerticalBar: DrawVerticalBar(overlay, paint, percent, foreColour_, backColour_); break;
+        case GaugeKind::Pie: {
+            const int discWidth = paint.right - paint.left + frameExtra;
+            const int discHeight = paint.bottom - paint.top + frameExtra;
+            overlay.FillRect(paint, colour);
+            const Rect bounds{paint.left, paint.top, discWidth, discHeight};
+            overlay.Ellipse(bounds, foreColour_, backColour_);
             if (percent > 0) {
-                const int mx = width / 2;
-                const int my = height / 2;
+                const int mx = discWidth / 2;
+                const int my = discHeight / 2;
                 const double angle = std::numbers::pi * (percent / 50.0 + 0.5);
                 const Point start{RoundHalfEven(mx * (1 - std::cos(angle))), RoundHalfEven(my * (1 - std::sin(angle)))};
-                overlay.Pie(bounds, start, {mx, 0}, foreColor_, foreColor_);
+                overlay.Pie(bounds, start, {mx, 0}, foreColour_, foreColour_);
             }
             break;
         }
-        case TMyGaugeKind::gkNeedle: {
+        case GaugeKind::Needle: {
             const int x = paint.left;
             const int y = paint.top;
-            const int width = paint.right - paint.left + frameExtra;
-            const int height = paint.bottom - paint.top + frameExtra;
-            overlay.FillRect(paint, Color);
+            const int dialWidth = paint.right - paint.left + frameExtra;
+            const int dialHeight = paint.bottom - paint.top + frameExtra;
+            overlay.FillRect(paint, colour);
             // The upper half of an ellipse twice the height, closed by its diameter.
-            overlay.Pie({x, y, width, 2 * height - 1}, {x + width, paint.bottom - 1}, {x, paint.bottom - 1}, foreColor_,
-                        backColor_);
-            overlay.Line({x, paint.bottom}, {x + width, paint.bottom}, foreColor_);
+            overlay.Pie({x, y, dialWidth, 2 * dialHeight - 1}, {x + dialWidth, paint.bottom - 1}, {x, paint.bottom - 1},
+                        foreColour_, backColour_);
+            overlay.Line({x, paint.bottom}, {x + dialWidth, paint.bottom}, foreColour_);
             if (percent > 0) {
-                const int mx = Width / 2;
+                const int mx = width / 2;  // the gauge's middle, frame included
                 const double angle = percent / 100.0 * std::numbers::pi;
                 overlay.Line({mx, paint.bottom - 1},
                              {RoundHalfEven(mx * (1 - std::cos(angle))),
                               RoundHalfEven((paint.bottom - 1) * (1 - std::sin(angle)))},
-                             foreColor_);
+                             foreColour_);
             }
             break;
         }
@@ -146,20 +146,20 @@ void TMyGauge::DrawKind(GaugeSurface& overlay, const Rect& paint) const {
 
 // The text is drawn white on black and inverted onto the image, so every
 // text pixel shows the inverse of what lies beneath it.
-void TMyGauge::DrawText(GaugeCanvas& canvas, GaugeSurface& image, const Rect& paint) const {
-    if (MyMoj.empty()) return;
-    auto text = BlackSurfaceLike(canvas, {Width, Height});
-    const Size extent = text->TextExtent(MyMoj);
+void Gauge::DrawText(GaugeCanvas& canvas, GaugeSurface& image, const Rect& paint) const {
+    if (caption.empty()) return;
+    auto text = BlackSurfaceLike(canvas, {width, height});
+    const Size extent = text->TextExtent(caption);
     const Point at{(paint.right - paint.left + 1 - extent.width) / 2,
                    (paint.bottom - paint.top + 1 - extent.height) / 2};
-    text->Text(at, MyMoj, paint, clWhite);
+    text->Text(at, caption, paint, kWhite);
     image.Draw(*text, RasterOp::SrcInvert);
 }
 
-void TMyGauge::Paint(GaugeCanvas& canvas) const {
-    const Size size{Width, Height};
+void Gauge::Paint(GaugeCanvas& canvas) const {
+    const Size size{width, height};
     auto image = canvas.CreateSurface(size);
-    image->CopyOntoItself({0, 0, Width, Height}, RasterOp::Blackness);
+    image->CopyOntoItself({0, 0, width, height}, RasterOp::Blackness);
     const Rect paint = PaintRect();
     auto overlay = BlackSurfaceLike(canvas, size);
     DrawKind(*overlay, paint);

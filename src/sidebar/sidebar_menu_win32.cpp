@@ -1,7 +1,7 @@
-#include "sidebar/popup_menu_win32.h"
+#include "sidebar/sidebar_menu_win32.h"
 
 #include "core/display_scale.h"
-#include "platform/failure_report_win32.h"
+#include "platform/failure_report.h"
 #include "platform/pixel_bitmap_win32.h"
 #include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
@@ -28,10 +28,10 @@ UniqueBitmap MenuBitmap(const PixelImage& picture) {
 
 }  // namespace
 
-PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
+SidebarMenu::SidebarMenu() : menu_(CreatePopupMenu()) {
     UINT position = 0;
     ULONG_PTR picture = 0;
-    for (const SidebarMenuItem& item : kSidebarMenu) {
+    for (const MenuItem& item : kMenuItems) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         if (item.caption == u"-") {
@@ -51,31 +51,31 @@ PopupMenu1::PopupMenu1() : menu_(CreatePopupMenu()) {
 }
 
 // In the order of the items that have one.
-void PopupMenu1::MakePictures(int dpi) {
+void SidebarMenu::MakePictures(int dpi) {
     const int size = ScaleToDpi(kArtSize, dpi);
     if (size == pictureSize_) return;
-    const std::vector<PixelImage> art = PopupMenuPictures();
+    const std::vector<PixelImage> art = MenuPictures();
     pictures_.clear();
-    for (const SidebarMenuItem& item : kSidebarMenu) {
+    for (const MenuItem& item : kMenuItems) {
         if (item.caption == u"-") continue;
         pictures_.push_back(MenuBitmap(FitByWholeSteps(art.at(static_cast<size_t>(item.picture)), size, size)));
     }
     pictureSize_ = size;
 }
 
-void PopupMenu1::PrepareFor(int dpi) {
+void SidebarMenu::PrepareFor(int dpi) {
     if (ScaleToDpi(kArtSize, dpi) == pictureSize_) return;
     MakePictures(dpi);
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_BITMAP;
     info.hbmpItem = HBMMENU_CALLBACK;
-    for (UINT position = 0; position < kSidebarMenu.size(); ++position) {
-        if (kSidebarMenu[position].caption != u"-") SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
+    for (UINT position = 0; position < kMenuItems.size(); ++position) {
+        if (kMenuItems[position].caption != u"-") SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
     }
 }
 
-void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) const {
+void SidebarMenu::MeasureItem(MEASUREITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU) return;
     item.itemWidth = static_cast<UINT>(pictureSize_);
     item.itemHeight = static_cast<UINT>(pictureSize_);
@@ -83,7 +83,7 @@ void PopupMenu1::MeasureItem(MEASUREITEMSTRUCT& item) const {
 
 // Blended over the background the menu has already painted, plain or
 // highlighted, in the middle of the place it gives.
-void PopupMenu1::DrawItem(const DRAWITEMSTRUCT& item) const {
+void SidebarMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
     if (item.CtlType != ODT_MENU || reinterpret_cast<HMENU>(item.hwndItem) != menu_.get()) return;
     const UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
     const SelectedObject picture(source.get(), pictures_[item.itemData].get());

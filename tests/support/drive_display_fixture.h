@@ -8,19 +8,11 @@
 
 namespace kuvano::testing {
 
-// Warning digits as the test sets them.
-class FakeWarningDigits final : public WarningDigitSource {
-public:
-    WarningDigits digits{};
-    WarningDigits CurrentWarningDigits() const override { return digits; }
-};
-
 // What every display of a drive reads: the settings, the drives and the warning.
 struct DriveDisplayTest : ::testing::Test {
     Settings settings;
     FakeDrivePlatform drives;
-    FakeWarningDigits digits;
-    LowSpaceWarning warning{digits};
+    LowSpaceWarning warning{WarningDigits{}};
 };
 
 }  // namespace kuvano::testing

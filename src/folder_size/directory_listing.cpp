@@ -1,4 +1,4 @@
-#include "folder_size/find_first_loop.h"
+#include "folder_size/directory_listing.h"
 
 #include "folder_size/running_scope.h"
 
@@ -9,27 +9,27 @@ constexpr uint32_t kNoMoreFiles = 18;
 
 }  // namespace
 
-int32_t TFindFirstLoop::Cancelled(const char* message) const {
-    if (ExceptionOnCancel) throw EFindFirstLoopCancel(message);
-    return kFindCancelled;
+int32_t DirectoryListing::Cancelled(const char* message) const {
+    if (throwOnCancel) throw ListingCancelled(message);
+    return kSearchCancelled;
 }
 
-int32_t TFindFirstLoop::Run() {
-    if (!OnFind) return 0;
+int32_t DirectoryListing::Run() {
+    if (!onEntry) return 0;
     const RunningScope running(running_);
     bool cancel = false;
-    TFindData entry;
-    auto search = lister_.Open(path_, entry);
+    DirectoryEntry entry;
+    auto search = lister_.Open(pattern_, entry);
     if (!search) return 0;
 
-    OnFind(*this, entry, cancel);
+    onEntry(entry, cancel);
     if (cancel) {
         search.reset();  // the search is closed before anything is reported
         return Cancelled("TFindFirstLoop Cancelled");
     }
     uint32_t error = 0;
     while (search->Next(entry, error)) {
-        OnFind(*this, entry, cancel);
+        onEntry(entry, cancel);
         if (cancel) {
             search.reset();
             return Cancelled("Search Canceled");

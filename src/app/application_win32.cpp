@@ -1,0 +1,82 @@
+#include "app/application_win32.h"
+
+#include "core/drive_name.h"
+#include "core/settings_file.h"
+#include "platform/dialog_keys_win32.h"
+#include "platform/form_helpers_win32.h"
+#include "platform/wide_text_win32.h"
+
+namespace kuvano {
+namespace {
+
+Settings LoadProgramSettings(const FileStore& files, const std::u16string& settingsPath,
+                             const std::u16string& programPath) {
+    Settings settings = LoadSettings(files, settingsPath);
+    settings.homeDrive = HomeDriveFromProgramPath(programPath);
+    return settings;
+}
+
+}  // namespace
+
+Application::Application(const SystemServices& system)
+    : files_(system.files),
+      settingsPath_(SettingsFileName(system.programPath)),
+      settings_(LoadProgramSettings(system.files, settingsPath_, system.programPath)),
+      driveKinds_(system.drives),
+      warning_(settings_.warningDigits),
+      mainWindow_(*this),
+      help_(mainWindow_.Handle()),
+      sidebar_(mainWindow_.Handle(), settings_, driveKinds_, warning_, menu_,
+               [this](MenuCommand command) { OnMenuCommand(command); }),
+      folderSizes_(mainWindow_.Handle(), system.folders, system.collation),
+      settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
+      about_(mainWindow_.Handle()),
+      tray_(mainWindow_.Handle(), settings_, driveKinds_, warning_, {menu_.Handle(), sidebar_.Handle()},
+            [this] { about_.ShowModal(); }) {
+    mainWindow_.Start();
+}
+
+int Application::Run() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateDialogKeys(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+// Twice a second by design: the tray on every beat, the rest on every second one.
+void Application::OnClockBeat() {
+    const EnumSet<Refresh> due = clock_.Beat(sidebar_.IsShown(), settingsWindow_.IsShown());
+    if (due.Has(Refresh::DriveLetters)) driveKinds_.FollowLetters();
+    if (due.Has(Refresh::Tray)) tray_.Refresh();
+    if (due.Has(Refresh::Sidebar)) sidebar_.Refresh();
+    if (due.Has(Refresh::SettingsPanel)) settingsWindow_.RefreshDriveList();
+}
+
+// A failed write is shown and keeps the program running, so that the user
+// can make the folder writable and quit again.
+bool Application::SaveSettingsBeforeQuit() {
+    const auto error = SaveSettings(settings_, files_, settingsPath_);
+    if (!error) return true;
+    MessageBoxW(mainWindow_.Handle(), Wide(error->Message()), L"Kuvano", MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void Application::OnMenuCommand(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::ShowSettings:
+            ShowWindow(settingsWindow_.Handle(), SW_SHOW);
+            BringToFront(settingsWindow_.Handle());
+            break;
+        case MenuCommand::ShowFolderSizes:
+            if (!IsWindowVisible(folderSizes_.Handle())) ShowWindow(folderSizes_.Handle(), SW_SHOW);
+            break;
+        case MenuCommand::ShowHelp: help_.ShowHelp(); break;
+        case MenuCommand::Quit: mainWindow_.Quit(); break;
+        default: break;
+    }
+}
+
+}  // namespace kuvano

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/main_window_win32.h"
+#include "core/directory_lister.h"
+#include "core/drive_platform.h"
+#include "core/file_store.h"
+#include "core/low_space_warning.h"
+#include "core/refresh_clock.h"
+#include "core/settings.h"
+#include "core/text_collation.h"
+#include "folder_size/folder_size_window_win32.h"
+#include "help/about_box_win32.h"
+#include "help/help_window_win32.h"
+#include "platform/drive_kind_cache.h"
+#include "settings_panel/settings_window_win32.h"
+#include "sidebar/sidebar_menu_win32.h"
+#include "sidebar/sidebar_window_win32.h"
+#include "tray/tray_display_win32.h"
+
+namespace kuvano {
+
+// The system as the program reaches it.
+struct SystemServices {
+    const FileStore& files;
+    const DrivePlatform& drives;
+    const DirectoryLister& folders;
+    const TextCollation& collation;
+    std::u16string programPath;  // the settings file lies beside it
+};
+
+// The program: its settings, the warning size every display applies, the
+// clock and every window. The settings are loaded before any window exists;
+// each window is built whole, in the order that lets each find what it needs.
+class Application final : private MainWindowEvents {
+public:
+    // Builds every window and starts the clock. Throws std::system_error
+    // when the system refuses a window.
+    explicit Application(const SystemServices& system);
+
+    // The message loop, until the program ends; the exit code.
+    int Run();
+
+    HWND MainWindowHandle() const { return mainWindow_.Handle(); }
+    const TrayDisplay& Tray() const { return tray_; }
+
+private:
+    void OnClockBeat() override;
+    void OnTaskbarCreated() override { tray_.TaskbarCreated(); }
+    void OnDisplayChanged() override { tray_.FollowTaskbarIconSize(); }
+    void OnVolumesChanged() override { driveKinds_.Forget(); }
+    bool SaveSettingsBeforeQuit() override;
+    void OnQuit() override { tray_.Remove(); }
+    // The menu's commands that are not the sidebar's own.
+    void OnMenuCommand(MenuCommand command);
+
+    const FileStore& files_;
+    const std::u16string settingsPath_;
+    Settings settings_;
+    DriveKindCache driveKinds_;
+    LowSpaceWarning warning_;
+    RefreshClock clock_;
+    SidebarMenu menu_;
+    MainWindow mainWindow_;
+    HelpWindow help_;
+    SidebarWindow sidebar_;
+    FolderSizeWindow folderSizes_;
+    SettingsWindow settingsWindow_;
+    AboutBox about_;
+    TrayDisplay tray_;
+};
+
+}  // namespace kuvano

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "core/directory_lister.h"
+
+namespace kuvano {
+
+// What a listing or a search returns when it was cancelled.
+inline constexpr int32_t kSearchCancelled = 1223;
+
+class ListingCancelled : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Lists the entries of one pattern and hands each to onEntry, "." and ".."
+// included, in the order the system returns them.
+class DirectoryListing {
+public:
+    using EntryHandler = std::function<void(const DirectoryEntry& entry, bool& cancel)>;
+
+    explicit DirectoryListing(const DirectoryLister& lister) : lister_(lister) {}
+
+    const std::u16string& Pattern() const { return pattern_; }
+    // Ignored while a run is in progress.
+    void SetPattern(std::u16string pattern) {
+        if (!running_) pattern_ = std::move(pattern);
+    }
+    EntryHandler onEntry;
+    bool throwOnCancel = false;
+
+    // 0 when the listing ended (also when nothing matched or the pattern
+    // cannot be opened), kSearchCancelled after a cancel, else the system's
+    // error code.
+    int32_t Run();
+
+private:
+    int32_t Cancelled(const char* message) const;
+
+    const DirectoryLister& lister_;
+    std::u16string pattern_;
+    bool running_ = false;
+};
+
+}  // namespace kuvano

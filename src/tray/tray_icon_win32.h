@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace kuvano {
+
+// How an icon is handed to the shell: Shell_NotifyIconW, or a test's recorder.
+using TrayNotifier = std::function<BOOL(DWORD, NOTIFYICONDATAW*)>;
+
+// A menu and the window whose WM_COMMAND handler carries out its items.
+struct TrayPopupMenu {
+    HMENU menu = nullptr;
+    HWND commandWindow = nullptr;
+};
+
+// The notification callback message the shell sends for our icons.
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 101;
+
+// One icon in the notification area. The shell's notifications arrive at the
+// hidden TrayMessageWindow, which hands each to the icon it names: a release
+// of the left button is a click, one of the right button opens the menu.
+class TrayIcon {
+public:
+    // `owner` is the window that comes to the foreground for each action.
+    TrayIcon(HWND owner, TrayPopupMenu menu, std::function<void()> onLeftClick,
+             TrayNotifier notify = Shell_NotifyIconW);
+    ~TrayIcon();
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // The shell's answers are not looked at.
+    void Add(HICON icon, std::u16string_view tip);
+    // Not sent when neither the picture nor the tip changed.
+    void Update(HICON icon, std::u16string_view tip);
+    void Remove();
+
+    // After Explorer restarts, the new taskbar knows no icons: put ours back.
+    void TaskbarCreated();
+
+    uint32_t Identifier() const { return identifier_; }
+    void Dispatch(UINT mouseMessage);
+
+private:
+    // Fills the record; true when the picture or the tip changed.
+    bool Fill(HICON icon, std::u16string_view tip);
+
+    HWND owner_;
+    TrayPopupMenu menu_;
+    std::function<void()> onLeftClick_;
+    TrayNotifier notify_;
+    uint32_t identifier_;
+    NOTIFYICONDATAW record_{};
+    bool shown_ = false;
+};
+
+}  // namespace kuvano
