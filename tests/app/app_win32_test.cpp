@@ -27,8 +27,8 @@ TEST(ProgramImage, IsAHardened64BitGuiProgramImportingOnlySystemDllsWithItsManif
     const IMAGE_OPTIONAL_HEADER64& optional = nt->OptionalHeader;
     EXPECT_EQ(optional.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
     EXPECT_NE(optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size, 0u) << "a relocation table";
-    for (const WORD flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA,
-                            IMAGE_DLLCHARACTERISTICS_NX_COMPAT})
+    for (const int flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA,
+                           IMAGE_DLLCHARACTERISTICS_NX_COMPAT})
         EXPECT_EQ(optional.DllCharacteristics & flag, flag) << std::hex << flag;
     wchar_t system[MAX_PATH]{};
     ASSERT_NE(GetSystemDirectoryW(system, MAX_PATH), 0u);

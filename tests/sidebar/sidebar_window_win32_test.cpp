@@ -76,7 +76,8 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
     EXPECT_TRUE(GetClassLongPtrW(sidebar.Handle(), GCL_STYLE) & CS_DBLCLKS)
         << "else a double click's second press clicks";
     ASSERT_EQ(LeftOfANewSidebar(), 8);
-    APPBARDATA forget{.cbSize = sizeof(APPBARDATA), .hWnd = sidebar.Handle()};
+    APPBARDATA forget{};
+    forget.cbSize = sizeof(forget), forget.hWnd = sidebar.Handle();
     SHAppBarMessage(ABM_REMOVE, &forget);  // as after the taskbar restarts: it knows no strip
     ASSERT_EQ(LeftOfANewSidebar(), 0);
     SendMessageW(sidebar.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
@@ -94,7 +95,8 @@ TEST_F(SidebarWindowTest, DrawsTheMenuPictureOverTheHighlightedItem) {
     const PixelImage picture = MenuPictures().at(static_cast<size_t>(kMenuItems[kPosition].picture));
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     const Bitmap shown(20, highlight);
-    MENUITEMINFOW item{.cbSize = sizeof(MENUITEMINFOW), .fMask = MIIM_ID | MIIM_DATA};
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item), item.fMask = MIIM_ID | MIIM_DATA;
     ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), kPosition, TRUE, &item));
     const RECT place{2, 3, 18, 19};
     DRAWITEMSTRUCT draw{
