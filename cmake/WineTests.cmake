@@ -6,6 +6,7 @@ set(KUVANO_WINE_ENVIRONMENT
   "WINEDEBUG=-all"
   "WINEDLLOVERRIDES=mscoree,mshtml=")
 set(KUVANO_EXE_UNDER_TEST "KUVANO_EXE=Z:$<TARGET_FILE:Kuvano>")
+set(KUVANO_HELP_SOURCE "KUVANO_HELP_TEXT=Z:${PROJECT_SOURCE_DIR}/resources/help_text.txt")
 
 add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/prepare-prefix.sh)
 set_tests_properties(wine_prefix PROPERTIES
@@ -42,5 +43,5 @@ set_tests_properties(win32_tests e2e_tests PROPERTIES LABELS root)
 
 set_tests_properties(core_tests_under_wine win32_tests soak_tests e2e_tests PROPERTIES
   FIXTURES_REQUIRED wine
-  ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT};${KUVANO_EXE_UNDER_TEST};KUVANO_EXE_UNIX=$<TARGET_FILE:Kuvano>"
+  ENVIRONMENT "${KUVANO_WINE_ENVIRONMENT};${KUVANO_EXE_UNDER_TEST};${KUVANO_HELP_SOURCE};KUVANO_EXE_UNIX=$<TARGET_FILE:Kuvano>"
   TIMEOUT 600)

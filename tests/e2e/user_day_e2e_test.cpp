@@ -15,6 +15,7 @@
 
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
+#include "help/help_text.h"
 #include "platform/drive_platform_win32.h"
 #include "platform/failure_report_win32.h"
 #include "settings_panel/settings_window_win32.h"
@@ -77,6 +78,29 @@ bool WaitForExit(HWND window) {
 long long FailuresOf(HWND mainWindow) {
     DWORD_PTR count = 0;
     return SendMessageTimeoutW(mainWindow, FailureCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : -1;
+}
+
+// A window's text from another process: the system carries WM_GETTEXT across.
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), LPARAM(text.data()))));
+    return text;
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    for (size_t start = 0, end = 0; end != std::wstring::npos; start = end + 2) {
+        end = text.find(L"\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), int(wide.size()))));
+    return wide;
 }
 
 // The screen's pixel as the shell's desktop shows it, once joined.
@@ -234,10 +258,17 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     ASSERT_NO_FATAL_FAILURE(ChooseColour(L"0", L"128", IDOK));
     EXPECT_TRUE(Eventually([&] { return Pixel(strip.left, 1) == RGB(0, 128, 0); }));
 
-    // Help from the sidebar, closed by Esc.
+    // Help from the sidebar, the whole text, closed by Esc.
     Command(MenuCommand::ShowHelp);
     ASSERT_TRUE(Shown(help));
-    PostMessageW(FindWindowExW(help, nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_ESCAPE, 0);
+    const HWND helpText = FindWindowExW(help, nullptr, L"Edit", nullptr);
+    const std::vector<std::wstring> shownLines = Lines(WindowText(helpText));
+    const std::vector<std::string> helpLines = HelpTextLines(testing::ReadFileBytes(_wgetenv(L"KUVANO_HELP_TEXT")));
+    ASSERT_GT(helpLines.size(), 1u) << "KUVANO_HELP_TEXT names the help text";
+    EXPECT_EQ(shownLines.size(), helpLines.size());
+    EXPECT_EQ(shownLines.front(), FromUtf8(helpLines.front()));
+    EXPECT_EQ(shownLines.back(), FromUtf8(helpLines.back()));
+    PostMessageW(helpText, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(Hidden(help));
 
     // The settings panel: T in megabytes, chosen as the tray's drive, in bars.

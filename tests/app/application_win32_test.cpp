@@ -1,0 +1,90 @@
+#include "app/application_win32.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "platform/directory_lister_win32.h"
+#include "platform/failure_report_win32.h"
+#include "platform/text_collation_win32.h"
+#include "support/fake_drive_platform.h"
+#include "support/fake_file_store.h"
+#include "tray/tray_icon_win32.h"
+
+namespace kuvano {
+namespace {
+
+// One program for the tests of this suite: each start costs seconds under Wine.
+class ApplicationTest : public ::testing::Test {
+protected:
+    struct Program {
+        testing::FakeFileStore files;
+        testing::FakeDrivePlatform drives;
+        const DirectoryListerWin32 folders;
+        const TextCollationWin32 collation;
+        Application application{{files, drives, folders, collation, u"C:\\Tools\\Kuvano.exe"}};
+    };
+    static void SetUpTestSuite() { program = std::make_unique<Program>(); }
+    static void TearDownTestSuite() { program.reset(); }
+    static HWND Window(const wchar_t* className) { return FindWindowW(className, nullptr); }
+
+    static inline std::unique_ptr<Program> program;
+    const Application& application = program->application;
+};
+
+// At start only the sidebar shows, and no window has a button on the taskbar.
+TEST_F(ApplicationTest, EveryWindowButTheSidebarStartsHiddenAndNoneHasATaskbarButton) {
+    const std::pair<const wchar_t*, bool> windows[] = {{L"TForm1", false}, {L"TForm2", false}, {L"TForm3", false},
+                                                       {L"TForm4", true},  {L"TForm5", false}, {L"TFormInfo", false}};
+    for (const auto& [className, shown] : windows) {
+        const HWND window = Window(className);
+        ASSERT_NE(window, nullptr) << className;
+        EXPECT_EQ(IsWindowVisible(window) != FALSE, shown) << className;
+        const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        EXPECT_TRUE((GetWindow(window, GW_OWNER) || (exStyle & WS_EX_TOOLWINDOW)) && !(exStyle & WS_EX_APPWINDOW))
+            << className << " would have a taskbar button";
+    }
+}
+
+// The menu that opens while the test waits, as its owner is told; closed again at once.
+HMENU MenuOpenedBy(const std::function<void()>& open) {
+    static HMENU opened = nullptr;
+    opened = nullptr;
+    const HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP) opened = reinterpret_cast<HMENU>(sent->wParam);
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    const UINT_PTR closer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    open();
+    KillTimer(nullptr, closer);
+    UnhookWindowsHookEx(hook);
+    return opened;
+}
+
+// The program has one menu: a right click on the sidebar opens the tray's.
+TEST_F(ApplicationTest, ARightClickOnTheSidebarOpensTheTraysMenu) {
+    const HWND trayMessages = FindWindowExW(application.MainWindowHandle(), nullptr, L"TMyCallback", nullptr);
+    const HMENU tray = MenuOpenedBy([&] { SendMessageW(trayMessages, kTrayCallbackMessage, 1, WM_RBUTTONUP); });
+    ASSERT_NE(tray, nullptr) << "the tray opened no menu";
+    const HMENU sidebar =
+        MenuOpenedBy([&] { SendMessageW(Window(L"TForm4"), WM_CONTEXTMENU, 0, MAKELPARAM(4, 40)); });
+    EXPECT_EQ(sidebar, tray);
+}
+
+// Tests that drive the program from outside read the failure count from the main window.
+TEST_F(ApplicationTest, TheMainWindowAnswersTheFailureCount) {
+    ReportFailure(L"a failure the test makes");
+    const auto answered = SendMessageW(application.MainWindowHandle(), FailureCountMessage(), 0, 0);
+    EXPECT_EQ(answered, FailureCount());
+    EXPECT_GT(answered, 0);
+}
+
+}  // namespace
+}  // namespace kuvano
