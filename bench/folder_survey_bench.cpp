@@ -17,9 +17,9 @@
 #include "platform/file_names_posix.h"
 #include "platform/ordinal_collation.h"
 #include "side_by_side.h"
-#include "support/find_totals_posix.h"
+#include "find_totals_posix.h"
 #include "support/fixed_seek_penalty.h"
-#include "support/scratch_folder_posix.h"
+#include "scratch_folder_posix.h"
 
 namespace kuvano::bench {
 namespace {
@@ -52,7 +52,7 @@ std::string OtherFolders(const std::string& root, const std::vector<std::string>
 
 std::string QuotedList(const std::vector<std::string>& folders) {
     std::string list;
-    for (const std::string& folder : folders) list += " " + testing::ShellQuoted(folder);
+    for (const std::string& folder : folders) list += " " + ShellQuoted(folder);
     return list;
 }
 
@@ -63,8 +63,8 @@ int Mismatches(const FolderSurvey& survey, const std::vector<std::string>& folde
     for (const SurveyRow& row : survey.Rows()) {
         const std::string folder = PosixPathFromWindows(row.folder);
         measured.push_back(folder);
-        const testing::FindTotals found = testing::FindTotalsBelow(folder);
-        if (found == testing::FindTotals{row.bytes, row.entries}) continue;
+        const FindTotals found = FindTotalsBelow(folder);
+        if (found == FindTotals{row.bytes, row.entries}) continue;
         std::printf("%s: survey %lld bytes, %lld entries; find %lld bytes, %lld entries\n", folder.c_str(),
                     static_cast<long long>(row.bytes), static_cast<long long>(row.entries),
                     static_cast<long long>(found.bytes), static_cast<long long>(found.entries));
@@ -79,14 +79,14 @@ int Mismatches(const FolderSurvey& survey, const std::vector<std::string>& folde
 }
 
 int Run(const std::optional<std::string>& given) {
-    std::unique_ptr<testing::ScratchFolder> scratch;
+    std::unique_ptr<ScratchFolder> scratch;
     std::string root;
     if (given) {
         root = std::filesystem::absolute(*given).lexically_normal().string();
         if (root.size() > 1 && root.ends_with('/')) root.pop_back();
         std::filesystem::create_directories(root);
     } else {
-        scratch = std::make_unique<testing::ScratchFolder>("bench");
+        scratch = std::make_unique<ScratchFolder>("bench");
         root = scratch->Path();
     }
     if (std::filesystem::is_empty(root)) {
@@ -108,13 +108,13 @@ int Run(const std::optional<std::string>& given) {
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);
     const std::string others = OtherFolders(root, folders);
-    const std::string gdu = "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + testing::ShellQuoted(others)) + " " +
-                            testing::ShellQuoted(root);
+    const std::string gdu = "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " +
+                            ShellQuoted(root);
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},
         {"survey, one worker", [&] { alone.Run(base); }, {}},
-        {"du -s --apparent-size -B1", [&] { testing::CommandOutput("du -s --apparent-size -B1" + list); }, {}},
-        {"gdu -n -p -s -a", [&] { testing::CommandOutput(gdu); }, {}},
+        {"du -s --apparent-size -B1", [&] { CommandOutput("du -s --apparent-size -B1" + list); }, {}},
+        {"gdu -n -p -s -a", [&] { CommandOutput(gdu); }, {}},
     };
     RunSideBySide(contenders, kRounds);
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kuvano::testing {
+namespace kuvano::bench {
 
 // A new, empty folder under $TMPDIR or /tmp, removed with everything in it when the object goes.
 class ScratchFolder {
@@ -23,4 +23,4 @@ private:
 // A sparse file of that many bytes, its folders made first: no time or space to make.
 void WriteFileOfSize(const std::string& path, uint64_t size);
 
-}  // namespace kuvano::testing
+}  // namespace kuvano::bench

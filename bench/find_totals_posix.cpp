@@ -1,11 +1,11 @@
-#include "support/find_totals_posix.h"
+#include "find_totals_posix.h"
 
 #include <cstdio>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 
-namespace kuvano::testing {
+namespace kuvano::bench {
 
 std::string CommandOutput(const std::string& command) {
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -31,4 +31,4 @@ FindTotals FindTotalsBelow(const std::string& folder) {
     return totals;
 }
 
-}  // namespace kuvano::testing
+}  // namespace kuvano::bench

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kuvano::testing {
+namespace kuvano::bench {
 
 // What find(1) counts below a folder, links not followed: the entries at any
 // depth and the sizes of the regular files. Folders it may not read count as empty.
@@ -18,4 +18,4 @@ FindTotals FindTotalsBelow(const std::string& folder);
 std::string CommandOutput(const std::string& command);  // its standard output
 std::string ShellQuoted(std::string_view text);
 
-}  // namespace kuvano::testing
+}  // namespace kuvano::bench

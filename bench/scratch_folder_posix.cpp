@@ -1,4 +1,4 @@
-#include "support/scratch_folder_posix.h"
+#include "scratch_folder_posix.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace kuvano::testing {
+namespace kuvano::bench {
 
 ScratchFolder::ScratchFolder(std::string_view purpose) {
     const char* temp = std::getenv("TMPDIR");
@@ -26,4 +26,4 @@ void WriteFileOfSize(const std::string& path, uint64_t size) {
     std::filesystem::resize_file(path, size);
 }
 
-}  // namespace kuvano::testing
+}  // namespace kuvano::bench
