@@ -214,6 +214,8 @@ void SidebarWindow::AddHintTool(UINT id, const wchar_t* text) {
     SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// Only what changed goes to the hint control: at rest nothing does, and
+// each message costs the strip a call through the window manager.
 void SidebarWindow::UpdateHints() {
     for (UINT slot = 0; slot < kSidebarSlots; ++slot) {
         const Gauge& gauge = gauges_.gauges[slot];
@@ -222,9 +224,14 @@ void SidebarWindow::UpdateHints() {
         tool.hwnd = Handle();
         tool.uId = slot;
         if (gauge.visible) tool.rect = {gauge.left, gauge.top, gauge.left + gauge.width, gauge.top + gauge.height};
-        SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-        tool.lpszText = const_cast<wchar_t*>(Wide(gauge.hint));
-        SendMessageW(hints_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        ShownHint& shown = shownHints_[slot];
+        if (!EqualRect(&tool.rect, &shown.place))
+            SendMessageW(hints_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (gauge.hint != shown.text) {
+            tool.lpszText = const_cast<wchar_t*>(Wide(gauge.hint));
+            SendMessageW(hints_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        shown = {tool.rect, gauge.hint};
     }
 }
 

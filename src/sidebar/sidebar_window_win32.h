@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/display_scale.h"
 #include "core/drive_platform.h"
@@ -68,6 +69,12 @@ private:
     int fontDpi_ = kDesignDpi;
     std::array<COLORREF, 16> customColours_{};  // the colour dialog's own row, kept between uses
     HWND hints_ = nullptr;
+    // What the hint control holds of each gauge's tool.
+    struct ShownHint {
+        RECT place{};
+        std::u16string text;
+    };
+    std::array<ShownHint, kSidebarSlots> shownHints_{};
 };
 
 }  // namespace kuvano

@@ -1,6 +1,7 @@
 #include "sidebar/sidebar_window_win32.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -84,6 +85,34 @@ TEST_F(SidebarWindowTest, GivesItsStripBackWhenHiddenAndTakesItAgainForANewTaskb
     EXPECT_EQ(LeftOfANewSidebar(), 8) << "the strip is reserved again";
     ShowWindow(sidebar.Handle(), SW_HIDE);
     EXPECT_EQ(LeftOfANewSidebar(), 0) << "a hidden sidebar holds no strip";
+}
+
+// What the hint control shows over slot 0's gauge: its place and text.
+std::pair<RECT, std::wstring> FirstHint(HWND sidebar) {
+    HWND hints = nullptr;
+    while ((hints = FindWindowExW(nullptr, hints, TOOLTIPS_CLASSW, nullptr)) && GetWindow(hints, GW_OWNER) != sidebar) {
+    }
+    wchar_t text[80]{};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool), tool.hwnd = sidebar, tool.uId = 0, tool.lpszText = text;
+    SendMessageW(hints, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+    return {tool.rect, text};
+}
+
+// The hint control is told of a gauge's hint and place when they change, and only then.
+TEST_F(SidebarWindowTest, EachGaugesHintFollowsItsDrive) {
+    constexpr int64_t kGiB = int64_t{1} << 30;
+    drives.drives[u"C:\\"] = {DriveKind::Fixed, {2 * kGiB, 8 * kGiB}, u""};
+    const auto hintIs = [&](RECT place, const wchar_t* text) {
+        sidebar.Refresh();
+        const auto [shownPlace, shownText] = FirstHint(sidebar.Handle());
+        return EqualRect(&shownPlace, &place) && shownText == text;
+    };
+    EXPECT_TRUE(hintIs({0, 5, 8, 37}, L"C:空き/全[GB]=2/8"));
+    drives.drives[u"C:\\"].space.freeBytes = 3 * kGiB;
+    EXPECT_TRUE(hintIs({0, 5, 8, 37}, L"C:空き/全[GB]=3/8"));
+    drives.drives.erase(u"C:\\");
+    EXPECT_TRUE(hintIs({}, L"C:空き/全[GB]=3/8")) << "a hidden gauge's hint is nowhere";
 }
 
 // The menu leaves the item pictures to its owner, which draws them over the
