@@ -1,4 +1,4 @@
-// The built Kuvano.exe's image. The main window's ticks leak nothing: the soak sees that.
+// The built Kuvano.exe's image. The clock's beats leak nothing: the soak sees that.
 #include <windows.h>
 #include <gtest/gtest.h>
 

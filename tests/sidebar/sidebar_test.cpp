@@ -129,11 +129,11 @@ TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheCh
 
 TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
     warning.SetDigits({0, 0, 0, 0, 0, 1});  // every drive here has under 1 MiB free
-    for (int tick = 0; tick < 4; ++tick) {
+    for (int refresh = 0; refresh < 4; ++refresh) {
         EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
         const Gauge& c = gauges.gauges[0];
         EXPECT_EQ(std::tuple(c.ForeColour(), c.Progress()),
-                  tick % 2 ? std::tuple(kLevelColours[4], 75) : std::tuple(kWhite, 100));
+                  refresh % 2 ? std::tuple(kLevelColours[4], 75) : std::tuple(kWhite, 100));
         EXPECT_EQ(c.hint, u"C:空き/全[GB]=0/0");
     }
 }
