@@ -106,6 +106,20 @@ TEST(SaveSettings, WritesTheDefaultsInTheirOrderIntoANewFile) {
               "[saidbar]\r\niti=3\r\nenGrf=0\r\n");
 }
 
+// Every field, named or not, comes back; what the user wrote stays; an unchanged save writes nothing.
+TEST(SaveSettings, RoundTripsEveryFieldKeepsAllElseAndWritesNothingUnchanged) {
+    const Settings saved{"Z",   DisplayUnit{-1},     TrayPictureKind{5}, 0, {9, 8, 7, 6, 5, 4}, INT32_MIN,
+                         false, SidebarEdge::Bottom, GaugeStyle::Pies};
+    const std::string mine = "; by hand\r\n\r\n[mine]\r\ntani = 9\r\n\r\n[saidbar]\r\n";
+    FakeFileStore store;
+    store.files[kPath] = mine + "iti=1\r\n\r\n[o]\r\n";
+    ASSERT_FALSE(SaveSettings(saved, store, kPath).has_value());
+    EXPECT_TRUE(store.files[kPath].starts_with(mine + "iti=2\r\nenGrf=1\r\n\r\n[o]\r\n")) << store.files[kPath];
+    EXPECT_EQ(LoadSettings(store, kPath), saved);
+    EXPECT_FALSE(SaveSettings(saved, store, kPath).has_value());
+    EXPECT_EQ(store.replaceCount, 1);
+}
+
 TEST(SaveSettings, AFailedReadOrWriteIsReportedAndTheFileKept) {
     for (const bool failReads : {false, true}) {
         FakeFileStore store;

@@ -59,6 +59,7 @@ TEST_F(FileSearchTest, ReportsTheEntriesThatPassEveryChosenTestBreadthFirst) {
         {"a zero creation time fails whatever the bounds",
          [](F f) { f.tests = {SearchTest::CreationTime}; },
          {u"a1.txt"}},
+        {"a zero last-access time fails whatever the bounds", [](F f) { f.tests = {SearchTest::LastAccessTime}; }, {}},
         {"time bounds are inclusive",
          [](F f) { f.tests = {SearchTest::LastWriteTime}, f.timeBounds[0] = f.timeBounds[1] = kWritten; },
          {u"a1.txt"}},
