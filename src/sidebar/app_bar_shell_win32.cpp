@@ -9,6 +9,7 @@ AppBarShellWin32::AppBarShellWin32(HWND window) {
     barData_.cbSize = sizeof(barData_);
     barData_.hWnd = window;
     barData_.uCallbackMessage = kAppBarCallbackMessage;
+    ChangeWindowMessageFilterEx(window, kAppBarCallbackMessage, MSGFLT_ALLOW, nullptr);
 }
 
 void AppBarShellWin32::Send(DWORD message) {
@@ -38,7 +39,9 @@ std::vector<MonitorRect> MonitorRects() {
             const RECT& r = info.rcMonitor;
             try {
                 reinterpret_cast<std::vector<MonitorRect>*>(list)->push_back(
-                    {r.left, r.top, r.right - r.left, r.bottom - r.top, MonitorDpi(monitor)});
+                    {{r.left, r.top, r.right, r.bottom},
+                     MonitorDpi(monitor),
+                     (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
             } catch (...) {
                 ReportCaughtFailure(L"listing the monitors");
                 return FALSE;

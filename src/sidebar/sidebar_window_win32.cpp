@@ -44,7 +44,7 @@ SidebarWindow::SidebarWindow(HWND owner, Settings& settings, const DrivePlatform
 
     ReceiveTaskbarCreated(Handle());
     shell_->New();
-    Dock(false);
+    Dock();
     if (settings_.sidebarAtStart == 1) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
 }
 
@@ -53,7 +53,7 @@ LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == TaskbarCreatedMessage() && shell_->Registered()) {
         // A new Explorer knows no toolbars: register and reserve the strip again.
         shell_->New();
-        Dock(false);
+        Dock();
         return 0;
     }
     switch (message) {
@@ -61,7 +61,7 @@ LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // docks the strip again, which reads its monitor's DPI afresh.
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
-            if (IsShown()) Dock(false);
+            if (IsShown()) Dock();
             return 0;
         case WM_ERASEBKGND: return 1;  // the paint covers everything
         case WM_PAINT: Paint(); return 0;
@@ -71,9 +71,9 @@ LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_SHOWWINDOW:
             if (!wParam) GiveStripBack();
             return DefaultHandling(message, wParam, lParam);
-        case kAppBarCallbackMessage:
-            if (wParam == ABN_STATECHANGE || wParam == ABN_POSCHANGED) Dock(true);
-            return DefaultHandling(message, wParam, lParam);
+        case kAppBarCallbackMessage: OnShellNotice(static_cast<UINT>(wParam), lParam); return 0;
+        case WM_ACTIVATE: shell_->Activate(); return DefaultHandling(message, wParam, lParam);
+        case WM_WINDOWPOSCHANGED: shell_->WindowPosChanged(); return DefaultHandling(message, wParam, lParam);
         case WM_CONTEXTMENU:
             TrackPopupMenuEx(menu_.Handle(), TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lParam)),
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
@@ -90,8 +90,43 @@ LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void SidebarWindow::Dock(bool renew) {
-    dock_.Dock(*shell_, renew, settings_.sidebarEdge, GaugeThickness(settings_.gaugeStyle), MonitorRects());
+void SidebarWindow::Dock() {
+    dock_.Dock(*shell_, settings_.sidebarEdge, GaugeThickness(settings_.gaugeStyle), MonitorRects());
+    AfterDocking();
+}
+
+// The taskbar or another toolbar moved, or the machine resumed: the strip
+// keeps clear of them. A full-screen program on the strip's monitor sends it
+// below every window until it closes; the strip stays reserved.
+void SidebarWindow::OnShellNotice(UINT notice, LPARAM lParam) {
+    if (!shell_->Registered()) return;
+    switch (notice) {
+        case ABN_POSCHANGED:
+        case ABN_STATECHANGE:
+            dock_.Follow(*shell_, settings_.sidebarEdge, GaugeThickness(settings_.gaugeStyle), MonitorRects());
+            AfterDocking();
+            break;
+        case ABN_FULLSCREENAPP: FollowFullScreen(lParam != 0); break;
+        default: break;
+    }
+}
+
+void SidebarWindow::FollowFullScreen(bool opening) {
+    const HWND foreground = GetForegroundWindow();
+    DWORD process = 0;
+    GetWindowThreadProcessId(foreground, &process);
+    std::optional<Rect> foregroundPlace;
+    RECT place{};
+    if (foreground && process != GetCurrentProcessId() && GetWindowRect(foreground, &place)) {
+        foregroundPlace = Rect{place.left, place.top, place.right, place.bottom};
+    }
+    const StripLayer layer = LayerForFullScreen(opening, foregroundPlace, dock_.MonitorArea());
+    if (layer == StripLayer::Unchanged) return;
+    SetWindowPos(Handle(), layer == StripLayer::Bottom ? HWND_BOTTOM : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void SidebarWindow::AfterDocking() {
     FollowDpi(dock_.Dpi());
     InvalidateRect(Handle(), nullptr, FALSE);  // refreshes repaint only changed gauges
     RECT client{};
@@ -167,13 +202,13 @@ void SidebarWindow::OnLeftButton(LeftButton event, Point at) {
 void SidebarWindow::OnCommand(MenuCommand command) {
     if (const std::optional<SidebarEdge> edge = EdgeOf(command)) {
         settings_.sidebarEdge = *edge;
-        Dock(false);
+        Dock();
         return;
     }
     switch (command) {
         case MenuCommand::SwitchBarsAndPies:
             settings_.gaugeStyle = OtherStyle(settings_.gaugeStyle);
-            Dock(false);
+            Dock();
             break;
         case MenuCommand::ChooseStripColour: ChooseStripColour(); break;
         default:

@@ -47,7 +47,10 @@ public:
 
 private:
     // Docks at the settings' edge with the thickness of their gauge style.
-    void Dock(bool renew);
+    void Dock();
+    void AfterDocking();
+    void OnShellNotice(UINT notice, LPARAM lParam);
+    void FollowFullScreen(bool opening);
     void GiveStripBack();
     void Paint();
     void OnLeftButton(LeftButton event, Point at);

@@ -8,55 +8,116 @@ namespace kuvano {
 namespace {
 
 // A shell that keeps a strip clear of a taskbar at the top or the bottom by
-// cutting it short; the dock must then restore the strip's thickness.
+// cutting it short, as Windows documents ABM_QUERYPOS; the dock must then
+// restore the strip's thickness.
 struct FakeShell final : AppBarShell {
-    FakeShell(int topEnd, int bottomStart) : topTaskbarEnd(topEnd), bottomTaskbarStart(bottomStart) {}
-    int topTaskbarEnd, bottomTaskbarStart;
-    std::string calls;  // Q QueryPos, S SetPos
+    int topTaskbarEnd = INT32_MIN, bottomTaskbarStart = INT32_MAX;
+    std::string calls;  // N New, Q QueryPos, S SetPos, M MoveWindow
     Rect reserved{}, moved{};
-    void New() override {}
+    void New() override { calls += 'N'; }
     void Remove() override {}
     void QueryPos(AppBarEdge edge, Rect& rc) override {
         calls += 'Q';
         if (edge == AppBarEdge::Top) rc.top = std::max(rc.top, topTaskbarEnd);
         if (edge == AppBarEdge::Bottom) rc.bottom = std::min(rc.bottom, bottomTaskbarStart);
     }
-    void SetPos(AppBarEdge, Rect& rc) override {
-        calls += 'S';
-        reserved = rc;
-    }
-    void MoveWindow(const Rect& rc) override { moved = rc; }
+    void SetPos(AppBarEdge, Rect& rc) override { calls += 'S', reserved = rc; }
+    void MoveWindow(const Rect& rc) override { calls += 'M', moved = rc; }
 };
 
-// The top and bottom strips end at the first monitor's width and the bottom
-// one is counted from its height, wherever that monitor starts; the right
-// one ends at the monitors' total width. An unknown edge or a missing
-// monitor list proposes nothing, so the shell is not asked where.
-TEST(BarDock, PlacesAndReservesTheStripAtEachEdge) {
-    const std::vector<MonitorRect> one{{0, 0, 1920, 1080}};
-    constexpr int kNone = 1 << 30;
+constexpr bool kPrimary = true;
+const std::vector<MonitorRect> kOne{{{0, 0, 1920, 1080}, 96, kPrimary}};
+
+// The left, top and bottom strips on the primary monitor at its own edges,
+// the right one on the monitor whose right edge lies furthest right, at its
+// own top and height, wherever the system lists the monitors. An unknown
+// edge or no monitor proposes nothing: the last strip is reserved again.
+TEST(BarDock, DocksAtTheEdgesOfTheRightMonitorInAnyLayout) {
     using enum SidebarEdge;
-    const std::tuple<SidebarEdge, int32_t, std::vector<MonitorRect>, int, int, Rect> cases[] = {
-        {Left, 8, one, 0, kNone, {0, 0, 8, 1080}},
-        {Top, 32, one, 40, kNone, {0, 40, 1920, 72}},
-        {Bottom, 8, one, 0, 1040, {0, 1032, 1920, 1040}},
-        {Bottom, 8, {{100, 50, 800, 600}}, 0, kNone, {100, 592, 800, 600}},
-        {Right, 8, {{0, 0, 1920, 1080}, {1920, 100, 1920, 1200}}, 0, kNone, {3832, 100, 3840, 1200}},
-        {SidebarEdge{0}, 8, one, 0, kNone, {}},
-        {SidebarEdge{5}, 8, one, 0, kNone, {}},
-        {Top, 8, {}, 0, kNone, {}},
-        {Left, 8, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 96}}, 0, kNone, {0, 0, 16, 800}},
-        {Right, 32, {{0, 0, 1280, 800, 192}, {1280, 0, 1280, 800, 120}}, 0, kNone, {2520, 0, 2560, 800}},
+    const MonitorRect secondRight{{1920, 0, 3840, 1200}}, leftOfPrimary{{-1280, 0, 0, 1024}},
+        above{{0, -1080, 1920, 0}}, wideAbove{{-320, -1440, 2240, 0}}, twinRight{{1920, -200, 3840, 880}};
+    const MonitorRect primary = kOne[0], sharp{{0, 0, 2560, 1440}, 144, kPrimary}, plain{{2560, 0, 4480, 1080}};
+    const struct {
+        const char* layout;
+        std::vector<MonitorRect> monitors;
+        SidebarEdge edge;
+        Rect strip;
+    } cases[] = {
+        {"one", kOne, Left, {0, 0, 8, 1080}},
+        {"one", kOne, Top, {0, 0, 1920, 8}},
+        {"one", kOne, Bottom, {0, 1072, 1920, 1080}},
+        {"one", kOne, Right, {1912, 0, 1920, 1080}},
+        {"side by side, the primary first", {primary, secondRight}, Left, {0, 0, 8, 1080}},
+        {"side by side, the primary first", {primary, secondRight}, Right, {3832, 0, 3840, 1200}},
+        {"side by side, the primary second", {secondRight, primary}, Bottom, {0, 1072, 1920, 1080}},
+        {"side by side, the primary second", {secondRight, primary}, Right, {3832, 0, 3840, 1200}},
+        {"left of the primary", {leftOfPrimary, primary}, Left, {0, 0, 8, 1080}},
+        {"left of the primary", {leftOfPrimary, primary}, Right, {1912, 0, 1920, 1080}},
+        {"stacked", {above, primary}, Top, {0, 0, 1920, 8}},
+        {"stacked: a tie goes to the primary", {above, primary}, Right, {1912, 0, 1920, 1080}},
+        {"a tie of others: the higher", {primary, twinRight, secondRight}, Right, {3832, -200, 3840, 880}},
+        {"a laptop below a wider monitor", {wideAbove, primary}, Right, {2232, -1440, 2240, 0}},
+        {"a laptop below a wider monitor", {wideAbove, primary}, Bottom, {0, 1072, 1920, 1080}},
+        {"mixed scales", {plain, sharp}, Left, {0, 0, 12, 1440}},
+        {"mixed scales", {plain, sharp}, Right, {4472, 0, 4480, 1080}},
+        {"an unknown edge", kOne, SidebarEdge{0}, {}},
+        {"an unknown edge", kOne, SidebarEdge{5}, {}},
+        {"no monitor", {}, Top, {}},
     };
-    for (const auto& [edge, thickness, monitors, topEnd, bottomStart, strip] : cases) {
-        FakeShell shell(topEnd, bottomStart);
+    for (const auto& [layout, monitors, edge, strip] : cases) {
+        FakeShell shell;
         BarDock dock;
-        dock.Dock(shell, false, edge, thickness, monitors);
+        dock.Dock(shell, edge, 8, monitors);
         const int named = static_cast<int>(edge);
-        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip)) << named;
-        EXPECT_EQ(shell.calls, strip == Rect{} ? "S" : "QS") << named;
-        EXPECT_EQ(dock.Dpi(),
-                  monitors.empty() || strip == Rect{} ? 96 : (edge == Right ? monitors.back() : monitors[0]).dpi);
+        EXPECT_EQ(std::tie(dock.Rectangle(), shell.reserved, shell.moved), std::tie(strip, strip, strip))
+            << layout << ", edge " << named;
+        EXPECT_EQ(shell.calls, strip == Rect{} ? "SM" : "QSM") << layout << ", edge " << named;
+    }
+}
+
+// The shell moves a strip clear of a taskbar; the strip keeps its thickness.
+TEST(BarDock, KeepsItsThicknessClearOfATaskbar) {
+    FakeShell shell;
+    shell.topTaskbarEnd = 40, shell.bottomTaskbarStart = 1040;
+    BarDock dock;
+    dock.Dock(shell, SidebarEdge::Top, 32, kOne);
+    EXPECT_EQ(dock.Rectangle(), (Rect{0, 40, 1920, 72}));
+    dock.Dock(shell, SidebarEdge::Bottom, 8, kOne);
+    EXPECT_EQ(dock.Rectangle(), (Rect{0, 1032, 1920, 1040}));
+}
+
+// A notice of the shell is answered by a query, and only a strip that must
+// move is reserved and moved again: never registered anew, and never in a
+// loop with another toolbar that answers the same way.
+TEST(BarDock, FollowsTheShellsNoticesWithoutRegisteringOrMovingInVain) {
+    FakeShell shell;
+    BarDock dock;
+    dock.Dock(shell, SidebarEdge::Bottom, 8, kOne);
+    shell.calls.clear();
+    dock.Follow(shell, SidebarEdge::Bottom, 8, kOne);
+    EXPECT_EQ(shell.calls, "Q") << "the strip stays where it is";
+    shell.bottomTaskbarStart = 1040;  // the taskbar came up from the bottom
+    dock.Follow(shell, SidebarEdge::Bottom, 8, kOne);
+    EXPECT_EQ(shell.calls, "QQSM");
+    EXPECT_EQ(shell.reserved, (Rect{0, 1032, 1920, 1040}));
+}
+
+// A full-screen program drops the strip below every window while it covers
+// the strip's monitor; when it closes the strip is topmost again.
+TEST(LayerForFullScreen, DropsTheStripOnlyUnderAProgramCoveringItsMonitor) {
+    const Rect monitor{0, 0, 1920, 1080};
+    using enum StripLayer;
+    const std::tuple<bool, std::optional<Rect>, StripLayer> cases[] = {
+        {true, Rect{0, 0, 1920, 1080}, Bottom},
+        {true, Rect{-8, -8, 1928, 1088}, Bottom},
+        {true, Rect{1920, 0, 3840, 1080}, Unchanged},
+        {true, Rect{0, 0, 1920, 1040}, Unchanged},
+        {true, std::nullopt, Unchanged},
+        {false, Rect{0, 0, 1920, 1080}, Topmost},
+        {false, std::nullopt, Topmost},
+    };
+    for (const auto& [opening, foreground, layer] : cases) {
+        EXPECT_EQ(LayerForFullScreen(opening, foreground, monitor), layer) << opening;
     }
 }
 
