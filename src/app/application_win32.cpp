@@ -32,7 +32,7 @@ Application::Application(const SystemServices& system)
       settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
       about_(mainWindow_.Handle()),
       tray_(mainWindow_.Handle(), settings_, driveKinds_, warning_, {menu_.Handle(), sidebar_.Handle()},
-            [this] { about_.ShowModal(); }) {
+            [this] { about_.ShowModal(); }, system.notifyTray) {
     mainWindow_.Start();
 }
 

@@ -30,6 +30,7 @@ struct SystemServices {
     const DirectoryLister& folders;
     const TextCollation& collation;
     std::u16string programPath;  // the settings file lies beside it
+    TrayNotifier notifyTray = Shell_NotifyIconW;
 };
 
 // The program: its settings, the warning size every display applies, the

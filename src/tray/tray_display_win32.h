@@ -22,7 +22,7 @@ namespace kuvano {
 class TrayDisplay {
 public:
     TrayDisplay(HWND owner, Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning,
-                TrayPopupMenu menu, std::function<void()> onLeftClick);
+                TrayPopupMenu menu, std::function<void()> onLeftClick, TrayNotifier notify);
 
     // One beat of the clock.
     void Refresh();

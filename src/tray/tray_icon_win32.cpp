@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/base_window_win32.h"
+#include "platform/failure_report.h"
 #include "platform/message_pump_win32.h"
 #include "tray/tray_dispatch.h"
 #include "tray/tray_registry.h"
@@ -33,6 +34,9 @@ public:
         const auto command =
             TrackPopupMenuEx(popup.menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, Handle(), nullptr);
         menuCommands_ = nullptr;
+        // Windows documents it: without a message after the menu, the next one
+        // shown from the notification area closes as soon as it opens.
+        PostMessageW(Handle(), WM_NULL, 0, 0);
         return static_cast<UINT>(command);
     }
 
@@ -67,9 +71,10 @@ TrayIcon::TrayIcon(HWND owner, TrayPopupMenu menu, std::function<void()> onLeftC
     : owner_(owner), menu_(menu), onLeftClick_(std::move(onLeftClick)), notify_(std::move(notify)) {
     MessageWindow().EnsureCreated(owner);
     identifier_ = MessageWindow().icons.Register(this);
-    record_.cbSize = sizeof(record_);
-    record_.uCallbackMessage = kTrayCallbackMessage;
-    record_.uID = identifier_;
+    wanted_.cbSize = sizeof(wanted_);
+    wanted_.uCallbackMessage = kTrayCallbackMessage;
+    wanted_.uID = identifier_;
+    wanted_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 }
 
 TrayIcon::~TrayIcon() {
@@ -77,38 +82,54 @@ TrayIcon::~TrayIcon() {
     Remove();
 }
 
-bool TrayIcon::Fill(HICON icon, std::u16string_view tip) {
-    const HWND callback = MessageWindow().EnsureCreated(owner_);
+void TrayIcon::Want(HICON icon, std::u16string_view tip) {
     const std::u16string text = TrayTipText(tip);
-    std::array<wchar_t, std::extent_v<decltype(NOTIFYICONDATAW::szTip)>> tipText{};
-    std::copy(text.begin(), text.end(), tipText.begin());
-    const bool changed =
-        record_.hWnd != callback || record_.hIcon != icon || !std::ranges::equal(tipText, record_.szTip);
-    record_.hWnd = callback;
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record_.hIcon = icon;
-    std::ranges::copy(tipText, record_.szTip);
-    return changed;
+    wanted_.hWnd = MessageWindow().EnsureCreated(owner_);
+    wanted_.hIcon = icon;
+    std::ranges::fill(wanted_.szTip, L'\0');
+    std::copy(text.begin(), text.end(), wanted_.szTip);
+}
+
+bool TrayIcon::Send(DWORD message) {
+    NOTIFYICONDATAW record = wanted_;
+    if (!notify_(message, &record)) {
+        // Once for each run of refusals: at a busy sign-in they may go on a while.
+        if (!std::exchange(refused_, true)) ReportFailure(L"the shell refused the tray icon");
+        return false;
+    }
+    shown_ = wanted_;
+    refused_ = false;
+    return true;
 }
 
 void TrayIcon::Add(HICON icon, std::u16string_view tip) {
-    Fill(icon, tip);
-    notify_(NIM_ADD, &record_);
-    shown_ = true;
+    Want(icon, tip);
+    added_ = true;
+    Send(NIM_ADD);
 }
 
 // Under Wine each modify costs the shell milliseconds, and most beats change nothing.
 void TrayIcon::Update(HICON icon, std::u16string_view tip) {
-    if (Fill(icon, tip) && shown_) notify_(NIM_MODIFY, &record_);
+    Want(icon, tip);
+    if (!added_) return;
+    if (refused_) {
+        if (!Send(NIM_MODIFY)) Send(NIM_ADD);
+        return;
+    }
+    const bool changed = shown_.hWnd != wanted_.hWnd || shown_.hIcon != wanted_.hIcon ||
+                         !std::ranges::equal(shown_.szTip, wanted_.szTip);
+    if (changed) Send(NIM_MODIFY);
 }
 
 void TrayIcon::Remove() {
-    if (shown_) notify_(NIM_DELETE, &record_);
-    shown_ = false;
+    if (!std::exchange(added_, false)) return;
+    refused_ = false;
+    NOTIFYICONDATAW record = wanted_;
+    notify_(NIM_DELETE, &record);
 }
 
 void TrayIcon::TaskbarCreated() {
-    if (shown_) notify_(NIM_ADD, &record_);
+    if (added_) Send(NIM_ADD);
 }
 
 void TrayIcon::Dispatch(UINT mouseMessage) {

@@ -25,6 +25,10 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 // One icon in the notification area. The shell's notifications arrive at the
 // hidden TrayMessageWindow, which hands each to the icon it names: a release
 // of the left button is a click, one of the right button opens the menu.
+//
+// The shell may refuse a call, as it often does at a busy sign-in: the record
+// of what it shows changes only when it accepts one, and a refused add or
+// modify is tried again at the next update.
 class TrayIcon {
 public:
     // `owner` is the window that comes to the foreground for each action.
@@ -34,9 +38,9 @@ public:
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    // The shell's answers are not looked at.
     void Add(HICON icon, std::u16string_view tip);
-    // Not sent when neither the picture nor the tip changed.
+    // Tells the shell only of a change, or tries again what it refused:
+    // first a modify (a refused add has often been carried out), then an add.
     void Update(HICON icon, std::u16string_view tip);
     void Remove();
 
@@ -47,16 +51,19 @@ public:
     void Dispatch(UINT mouseMessage);
 
 private:
-    // Fills the record; true when the picture or the tip changed.
-    bool Fill(HICON icon, std::u16string_view tip);
+    void Want(HICON icon, std::u16string_view tip);
+    // True when the shell accepted the call; the record then holds what it shows.
+    bool Send(DWORD message);
 
     HWND owner_;
     TrayPopupMenu menu_;
     std::function<void()> onLeftClick_;
     TrayNotifier notify_;
     uint32_t identifier_;
-    NOTIFYICONDATAW record_{};
-    bool shown_ = false;
+    NOTIFYICONDATAW wanted_{};  // what the icon should show
+    NOTIFYICONDATAW shown_{};   // what the shell accepted last
+    bool added_ = false;        // between Add and Remove
+    bool refused_ = false;      // the last add or modify was refused
 };
 
 }  // namespace kuvano

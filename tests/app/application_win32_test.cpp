@@ -25,7 +25,8 @@ protected:
         testing::FakeDrivePlatform drives;
         const DirectoryListerWin32 folders;
         const TextCollationWin32 collation;
-        Application application{{files, drives, folders, collation, u"C:\\Tools\\Kuvano.exe"}};
+        Application application{{files, drives, folders, collation, u"C:\\Tools\\Kuvano.exe",
+                                 [](DWORD, NOTIFYICONDATAW*) { return TRUE; }}};
     };
     static void SetUpTestSuite() { program = std::make_unique<Program>(); }
     static void TearDownTestSuite() { program.reset(); }
@@ -71,10 +72,20 @@ HMENU MenuOpenedBy(const std::function<void()>& open) {
 // The program has one menu: a right click on the sidebar opens the tray's.
 TEST_F(ApplicationTest, ARightClickOnTheSidebarOpensTheTraysMenu) {
     const HWND trayMessages = FindWindowExW(application.MainWindowHandle(), nullptr, L"TMyCallback", nullptr);
+    static HWND benignTo = nullptr;  // where a WM_NULL went: else the tray's next menu closes as soon as it opens
+    const HHOOK hook = SetWindowsHookExW(
+        WH_GETMESSAGE,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* message = reinterpret_cast<const MSG*>(lParam);
+            if (code == HC_ACTION && message->message == WM_NULL) benignTo = message->hwnd;
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
     const HMENU tray = MenuOpenedBy([&] { SendMessageW(trayMessages, kTrayCallbackMessage, 1, WM_RBUTTONUP); });
+    UnhookWindowsHookEx(hook);
     ASSERT_NE(tray, nullptr) << "the tray opened no menu";
-    const HMENU sidebar =
-        MenuOpenedBy([&] { SendMessageW(Window(L"TForm4"), WM_CONTEXTMENU, 0, MAKELPARAM(4, 40)); });
+    EXPECT_EQ(benignTo, trayMessages);
+    const HMENU sidebar = MenuOpenedBy([&] { SendMessageW(Window(L"TForm4"), WM_CONTEXTMENU, 0, MAKELPARAM(4, 40)); });
     EXPECT_EQ(sidebar, tray);
 }
 

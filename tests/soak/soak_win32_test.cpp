@@ -67,7 +67,8 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     drives.drives[u"C:\\"] = {DriveKind::Fixed, {4 * kMiB, 1000 * kMiB}, u""};  // below the warning: it blinks
     const DirectoryListerWin32 folders;
     const TextCollationWin32 collation;
-    Application application({store, drives, folders, collation, u"C:\\Tools\\Kuvano.exe"});
+    const auto shell = [](DWORD, NOTIFYICONDATAW*) { return TRUE; };  // no taskbar here
+    Application application({store, drives, folders, collation, u"C:\\Tools\\Kuvano.exe", shell});
     const HWND main = application.MainWindowHandle();
     const HWND sidebar = FindWindowW(L"TForm4", nullptr);
     const HWND panel = FindWindowW(L"TForm2", nullptr);

@@ -30,6 +30,17 @@ TEST(TrayRegistry, NumbersFromOneAfterTheLastAndFindsByTheWholeIdentifier) {
     EXPECT_EQ(registry.Find(uint64_t{1} << 32 | 3), nullptr);  // no truncation to 32 bits
 }
 
+// The drive, the free space in the unit with "約" before a rounded count, and the unit's word.
+TEST(TrayTooltip, GivesTheFreeSpaceInEachUnit) {
+    using enum DisplayUnit;
+    const std::pair<DisplayUnit, std::u16string_view> cases[] = {
+        {Bytes, u"Cドライブ空き=5,905,580,032バイト"},          {Kilobytes, u"Cドライブ空き=約5,767,168キロバイト"},
+        {Megabytes, u"Cドライブ空き=約5,632メガバイト"},        {Gigabytes, u"Cドライブ空き=約5ギガバイト"},
+        {DisplayUnit{7}, u"Cドライブ空き=5,905,580,032バイト"},
+    };
+    for (const auto& [unit, tip] : cases) EXPECT_EQ(TrayTooltip("C", unit, 5'905'580'032, u","), tip);
+}
+
 TEST(TrayTipText, KeepsAtMost63CharactersAndNeverHalfAPair) {
     const std::u16string pair = u"\U0001F600", a62(62, u'a'), a63(63, u'a');
     std::u16string pairs64;
