@@ -10,6 +10,26 @@
 namespace kuvano {
 namespace {
 
+constexpr int kAttempts = 7;
+constexpr DWORD kPauseMilliseconds = 50;  // between attempts: 300 ms in all
+
+// What another program's brief hold on the file looks like.
+bool Transient(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+// Runs `step` (which returns ERROR_SUCCESS or why it failed) until it
+// succeeds or fails for a lasting reason; the last answer.
+template <typename Step>
+DWORD Retried(Step step) {
+    DWORD error = step();
+    for (int attempt = 1; attempt < kAttempts && Transient(error); ++attempt) {
+        Sleep(kPauseMilliseconds);
+        error = step();
+    }
+    return error;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = bytes.size() > 1u << 30 ? 1u << 30 : static_cast<DWORD>(bytes.size());
@@ -48,16 +68,41 @@ bool FolderRefused(DWORD error) {
 
 enum class Replacement { Done, FolderRefused, Failed };
 
+// The new file takes the old one's place, with its attributes and
+// permissions. The old file stays as it was whenever that fails: where the
+// system had already moved it to the backup's name, it is moved back.
+DWORD Swap(const std::wstring& temporary, const std::u16string& path) {
+    const std::wstring backup = temporary + L".old";
+    if (ReplaceFileW(Wide(path), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                     nullptr)) {
+        DeleteFileW(backup.c_str());
+        return ERROR_SUCCESS;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileExW(backup.c_str(), Wide(path), MOVEFILE_WRITE_THROUGH);
+    return error;
+}
+
+// The older way, for a first save and where the system refuses a replacement.
+DWORD Rename(const std::wstring& temporary, const std::u16string& path) {
+    if (MoveFileExW(temporary.c_str(), Wide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return ERROR_SUCCESS;
+    }
+    return GetLastError();
+}
+
 // The safe way first: a failed save leaves the old file exactly as it was.
 Replacement ReplaceThroughTemporary(const std::u16string& path, std::string_view bytes) {
     auto [temporaryName, temporary, refusal] = CreateTemporaryBeside(path);
     if (!temporary) return FolderRefused(refusal) ? Replacement::FolderRefused : Replacement::Failed;
     const bool written = WriteAll(temporary.get(), bytes) && FlushFileBuffers(temporary.get());
     temporary.reset();
-    if (written && MoveFileExW(temporaryName.c_str(), Wide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return Replacement::Done;
+    DWORD error = ERROR_WRITE_FAULT;
+    if (written) {
+        error = Retried([&] { return Swap(temporaryName, path); });
+        if (error != ERROR_SUCCESS && !Transient(error)) error = Retried([&] { return Rename(temporaryName, path); });
     }
-    const DWORD error = GetLastError();
+    if (error == ERROR_SUCCESS) return Replacement::Done;
     DeleteFileW(temporaryName.c_str());
     return written && FolderRefused(error) ? Replacement::FolderRefused : Replacement::Failed;
 }
@@ -69,17 +114,24 @@ bool WriteInPlace(const std::u16string& path, std::string_view bytes) {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
         return false;
     }
-    UniqueFile file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file;
+    Retried([&] {
+        file.reset(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file ? ERROR_SUCCESS : GetLastError();
+    });
     return file && WriteAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 
 }  // namespace
 
 FileStore::ReadResult FileStoreWin32::ReadWhole(const std::u16string& path) const {
-    UniqueFile file(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file;
+    const DWORD error = Retried([&] {
+        file.reset(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file ? ERROR_SUCCESS : GetLastError();
+    });
     if (!file) {
-        const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         return {missing ? ReadStatus::Missing : ReadStatus::Failed, {}};
     }
@@ -100,6 +152,9 @@ FileStore::ReadResult FileStoreWin32::ReadWhole(const std::u16string& path) cons
 }
 
 bool FileStoreWin32::ReplaceWhole(const std::u16string& path, std::string_view bytes) const {
+    // Some systems would replace a folder that stands in the file's place.
+    const DWORD attributes = GetFileAttributesW(Wide(path));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     switch (ReplaceThroughTemporary(path, bytes)) {
         case Replacement::Done: return true;
         case Replacement::FolderRefused: return WriteInPlace(path, bytes);

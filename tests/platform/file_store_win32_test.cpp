@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
+#include <tuple>
 
 #include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
@@ -43,9 +45,9 @@ TEST(FileStoreWin32, ReplacesTheWholeFileOrKeepsTheOldOneInEveryKindOfFolder) {
     }
     CloseHandle(filler);
     const std::pair<std::wstring, bool> cases[] = {
-        {scratch.File(L"old.ini"), true},            {scratch.File(L"new.ini"), true},
-        {Mount(L"readonly\\Kuvano.ini"), false},     {Mount(L"full\\Kuvano.ini"), false},
-        {Mount(L"sealed\\Kuvano.ini"), true},        {Mount(L"sealed\\locked.ini"), false},
+        {scratch.File(L"old.ini"), true},        {scratch.File(L"new.ini"), true},
+        {Mount(L"readonly\\Kuvano.ini"), false}, {Mount(L"full\\Kuvano.ini"), false},
+        {Mount(L"sealed\\Kuvano.ini"), true},    {Mount(L"sealed\\locked.ini"), false},
     };
     const FileStoreWin32 store;
     for (const auto& [path, replaced] : cases) {
@@ -63,6 +65,23 @@ TEST(FileStoreWin32, ReplacesTheWholeFileOrKeepsTheOldOneInEveryKindOfFolder) {
     ASSERT_TRUE(CreateDirectoryW(scratch.File(L"dir.ini").c_str(), nullptr));
     EXPECT_EQ(store.ReadWhole(FromWide(scratch.File(L"dir.ini"))).status, FileStore::ReadStatus::Failed);
     EXPECT_FALSE(store.ReplaceWhole(FromWide(scratch.File(L"dir.ini")), "x")) << "a folder in the file's place";
+}
+
+// Another program's moment on the file (a virus scanner, a sync client) only
+// delays a save; a hold that lasts makes it fail, with the old file kept.
+TEST(FileStoreWin32, WaitsOutABriefHoldOnTheFile) {
+    testing::ScratchFolder scratch(L"held");
+    const std::wstring path = scratch.File(L"Kuvano.ini");
+    testing::WriteFileBytes(path, "old");
+    const FileStoreWin32 store;
+    for (const auto& [holdMilliseconds, bytes, kept] : {std::tuple{100, "new", "new"}, {1000, "newer", "new"}}) {
+        const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::thread release([held, hold = holdMilliseconds] { Sleep(static_cast<DWORD>(hold)), CloseHandle(held); });
+        EXPECT_EQ(store.ReplaceWhole(FromWide(path), bytes), std::string_view(bytes) == kept) << holdMilliseconds;
+        release.join();
+        EXPECT_EQ(store.ReadWhole(FromWide(path)).bytes, kept) << holdMilliseconds;
+    }
 }
 
 }  // namespace
