@@ -1,8 +1,8 @@
 #include "app/application_win32.h"
 
 #include "core/drive_name.h"
-#include "core/settings_file.h"
 #include "platform/dialog_keys_win32.h"
+#include "platform/failure_report.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/wide_text_win32.h"
 
@@ -20,6 +20,7 @@ Settings LoadProgramSettings(const FileStore& files, const std::u16string& setti
 
 Application::Application(const SystemServices& system)
     : files_(system.files),
+      sessionEndBlock_(system.sessionEndBlock),
       settingsPath_(SettingsFileName(system.programPath)),
       settings_(LoadProgramSettings(system.files, settingsPath_, system.programPath)),
       driveKinds_(system.drives),
@@ -31,8 +32,9 @@ Application::Application(const SystemServices& system)
       folderSizes_(mainWindow_.Handle(), system.folders, system.collation),
       settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
       about_(mainWindow_.Handle()),
-      tray_(mainWindow_.Handle(), settings_, driveKinds_, warning_, {menu_.Handle(), sidebar_.Handle()},
-            [this] { about_.ShowModal(); }, system.notifyTray) {
+      tray_(
+          mainWindow_.Handle(), settings_, driveKinds_, warning_, {menu_.Handle(), sidebar_.Handle()},
+          [this] { about_.ShowModal(); }, system.notifyTray) {
     mainWindow_.Start();
 }
 
@@ -55,13 +57,38 @@ void Application::OnClockBeat() {
     if (due.Has(Refresh::SettingsPanel)) settingsWindow_.RefreshDriveList();
 }
 
+std::optional<SettingsWriteError> Application::SaveSettingsFile() {
+    return SaveSettings(settings_, files_, settingsPath_);
+}
+
 // A failed write is shown and keeps the program running, so that the user
 // can make the folder writable and quit again.
-bool Application::SaveSettingsBeforeQuit() {
-    const auto error = SaveSettings(settings_, files_, settingsPath_);
+bool Application::MayQuit() {
+    const auto error = SaveSettingsFile();
     if (!error) return true;
     MessageBoxW(mainWindow_.Handle(), Wide(error->Message()), L"Kuvano", MB_OK | MB_ICONERROR);
     return false;
+}
+
+// Answered at once, with no box a sign-out would wait for: a failed write
+// asks Windows to wait with its reason, which the user sees and may
+// override. The next query writes again. A write that changes nothing
+// writes nothing, so a folder never writable holds no sign-out.
+bool Application::MayEndSession() {
+    const auto error = SaveSettingsFile();
+    if (error) {
+        sessionEndBlock_.Hold(mainWindow_.Handle(), Wide(error->Message()));
+        return false;
+    }
+    sessionEndBlock_.Release(mainWindow_.Handle());
+    return true;
+}
+
+// The session ends even if the last query was refused: one more try.
+void Application::OnSessionEnd() {
+    if (const auto error = SaveSettingsFile()) {
+        ReportFailure(std::wstring(L"saving at the session's end: ") + Wide(error->Message()));
+    }
 }
 
 void Application::OnMenuCommand(MenuCommand command) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/main_window_win32.h"
@@ -11,11 +12,13 @@
 #include "core/low_space_warning.h"
 #include "core/refresh_clock.h"
 #include "core/settings.h"
+#include "core/settings_file.h"
 #include "core/text_collation.h"
 #include "folder_size/folder_size_window_win32.h"
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
 #include "platform/drive_kind_cache.h"
+#include "platform/session_end_block_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu_win32.h"
 #include "sidebar/sidebar_window_win32.h"
@@ -29,6 +32,7 @@ struct SystemServices {
     const DrivePlatform& drives;
     const DirectoryLister& folders;
     const TextCollation& collation;
+    SessionEndBlock& sessionEndBlock;
     std::u16string programPath;  // the settings file lies beside it
     TrayNotifier notifyTray = Shell_NotifyIconW;
 };
@@ -53,12 +57,17 @@ private:
     void OnTaskbarCreated() override { tray_.TaskbarCreated(); }
     void OnDisplayChanged() override { tray_.FollowTaskbarIconSize(); }
     void OnVolumesChanged() override { driveKinds_.Forget(); }
-    bool SaveSettingsBeforeQuit() override;
+    bool MayQuit() override;
+    bool MayEndSession() override;
+    void OnSessionEnd() override;
     void OnQuit() override { tray_.Remove(); }
     // The menu's commands that are not the sidebar's own.
     void OnMenuCommand(MenuCommand command);
 
+    std::optional<SettingsWriteError> SaveSettingsFile();
+
     const FileStore& files_;
+    SessionEndBlock& sessionEndBlock_;
     const std::u16string settingsPath_;
     Settings settings_;
     DriveKindCache driveKinds_;

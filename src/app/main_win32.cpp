@@ -11,6 +11,7 @@
 #include "platform/failure_report.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
+#include "platform/session_end_block_win32.h"
 #include "platform/text_collation_win32.h"
 
 namespace {
@@ -30,8 +31,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const kuvano::DrivePlatformWin32 drives;
     const kuvano::DirectoryListerWin32 folders;
     const kuvano::TextCollationWin32 collation;
+    kuvano::SessionEndBlockWin32 sessionEndBlock;
     try {
-        kuvano::Application application({files, drives, folders, collation, kuvano::ProgramPath()});
+        kuvano::Application application({files, drives, folders, collation, sessionEndBlock, kuvano::ProgramPath()});
         return application.Run();
     } catch (...) {
         kuvano::ReportCaughtFailure(L"starting");

@@ -36,10 +36,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DEVICECHANGE:
             if (started_) events_.OnVolumesChanged();
             return TRUE;  // grants any removal query
-        case WM_CLOSE: return OnClose();
-        case WM_QUERYENDSESSION: return MayEnd() ? TRUE : FALSE;
+        case WM_CLOSE:
+            if (!started_ || events_.MayQuit()) DestroyWindow(Handle());
+            return 0;
+        case WM_QUERYENDSESSION: return !started_ || events_.MayEndSession() ? TRUE : FALSE;
         case WM_ENDSESSION:
-            if (wParam) DestroyWindow(Handle());
+            if (!wParam) return 0;
+            if (started_) events_.OnSessionEnd();
+            DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kClockTimer);
@@ -48,15 +52,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
-}
-
-bool MainWindow::MayEnd() {
-    return !started_ || events_.SaveSettingsBeforeQuit();
-}
-
-LRESULT MainWindow::OnClose() {
-    if (MayEnd()) DestroyWindow(Handle());
-    return 0;
 }
 
 }  // namespace kuvano

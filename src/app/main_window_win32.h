@@ -16,8 +16,12 @@ public:
     virtual void OnDisplayChanged() = 0;
     // A volume arrived or left.
     virtual void OnVolumesChanged() = 0;
-    // Before the program ends: false keeps it running.
-    virtual bool SaveSettingsBeforeQuit() = 0;
+    // Before the program quits: false keeps it running.
+    virtual bool MayQuit() = 0;
+    // Before the session ends, answered at once: false asks Windows to wait.
+    virtual bool MayEndSession() = 0;
+    // The session ends, whatever the answer was.
+    virtual void OnSessionEnd() = 0;
     // The main window is going, and the program with it.
     virtual void OnQuit() = 0;
 
@@ -45,9 +49,6 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    LRESULT OnClose();
-    bool MayEnd();
-
     MainWindowEvents& events_;
     bool started_ = false;
 };

@@ -6,27 +6,43 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/directory_lister_win32.h"
+#include "platform/file_store_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/text_collation_win32.h"
+#include "platform/wide_text_win32.h"
 #include "support/fake_drive_platform.h"
-#include "support/fake_file_store.h"
+#include "support/scratch_folder_win32.h"
 #include "tray/tray_icon_win32.h"
 
 namespace kuvano {
 namespace {
 
+// Windows' list of the programs that hold the end of the session.
+struct RecordingSessionEndBlock final : SessionEndBlock {
+    std::vector<std::wstring> reasons;  // what each hold gave, and "" for each release
+    void Hold(HWND, const std::wstring& reason) override { reasons.push_back(reason); }
+    void Release(HWND) override { reasons.emplace_back(); }
+};
+
 // One program for the tests of this suite: each start costs seconds under Wine.
+// Its settings file lies in a folder of its own, holding less than a save writes.
 class ApplicationTest : public ::testing::Test {
 protected:
     struct Program {
-        testing::FakeFileStore files;
+        testing::ScratchFolder folder{L"application"};
+        const std::wstring settingsFile = folder.File(L"Kuvano.ini");
+        const bool written = (testing::WriteFileBytes(settingsFile, "[setei]\r\ntani=1\r\n"), true);
+        const FileStoreWin32 files;
         testing::FakeDrivePlatform drives;
         const DirectoryListerWin32 folders;
         const TextCollationWin32 collation;
-        Application application{{files, drives, folders, collation, u"C:\\Tools\\Kuvano.exe",
-                                 [](DWORD, NOTIFYICONDATAW*) { return TRUE; }}};
+        RecordingSessionEndBlock sessionEndBlock;
+        Application application{{files, drives, folders, collation, sessionEndBlock,
+                                 FromWide(folder.File(L"Kuvano.exe")), [](DWORD, NOTIFYICONDATAW*) { return TRUE; }}};
     };
     static void SetUpTestSuite() { program = std::make_unique<Program>(); }
     static void TearDownTestSuite() { program.reset(); }
@@ -95,6 +111,21 @@ TEST_F(ApplicationTest, TheMainWindowAnswersTheFailureCount) {
     const auto answered = SendMessageW(application.MainWindowHandle(), FailureCountMessage(), 0, 0);
     EXPECT_EQ(answered, FailureCount());
     EXPECT_GT(answered, 0);
+}
+
+// A sign-out is answered at once: while another program holds the settings
+// file, Windows is asked to wait, with the reason; once the file is free the
+// settings are written and the session may end.
+TEST_F(ApplicationTest, ASessionEndWaitsWithItsReasonWhileTheSettingsCannotBeWritten) {
+    const HANDLE held = CreateFileW(program->settingsFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const HWND main = application.MainWindowHandle();
+    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    CloseHandle(held);
+    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_EQ(program->sessionEndBlock.reasons,
+              (std::vector<std::wstring>{program->settingsFile + L" に書き込めません", L""}));
+    EXPECT_NE(testing::ReadFileBytes(program->settingsFile).find("syurui=2\r\n"), std::string::npos) << "written";
 }
 
 }  // namespace

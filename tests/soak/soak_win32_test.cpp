@@ -68,7 +68,8 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     const DirectoryListerWin32 folders;
     const TextCollationWin32 collation;
     const auto shell = [](DWORD, NOTIFYICONDATAW*) { return TRUE; };  // no taskbar here
-    Application application({store, drives, folders, collation, u"C:\\Tools\\Kuvano.exe", shell});
+    SessionEndBlockWin32 sessionEndBlock;
+    Application application({store, drives, folders, collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
     const HWND main = application.MainWindowHandle();
     const HWND sidebar = FindWindowW(L"TForm4", nullptr);
     const HWND panel = FindWindowW(L"TForm2", nullptr);
