@@ -29,10 +29,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kClockTimer && started_) events_.OnClockBeat();
             return 0;
+        // A hidden window hears of no scale change of its own: the taskbar's
+        // icon size is read again at any change of the display or the settings.
         case WM_DPICHANGED:
         case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
             if (started_) events_.OnDisplayChanged();
-            return 0;
+            return message == WM_SETTINGCHANGE ? DefaultHandling(message, wParam, lParam) : 0;
         case WM_DEVICECHANGE:
             if (started_) events_.OnVolumesChanged();
             return TRUE;  // grants any removal query

@@ -12,7 +12,7 @@ public:
     // The clock's beat, every 500 ms.
     virtual void OnClockBeat() = 0;
     virtual void OnTaskbarCreated() = 0;
-    // The display's scale or layout changed.
+    // The display's scale or layout, or a setting of the system, changed.
     virtual void OnDisplayChanged() = 0;
     // A volume arrived or left.
     virtual void OnVolumesChanged() = 0;

@@ -13,6 +13,7 @@
 #include "platform/existing_folder_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/wide_text_win32.h"
+#include "platform/work_area_win32.h"
 
 namespace kuvano {
 namespace {
@@ -67,12 +68,13 @@ FolderSizeWindow::FolderSizeWindow(HWND owner, const DirectoryLister& lister, co
               [this] { PostMessageW(Handle(), kResultsReady, 0, 0); }),
       panel_(survey_, collation_, *this, IsExistingFolder, homeFolder_) {
     const Size window = scale_.StartOnPrimaryMonitor(kStyle, kExStyle);
+    const Rect workArea = PrimaryWorkArea();
     Create({.exStyle = kExStyle,
             .style = kStyle,
             .title = kCaption,
             .parent = owner,
-            .x = 10,
-            .y = 10,
+            .x = workArea.left + 10,
+            .y = workArea.top + 10,
             .width = window.width,
             .height = window.height});
     font_ = scale_.AddFont(12);
@@ -206,6 +208,7 @@ void FolderSizeWindow::AddButton(size_t index, int id, Place place, const wchar_
 
 // The pointer rests on the folder button, which has the focus.
 void FolderSizeWindow::OnShow() {
+    if (scale_.FollowMonitor(Handle())) FitToDpi();
     AddAnimation();
     RECT frame{};
     GetWindowRect(Handle(), &frame);

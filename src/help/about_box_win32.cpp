@@ -65,6 +65,7 @@ void AboutBox::ShowModal() {
     }
     inModalLoop_ = true;
     const ThreadWindowsDisabled others(Handle());
+    if (scale_.FollowMonitor(Handle())) ShowIcon();
     ShowWindow(Handle(), SW_SHOW);
     BringToFront(Handle());
     MSG message{};

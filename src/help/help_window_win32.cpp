@@ -64,6 +64,7 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void HelpWindow::ShowHelp() {
     if (IsWindowVisible(Handle())) return;
     if (GetWindowTextLengthW(textBox_) == 0) SetWindowTextW(textBox_, HelpText().c_str());
+    scale_.FollowMonitor(Handle());
     ShowWindow(Handle(), SW_SHOW);
     BringToFront(Handle());
 }

@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "core/geometry.h"
+#include "core/window_place.h"
 #include "platform/failure_report.h"
+#include "platform/work_area_win32.h"
 
 namespace kuvano {
 
@@ -64,14 +66,16 @@ protected:
         handling_ = true;
     }
 
-    // A window of the given size, frame included, centred on the primary screen.
+    // A window of the given size, frame included, centred in the primary
+    // monitor's work area.
     void CreateCentered(const wchar_t* title, DWORD style, DWORD exStyle, HWND owner, Size window) {
+        const Point at = Centred(PrimaryWorkArea(), window);
         Create({.exStyle = exStyle,
                 .style = style,
                 .title = title,
                 .parent = owner,
-                .x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2,
-                .y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2,
+                .x = at.x,
+                .y = at.y,
                 .width = window.width,
                 .height = window.height});
     }

@@ -50,6 +50,14 @@ void FormScale::OnDpiChanged(HWND form, WPARAM wParam, LPARAM lParam) {
     FitFrame(form);
 }
 
+bool FormScale::FollowMonitor(HWND form) {
+    const int dpi = MonitorDpi(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY));
+    if (dpi == dpi_) return false;
+    Rescale(dpi);
+    FitFrame(form);
+    return true;
+}
+
 // The frame is measured as it is, not computed: the system draws it at the
 // DPI it chose, which a form cannot always tell from its own.
 void FormScale::FitFrame(HWND form) const {

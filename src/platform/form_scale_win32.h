@@ -44,6 +44,10 @@ public:
     // WM_DPICHANGED: the form moved to the place the system suggests,
     // rescaled, and sized to its own client area at the new DPI.
     void OnDpiChanged(HWND form, WPARAM wParam, LPARAM lParam);
+    // Before a form shows: a scale that its monitor took while the form was
+    // hidden, when no WM_DPICHANGED reaches it, is taken now. True when the
+    // form was rescaled.
+    bool FollowMonitor(HWND form);
     // Sizes the form so that its client area is the scaled 100 % one, with
     // the frame the form has at this DPI; it keeps its place.
     void FitFrame(HWND form) const;

@@ -5,10 +5,12 @@
 #include <string>
 
 #include "core/drive_name.h"
+#include "core/window_place.h"
 #include "platform/failure_report.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
+#include "platform/work_area_win32.h"
 
 namespace kuvano {
 namespace {
@@ -236,15 +238,17 @@ void SettingsWindow::OnActivate(bool active) {
     SetFocus(focusOnActivate_ ? focusOnActivate_ : GetNextDlgTabItem(Handle(), nullptr, FALSE));
 }
 
-// Shown at the lower right of the primary screen; the clock refreshes it
-// within a second.
+// Shown at the lower right of the primary monitor's work area, clear of the
+// taskbar and the strip, at the scale of the monitor it shows on; the clock
+// refreshes it within a second.
 void SettingsWindow::OnShow() {
     focusOnActivate_ = nullptr;
+    if (scale_.FollowMonitor(Handle())) ScaleDriveList();
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    const int left = GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - scale_.Scaled(20);
-    const int top = GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - scale_.Scaled(50);
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point at = AtLowerRight(PrimaryWorkArea(), {frame.right - frame.left, frame.bottom - frame.top},
+                                  {scale_.Scaled(20), scale_.Scaled(50)});
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SettingsWindow::Close() {

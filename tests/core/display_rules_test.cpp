@@ -9,6 +9,7 @@
 #include "core/low_space_warning.h"
 #include "core/refresh_clock.h"
 #include "core/size_text.h"
+#include "core/window_place.h"
 
 namespace kuvano {
 namespace {
@@ -128,6 +129,13 @@ TEST(RefreshClock, BringsTheTrayUpToDateAtEveryBeatAndTheRestAtEverySecond) {
     for (const auto& [sidebarShown, panelShown, due] : beats) {
         EXPECT_TRUE(clock.Beat(sidebarShown, panelShown) == due) << "beat " << ++beat;
     }
+}
+
+// Windows go in the work area the taskbar and the toolbars leave, wherever it lies.
+TEST(WindowPlace, CentresAndPutsInTheLowerRightOfTheWorkArea) {
+    const Rect workArea{8, 20, 1280, 760};
+    EXPECT_EQ(Centred(workArea, {400, 300}), (Point{444, 240}));
+    EXPECT_EQ(AtLowerRight(workArea, {400, 300}, {20, 50}), (Point{860, 410}));
 }
 
 }  // namespace
