@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/failure_report.h"
+#include "platform/shell_apartment_win32.h"
 #include "platform/existing_folder_win32.h"
 #include "platform/wide_text_win32.h"
 
@@ -56,25 +57,10 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM dat
     return 0;
 }
 
-// The picker is a shell dialog and needs COM on this thread. It is taken for
-// the dialog only: a program resting in the tray all day need not hold COM.
-class ComApartment {
-public:
-    ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ComApartment() {
-        if (entered_) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool entered_;
-};
-
 }  // namespace
 
 bool FolderPicker::Execute(HWND owner) {
-    const ComApartment com;
+    EnterShellApartment();
     IMalloc* allocatorPointer = nullptr;
     if (FAILED(SHGetMalloc(&allocatorPointer)) || !allocatorPointer) return false;
     const ShellAllocator allocator(allocatorPointer);

@@ -23,6 +23,10 @@ DriveKind DriveKindCache::Kind(const std::u16string& root) const {
     return kind;
 }
 
+DriveSpace DriveKindCache::Space(const std::u16string& root) const {
+    return IsWatchedDriveKind(Kind(root)) ? system_.Space(root) : slowDrives_.Space(root);
+}
+
 void DriveKindCache::FollowLetters() {
     const uint32_t letters = system_.LogicalDrives();
     // Types asked before the first look may already be out of date.

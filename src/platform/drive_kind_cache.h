@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/drive_platform.h"
+#include "platform/bounded_space_reader.h"
 
 namespace kuvano {
 
@@ -15,13 +16,16 @@ namespace kuvano {
 // those to every top-level window; letters that come and go unannounced (a
 // substituted folder, say) show in the mask of letters in use, which is
 // cheaper to compare than every type is to ask. Free space is always asked
-// afresh.
+// afresh; that of a drive neither removable nor fixed (the tray's fallback to
+// the program's own drive, which may be a network one) without waiting long.
 class DriveKindCache final : public DrivePlatform {
 public:
-    explicit DriveKindCache(const DrivePlatform& system) : system_(system) {}
+    static constexpr std::chrono::milliseconds kSlowDriveBound{50};
+
+    explicit DriveKindCache(const DrivePlatform& system) : system_(system), slowDrives_(system, kSlowDriveBound) {}
 
     DriveKind Kind(const std::u16string& root) const override;
-    DriveSpace Space(const std::u16string& root) const override { return system_.Space(root); }
+    DriveSpace Space(const std::u16string& root) const override;
     std::u16string DisplayName(const std::u16string& root) const override { return system_.DisplayName(root); }
 
     uint32_t LogicalDrives() const override { return system_.LogicalDrives(); }
@@ -34,6 +38,7 @@ public:
 
 private:
     const DrivePlatform& system_;
+    BoundedSpaceReader slowDrives_;
     mutable std::map<std::u16string, DriveKind> kinds_;
     std::optional<uint32_t> letters_;
 };

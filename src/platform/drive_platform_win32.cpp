@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/scoped_win32.h"
+#include "platform/shell_apartment_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
@@ -32,6 +33,7 @@ DriveSpace DrivePlatformWin32::Space(const std::u16string& root) const {
 }
 
 std::u16string DrivePlatformWin32::DisplayName(const std::u16string& root) const {
+    EnterShellApartment();
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(Wide(root), 0, &info, sizeof(info), SHGFI_DISPLAYNAME)) return {};
     return FromWide(info.szDisplayName);

@@ -9,6 +9,7 @@
 #include "platform/form_helpers_win32.h"
 #include "platform/locale_win32.h"
 #include "platform/scoped_win32.h"
+#include "platform/shell_apartment_win32.h"
 #include "platform/taskbar_created_win32.h"
 #include "platform/wide_text_win32.h"
 #include "sidebar/gdi_gauge_canvas_win32.h"
@@ -193,6 +194,7 @@ void SidebarWindow::OnLeftButton(LeftButton event, Point at) {
     }
     const std::u16string parameters = gauges_.LeftButtonAt(event, at);
     if (parameters.empty()) return;
+    EnterShellApartment();
     const auto started = ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(parameters), nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(started) <= 32) ReportFailure(L"opening the explorer at a drive");
 }

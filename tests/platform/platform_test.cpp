@@ -1,13 +1,20 @@
 // The platform layer's portable parts: the drive-type cache and long paths.
 #include "platform/drive_kind_cache.h"
 #include "platform/long_path.h"
+#include "platform/bounded_space_reader.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "support/fake_drive_platform.h"
 
 namespace kuvano {
 namespace {
+
+using namespace std::chrono_literals;
 
 // A type is asked once, until the system announces a volume (Forget) or a
 // letter's bit changes unannounced, as a substituted folder's does
@@ -34,6 +41,33 @@ TEST(DriveKindCache, AsksTheSystemAgainOnlyForRootsWhoseLetterMayHaveChanged) {
     EXPECT_EQ(cache.Kind(u"A:\\"), DriveKind::Removable);
     cache.Forget();
     EXPECT_EQ(queriesToAskAll(), 9);
+}
+
+// A drive whose read hangs, as a network drive's does when its server is
+// gone, holds a read only so long; its last value stands meanwhile, and a
+// read under way is not started again.
+TEST(BoundedSpaceReader, WaitsOnlySoLongAndGivesTheLastValueMeanwhile) {
+    struct StalledDrive final : DrivePlatform {
+        mutable std::atomic<int> reads = 0, active = 0;
+        DriveKind Kind(const std::u16string&) const override { return DriveKind::Remote; }
+        std::u16string DisplayName(const std::u16string&) const override { return {}; }
+        uint32_t LogicalDrives() const override { return 0; }
+        std::atomic<bool> stalled = true;
+        DriveSpace Space(const std::u16string&) const override {
+            ++reads, ++active;
+            while (stalled) std::this_thread::sleep_for(1ms);
+            return --active, DriveSpace{5, 10};
+        }
+    } drive;
+    const BoundedSpaceReader reader(drive, 10ms);
+    EXPECT_EQ(reader.Space(u"N:\\"), DriveSpace{}) << "nothing read yet";
+    EXPECT_EQ(reader.Space(u"N:\\"), DriveSpace{});
+    EXPECT_EQ(drive.reads, 1);
+    drive.stalled = false;
+    DriveSpace space;
+    for (int tries = 0; tries < 1000 && space != DriveSpace{5, 10}; ++tries) space = reader.Space(u"N:\\");
+    EXPECT_EQ(space, (DriveSpace{5, 10}));
+    while (drive.active > 0) std::this_thread::sleep_for(1ms);  // no read may outlive the drive
 }
 
 TEST(LongPath, PrefixesAbsolutePathsThatNeedNoTidying) {
