@@ -1,5 +1,7 @@
 #include "help/about_box_win32.h"
 
+#include "help/about_colours.h"
+
 #include "platform/dialog_keys_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/thread_windows_disabled_win32.h"
@@ -11,7 +13,6 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // Control parent: Enter and Esc reach the box as a dialog's keys would.
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr COLORREF kNavy = RGB(0, 0, 128);
 
 }  // namespace
 
@@ -53,7 +54,11 @@ void AboutBox::ShowIcon() {
 }
 
 LRESULT AboutBox::OnLabelColour(HDC dc) {
-    SetTextColor(dc, kNavy);
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    SetTextColor(dc, AboutLabelColour(high, GetSysColor(COLOR_BTNTEXT)));
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }

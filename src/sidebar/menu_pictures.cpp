@@ -228,4 +228,9 @@ std::vector<PixelImage> MenuPictures() {
 }
 // clang-format on
 
+uint32_t PremultipliedPixel(const Rgba& pixel) {
+    const auto scaled = [&pixel](uint8_t channel) { return uint32_t{channel} * pixel.a / 255; };
+    return uint32_t{pixel.a} << 24 | scaled(pixel.r) << 16 | scaled(pixel.g) << 8 | scaled(pixel.b);
+}
+
 }  // namespace kuvano

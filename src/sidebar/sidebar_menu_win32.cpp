@@ -5,6 +5,7 @@
 #include "platform/pixel_bitmap_win32.h"
 #include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
+#include "platform/wine_win32.h"
 #include "sidebar/menu_pictures.h"
 #include "sidebar/sidebar_menu.h"
 
@@ -13,22 +14,20 @@ namespace {
 
 constexpr int kArtSize = 16;
 
-// A 32-bit picture with premultiplied alpha, as GdiAlphaBlend takes it:
-// transparent pixels are all zero.
-uint32_t Premultiplied(const Rgba& p) {
-    const auto scaled = [&p](uint8_t channel) { return uint32_t{channel} * p.a / 255; };
-    return uint32_t{p.a} << 24 | scaled(p.r) << 16 | scaled(p.g) << 8 | scaled(p.b);
-}
-
 UniqueBitmap MenuBitmap(const PixelImage& picture) {
-    UniqueBitmap bitmap = BitmapFromPixels(picture, Premultiplied);
+    UniqueBitmap bitmap = BitmapFromPixels(picture, PremultipliedPixel);
     if (!bitmap) ReportFailure(L"a menu picture");
     return bitmap;
 }
 
 }  // namespace
 
-SidebarMenu::SidebarMenu() : menu_(CreatePopupMenu()) {
+// On Windows each item's picture is a premultiplied 32-bit bitmap, the
+// documented way that keeps the system's own look of the menu. Under Wine,
+// which copies such a bitmap without blending it, the menu leaves the
+// pictures to its owner window instead.
+SidebarMenu::SidebarMenu() : menu_(CreatePopupMenu()), themed_(!RunningUnderWine()) {
+    MakePictures(kDesignDpi);
     UINT position = 0;
     ULONG_PTR picture = 0;
     for (const MenuItem& item : kMenuItems) {
@@ -41,13 +40,15 @@ SidebarMenu::SidebarMenu() : menu_(CreatePopupMenu()) {
             info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
             info.wID = static_cast<UINT>(item.command);
             info.dwTypeData = const_cast<wchar_t*>(Wide(item.caption).data());
-            // Drawn by us: some menus copy an item bitmap without blending it.
-            info.hbmpItem = HBMMENU_CALLBACK;
+            info.hbmpItem = ItemBitmap(picture);
             info.dwItemData = picture++;
         }
         InsertMenuItemW(menu_.get(), position++, TRUE, &info);
     }
-    MakePictures(kDesignDpi);
+}
+
+HBITMAP SidebarMenu::ItemBitmap(size_t picture) const {
+    return themed_ ? pictures_.at(picture).get() : HBMMENU_CALLBACK;
 }
 
 // In the order of the items that have one.
@@ -69,9 +70,11 @@ void SidebarMenu::PrepareFor(int dpi) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_BITMAP;
-    info.hbmpItem = HBMMENU_CALLBACK;
+    size_t picture = 0;
     for (UINT position = 0; position < kMenuItems.size(); ++position) {
-        if (kMenuItems[position].caption != u"-") SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
+        if (kMenuItems[position].caption == u"-") continue;
+        info.hbmpItem = ItemBitmap(picture++);
+        SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
     }
 }
 

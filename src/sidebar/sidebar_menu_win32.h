@@ -9,8 +9,9 @@
 namespace kuvano {
 
 // The program's one menu, which the sidebar and the tray icon open, with a
-// picture beside each command. The menu leaves the pictures to its owner
-// window, which passes WM_MEASUREITEM and WM_DRAWITEM for menus on here.
+// picture beside each command. Where the system would not blend the
+// pictures, the menu leaves them to its owner window, which passes
+// WM_MEASUREITEM and WM_DRAWITEM for menus on here.
 class SidebarMenu {
 public:
     SidebarMenu();
@@ -25,8 +26,10 @@ public:
 
 private:
     void MakePictures(int dpi);
+    HBITMAP ItemBitmap(size_t picture) const;
 
     UniqueMenu menu_;
+    bool themed_;
     std::vector<UniqueBitmap> pictures_;  // the items' data are indexes into these
     int pictureSize_ = 0;
 };

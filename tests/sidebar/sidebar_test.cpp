@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sidebar/bar_dock.h"
+#include "sidebar/menu_pictures.h"
 #include "sidebar/sidebar_gauges.h"
 #include "support/drive_display_fixture.h"
 
@@ -119,6 +120,14 @@ TEST(LayerForFullScreen, DropsTheStripOnlyUnderAProgramCoveringItsMonitor) {
     for (const auto& [opening, foreground, layer] : cases) {
         EXPECT_EQ(LayerForFullScreen(opening, foreground, monitor), layer) << opening;
     }
+}
+
+// What the menu hands the system for each picture on Windows: alpha first,
+// each colour scaled by it, a transparent pixel all zero.
+TEST(PremultipliedPixel, ScalesEachColourByTheAlpha) {
+    const std::pair<Rgba, uint32_t> cases[] = {
+        {{255, 128, 7, 255}, 0xFFFF8007}, {{255, 128, 0, 128}, 0x80804000}, {{255, 255, 255, 0}, 0}};
+    for (const auto& [pixel, premultiplied] : cases) EXPECT_EQ(PremultipliedPixel(pixel), premultiplied);
 }
 
 // Each length scales on its own, so every gauge keeps the same size.
