@@ -1,8 +1,6 @@
 #include "tray/tray_icon_win32.h"
 
 #include <algorithm>
-#include <array>
-#include <type_traits>
 #include <utility>
 
 #include "platform/base_window_win32.h"
