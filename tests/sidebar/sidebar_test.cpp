@@ -212,7 +212,7 @@ TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
 // message and a release: one explorer, not two.
 TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
     gauges.Refresh(u",");
-    const Point onE{1, 43};
+    const Point onE{0, 43};  // the gauge's first column
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Press, onE), u"");
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"/e ,/select, E:\\");
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::DoubleClick, onE), u"");
