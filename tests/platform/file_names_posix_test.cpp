@@ -1,6 +1,9 @@
 #include "platform/file_names_posix.h"
+#include "platform/name_mask_posix.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace kuvano {
 namespace {
@@ -25,6 +28,28 @@ TEST(FileNamesPosix, EveryNameLeadsBackToItsBytes) {
         WindowsNameFromPosix(bytes, read);
         EXPECT_EQ(read, name) << bytes;
         EXPECT_EQ(PosixPathFromWindows(read + u"\\x"), bytes + "/x");
+    }
+}
+
+// As the system matches a find mask: "*" any run, "?" one unit, letters in any case.
+TEST(NameMask, MatchesAsTheSystemsFindFunctionsDo) {
+    const NameMask mask;
+    const std::tuple<std::u16string_view, std::u16string_view, bool> cases[] = {
+        {u"*.*", u"x", true},
+        {u"*1.txt", u"b1.txt", true},
+        {u"*1.txt", u"b2.txt", false},
+        {u"a?c", u"abc", true},
+        {u"a?c", u"ac", false},
+        {u"A*", u"ÄbC", false},
+        {u"ä*", u"ÄBC", true},
+        {u"*b*c", u"abxbc", true},
+        {u"a**", u"a", true},
+        {u"abc", u"abcd", false},
+        {u"*", u"", true},
+        {u"a*c*", u"ab", false},
+    };
+    for (const auto& [pattern, name, matches] : cases) {
+        EXPECT_EQ(mask.Matches(pattern, name), matches) << std::string(pattern.begin(), pattern.end());
     }
 }
 
