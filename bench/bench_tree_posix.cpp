@@ -11,13 +11,13 @@
 namespace kuvano::bench {
 namespace {
 
-constexpr int kTopFolders = 10;
-constexpr int kFoldersPerTop = 2'000;
-constexpr uint32_t kMostFilesPerFolder = 20;  // evenly spread: 10 on average
+constexpr int kHiddenTopFolders = 50;
 constexpr uint32_t kMostSubfolders = 8;
 
 class TreeMaker {
 public:
+    explicit TreeMaker(const TreeShape& shape) : shape_(shape) {}
+
     // Breadth first, each folder with a few subfolders, until there are enough.
     void Top(const std::string& top, int folders) {
         std::vector<std::string> made{top};
@@ -30,7 +30,7 @@ public:
             }
         }
         for (const std::string& folder : made) {
-            const uint32_t files = Pick(kMostFilesPerFolder + 1);
+            const uint32_t files = shape_.leastFiles + Pick(shape_.mostFiles - shape_.leastFiles + 1);
             for (uint32_t i = 0; i < files; ++i) {
                 File(folder + "/" + Name(i % 10 == 0 ? "ファイル" : "f", i, ".dat"), Size());
             }
@@ -67,15 +67,18 @@ private:
         ++counts.files;
     }
 
+    const TreeShape& shape_;
     std::minstd_rand random_{20'200'418};
 };
 
 }  // namespace
 
-BenchTreeCounts MakeBenchTree(const std::string& root) {
-    TreeMaker maker;
-    for (int top = 0; top < kTopFolders; ++top) maker.Top(root + "/top" + std::to_string(top), kFoldersPerTop);
-    maker.Top(root + "/.cache", 50);
+BenchTreeCounts MakeBenchTree(const std::string& root, const TreeShape& shape) {
+    TreeMaker maker(shape);
+    for (int top = 0; top < shape.topFolders; ++top) {
+        maker.Top(root + "/top" + std::to_string(top), shape.foldersPerTop);
+    }
+    maker.Top(root + "/.cache", kHiddenTopFolders);
     return maker.counts;
 }
 

@@ -2,24 +2,24 @@
 // lister, with a worker per core and with one, against du over the same
 // first-level subfolders and gdu over the tree without its hidden top
 // folder, and checks that the survey counts what find counts.
-//   folder_survey_bench [TREE]
-// TREE, when given, is used as it is if it holds anything, else a tree is
-// made there and kept; without it a tree is made in a scratch folder.
+//   folder_survey_bench SHAPE [TREE]
+// SHAPE is "files" (many files to few folders) or "folders" (many folders).
+// TREE, when given, is used as it is if it holds anything, else a tree of
+// that shape is made there and kept; without it one is made in a scratch folder.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
+#include "bench_survey.h"
 #include "bench_tree_posix.h"
-#include "folder_size/folder_survey.h"
+#include "find_totals_posix.h"
 #include "platform/directory_lister_posix.h"
 #include "platform/file_names_posix.h"
 #include "platform/ordinal_collation.h"
-#include "side_by_side.h"
-#include "find_totals_posix.h"
-#include "support/fixed_seek_penalty.h"
 #include "scratch_folder_posix.h"
+#include "side_by_side.h"
 
 namespace kuvano::bench {
 namespace {
@@ -57,7 +57,7 @@ std::string QuotedList(const std::vector<std::string>& folders) {
 }
 
 // The subfolders whose rows are missing or whose totals differ from find's.
-int Mismatches(const FolderSurvey& survey, const std::vector<std::string>& folders) {
+int Mismatches(const BenchSurvey& survey, const std::vector<std::string>& folders) {
     std::vector<std::string> measured;
     int mismatches = 0;
     for (const SurveyRow& row : survey.Rows()) {
@@ -78,7 +78,7 @@ int Mismatches(const FolderSurvey& survey, const std::vector<std::string>& folde
     return mismatches;
 }
 
-int Run(const std::optional<std::string>& given) {
+int Run(const TreeShape& shape, const std::optional<std::string>& given) {
     std::unique_ptr<ScratchFolder> scratch;
     std::string root;
     if (given) {
@@ -91,19 +91,19 @@ int Run(const std::optional<std::string>& given) {
     }
     if (std::filesystem::is_empty(root)) {
         const auto start = std::chrono::steady_clock::now();
-        const BenchTreeCounts made = MakeBenchTree(root);
+        const BenchTreeCounts made = MakeBenchTree(root, shape);
         std::printf("made %lld folders and %lld files in %.1f s\n", static_cast<long long>(made.folders),
                     static_cast<long long>(made.files),
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     const std::vector<std::string> folders = PlainSubfolders(root);
-    std::printf("tree: %s, %zu first-level subfolders\n", root.c_str(), folders.size());
+    std::printf("tree (%s): %s, %zu first-level subfolders\n", std::string(shape.name).c_str(), root.c_str(),
+                folders.size());
 
     const DirectoryListerPosix lister;
     const OrdinalCollation collation;
-    const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, u"C:\\Windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, u"C:\\Windows", collation, spinning, nullptr);
+    BenchSurvey survey(lister, collation, BenchSurvey::Workers::PerCore);
+    BenchSurvey alone(lister, collation, BenchSurvey::Workers::One);
     std::u16string base;
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);
@@ -137,9 +137,12 @@ int Run(const std::optional<std::string>& given) {
 }  // namespace kuvano::bench
 
 int main(int argc, char** argv) {
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: %s [TREE]\n", argv[0]);
+    using namespace kuvano::bench;
+    const std::string shape = argc > 1 ? argv[1] : "";
+    if (argc > 3 || (shape != kFileHeavyTree.name && shape != kFolderHeavyTree.name)) {
+        std::fprintf(stderr, "usage: %s files|folders [TREE]\n", argv[0]);
         return 2;
     }
-    return kuvano::bench::Run(argc == 2 ? std::optional<std::string>(argv[1]) : std::nullopt);
+    return Run(shape == kFileHeavyTree.name ? kFileHeavyTree : kFolderHeavyTree,
+               argc == 3 ? std::optional<std::string>(argv[2]) : std::nullopt);
 }

@@ -8,19 +8,18 @@
 #include <cstdio>
 
 #include "bare_find_loop_win32.h"
-#include "folder_size/folder_survey.h"
+#include "bench_survey.h"
 #include "platform/directory_lister_win32.h"
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
 #include "side_by_side.h"
-#include "support/fixed_seek_penalty.h"
 
 namespace kuvano::bench {
 namespace {
 
 constexpr int kRounds = 5;
 
-std::map<std::u16string, FolderTotals> RowTotals(const FolderSurvey& survey) {
+std::map<std::u16string, FolderTotals> RowTotals(const BenchSurvey& survey) {
     std::map<std::u16string, FolderTotals> totals;
     for (const SurveyRow& row : survey.Rows()) totals[row.folder] = {row.bytes, row.entries};
     return totals;
@@ -30,9 +29,8 @@ int Run(std::u16string base) {
     if (base.size() > 3 && base.back() == u'\\') base.pop_back();
     const DirectoryListerWin32 lister;
     const TextCollationWin32 collation;
-    const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, u"C:\\windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, u"C:\\windows", collation, spinning, nullptr);
+    BenchSurvey survey(lister, collation, BenchSurvey::Workers::PerCore);
+    BenchSurvey alone(lister, collation, BenchSurvey::Workers::One);
     std::map<std::u16string, FolderTotals> bare;
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},
