@@ -20,8 +20,8 @@ std::function<void()> BlockedReadsWin32::InterrupterForThisThread() const {
     // it: the interrupter needs a real one. CancelSynchronousIo needs only the
     // right to terminate.
     HANDLE thread = nullptr;
-    if (!DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread, THREAD_TERMINATE,
-                         FALSE, 0)) {
+    if (!DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread, THREAD_TERMINATE, FALSE,
+                         0)) {
         ReportFailure(L"taking a handle of a survey thread: error " + std::to_wstring(GetLastError()));
         return {};
     }
@@ -29,7 +29,9 @@ std::function<void()> BlockedReadsWin32::InterrupterForThisThread() const {
         if (CancelSynchronousIo(owned->get())) return;
         const DWORD error = GetLastError();
         // Nothing was pending: the read ended by itself, or the thread did.
-        if (error != ERROR_NOT_FOUND) ReportFailure(L"ending a survey thread's blocked read: error " + std::to_wstring(error));
+        if (error != ERROR_NOT_FOUND) {
+            ReportFailure(L"ending a survey thread's blocked read: error " + std::to_wstring(error));
+        }
     };
 }
 

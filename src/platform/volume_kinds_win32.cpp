@@ -63,8 +63,8 @@ public:
         query.QueryType = PropertyStandardQuery;
         DEVICE_SEEK_PENALTY_DESCRIPTOR answer{};
         DWORD returned = 0;
-        if (!DeviceIoControl(volume.get(), IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof(query), &answer,
-                             sizeof(answer), &returned, nullptr) ||
+        if (!DeviceIoControl(volume.get(), IOCTL_STORAGE_QUERY_PROPERTY, &query, sizeof(query), &answer, sizeof(answer),
+                             &returned, nullptr) ||
             returned < sizeof(answer)) {
             return std::nullopt;
         }

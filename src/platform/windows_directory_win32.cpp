@@ -18,9 +18,8 @@ std::optional<WindowsDirectoryWin32::Identity> IdentityOf(const std::u16string& 
                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION information{};
     if (!opened || !GetFileInformationByHandle(opened.get(), &information)) return std::nullopt;
-    return WindowsDirectoryWin32::Identity{
-        information.dwVolumeSerialNumber,
-        (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+    return WindowsDirectoryWin32::Identity{information.dwVolumeSerialNumber,
+                                           (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 std::u16string SystemWindowsDirectory() {
@@ -33,8 +32,7 @@ std::u16string SystemWindowsDirectory() {
 
 WindowsDirectoryWin32::WindowsDirectoryWin32() : WindowsDirectoryWin32(SystemWindowsDirectory()) {}
 
-WindowsDirectoryWin32::WindowsDirectoryWin32(const std::u16string& path)
-    : identity_(IdentityOf(path)) {}
+WindowsDirectoryWin32::WindowsDirectoryWin32(const std::u16string& path) : identity_(IdentityOf(path)) {}
 
 bool WindowsDirectoryWin32::Is(const std::u16string& folder) const {
     return identity_ && IdentityOf(folder) == identity_;

@@ -64,7 +64,7 @@ TEST(VolumeKindDecision, GoesByTheVolumeTheFolderResolvesTo) {
     };
     const Machine machine;
     for (const auto& row : rows) {
-        EXPECT_EQ(DecideVolumeKind(row.folder, machine), row.kind) 
+        EXPECT_EQ(DecideVolumeKind(row.folder, machine), row.kind)
             << ::testing::PrintToString(std::u16string(row.folder));
     }
 }

@@ -30,8 +30,8 @@ std::wstring ThroughOtherLetter(const std::wstring& folder) {
     char* const unix = unixFileName ? unixFileName(folder.c_str()) : nullptr;
     if (!unix) return {};
     std::wstring path(MAX_PATH * 4, L'\0');
-    path.resize(static_cast<size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, unix, -1, path.data(), static_cast<int>(path.size())) - 1));
+    path.resize(
+        static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, unix, -1, path.data(), static_cast<int>(path.size())) - 1));
     HeapFree(GetProcessHeap(), 0, unix);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return L"Z:" + path;
