@@ -100,7 +100,9 @@ TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurvey
     RECT row{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 100, (row.top + row.bottom) / 2));
-    EXPECT_EQ(Shown(), folder.File(L"b"));
+    const std::wstring b = folder.File(L"b");
+    for (int waited = 0; waited < 10'000 && Shown() != b; ++waited) PumpPendingMessages(), Sleep(1);
+    EXPECT_EQ(Shown(), b) << "once the workers have found it";
 }
 
 TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscTakeInput) {
