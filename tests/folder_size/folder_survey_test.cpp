@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <map>
 #include <mutex>
 #include <semaphore>
@@ -47,14 +46,13 @@ std::chrono::steady_clock::duration Timed(Action action) {
 
 // A volume query that can be held, as on a share whose server is gone.
 struct GatedVolumes final : VolumeKinds {
-    explicit GatedVolumes(std::shared_future<void> letGo) : go(std::move(letGo)) {}
     VolumeKind KindOf(const std::u16string&) const override {
-        if (held) asked.release(), go.wait_for(10s);
+        if (held) asked.release(), gate.Pass();
         return VolumeKind::SolidState;
     }
-    std::shared_future<void> go;
     std::atomic<bool> held = false;
     mutable std::binary_semaphore asked{0};
+    mutable testing::Gate gate;
 };
 
 class FolderSurveyTest : public ::testing::Test {
@@ -82,7 +80,8 @@ protected:
     }
 
     void LetGo() {
-        if (!std::exchange(walksLetGoSet, true)) letGo.set_value();
+        walks.Open();
+        volumes->gate.Open();
     }
 
     // A survey of D:, one subfolder per size, each holding a file of that size and `more` empty ones.
@@ -118,21 +117,11 @@ protected:
                 if (++seen[pattern] != atEntry) return;
             }
             blocked.release();
-            if (walksLetGo.wait_for(10s) != std::future_status::ready) ADD_FAILURE() << "a blocked walk was never let go";
+            if (!walks.Pass()) ADD_FAILURE() << "a blocked walk was never let go";
         };
     }
 
-    // Each notice taken as the window takes it, until the survey ends.
-    void FinishSurvey() {
-        while (survey.Surveying()) {
-            ASSERT_TRUE(ready.try_acquire_for(10s)) << "the workers never said that the survey ended";
-            survey.TakeResults();
-        }
-    }
-
-    std::promise<void> letGo;
-    std::shared_future<void> walksLetGo = letGo.get_future().share();
-    bool walksLetGoSet = false;
+    testing::Gate walks;                   // where BlockAt holds them
     std::counting_semaphore<> blocked{0};  // a walk is held
     std::mutex seenLock;
     std::map<std::u16string, int> seen;  // entries listed per pattern, guarded by seenLock
@@ -141,7 +130,7 @@ protected:
     std::shared_ptr<testing::EntryHookLister> hooked = std::make_shared<testing::EntryHookLister>(lister);
     std::shared_ptr<testing::CountedThreads> threads = std::make_shared<testing::CountedThreads>();
     std::shared_ptr<testing::CountedInterrupts> interrupts = std::make_shared<testing::CountedInterrupts>();
-    std::shared_ptr<GatedVolumes> volumes = std::make_shared<GatedVolumes>(walksLetGo);
+    std::shared_ptr<GatedVolumes> volumes = std::make_shared<GatedVolumes>();
     SurveySystem system = TestSystem();
     OrdinalCollation collation;
     std::counting_semaphore<> ready{0};  // the workers' notices
@@ -243,25 +232,6 @@ TEST_F(FolderSurveyTest, ANoticeThatCannotBeGivenIsGivenAgainWithTheNextRow) {
         << "the first failed; the next one, with the survey's generation, waits for the window";
 }
 
-// Each Stop answers while two workers stay blocked; the surveys started
-// meanwhile wait on their own lead threads, which a Stop ends.
-TEST_F(FolderSurveyTest, StopAndStartOnABlockedShareNeverPileUpThreads) {
-    poolSize = 2;
-    BlockAt({u"C:\\Base\\A\\*.*", u"C:\\Base\\B\\*.*"});
-    survey.Start(u"C:\\Base", u"C:\\Base");
-    ASSERT_TRUE(blocked.try_acquire_for(10s) && blocked.try_acquire_for(10s));
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_LT(Timed([&] { survey.Stop(); }), kAtOnce) << i;
-        survey.Start(u"C:\\Base", u"C:\\Base");
-    }
-    EXPECT_TRUE(threads->WaitForAlive(3)) << "the two blocked workers and the last survey's lead";
-    std::this_thread::sleep_for(50ms);
-    EXPECT_TRUE(threads->WaitForAlive(3, 0ms));
-    LetGo();
-    FinishSurvey();
-    EXPECT_EQ(survey.Rows().size(), 3u) << "the last survey ran once the blocked workers had gone";
-}
-
 class FolderSizePanelTest : public FolderSurveyTest {
 protected:
     FolderSizePanel panel{survey, collation, view, u"C:\\Kuvano\\"};
@@ -349,9 +319,7 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
         ASSERT_TRUE(threads->WaitForAlive(0));
         EXPECT_EQ(notices.size(), noticesAtStop) << "the given-up survey told the window nothing more";
         EXPECT_FALSE(survey.TakeResults());
-        letGo = {};
-        walksLetGo = letGo.get_future().share();
-        walksLetGoSet = false;
+        walks.Close();
     }
     panel.Survey(u"C:\\Base");
     panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
@@ -386,6 +354,25 @@ TEST_F(FolderSizePanelTest, ASurveyWhoseThreadsAreRefusedStillEnds) {
         EXPECT_EQ(survey.Rows().size(), c.rows) << c.refusedStart;
         EXPECT_EQ(FailureCount(), failures + 1) << c.refusedStart;
     }
+}
+
+// Each Stop answers while two workers stay blocked; the surveys started
+// meanwhile wait on their own lead threads, which a Stop ends.
+TEST_F(FolderSizePanelTest, StopAndStartOnABlockedShareNeverPileUpThreads) {
+    poolSize = 2;
+    BlockAt({u"C:\\Base\\A\\*.*", u"C:\\Base\\B\\*.*"});
+    panel.Survey(u"C:\\Base");
+    ASSERT_TRUE(blocked.try_acquire_for(10s) && blocked.try_acquire_for(10s));
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_LT(Timed([&] { panel.Stop(); }), kAtOnce) << i;
+        panel.Survey(u"C:\\Base");
+    }
+    EXPECT_TRUE(threads->WaitForAlive(3)) << "the two blocked workers and the last survey's lead";
+    std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(threads->WaitForAlive(3, 0ms));
+    LetGo();
+    Finish();
+    EXPECT_EQ(survey.Rows().size(), 3u) << "the last survey ran once the blocked workers had gone";
 }
 
 }  // namespace
