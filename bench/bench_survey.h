@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "folder_size/folder_survey.h"
-#include "support/fixed_seek_penalty.h"
+#include "folder_size/survey_pool_size.h"
+#include "support/fake_survey_system.h"
 
 namespace kuvano::bench {
 
@@ -15,15 +18,17 @@ class BenchSurvey {
 public:
     enum class Workers { PerCore, One };
 
-    BenchSurvey(const DirectoryLister& lister, const TextCollation& collation, Workers workers)
-        : seekPenalty_(workers == Workers::One), survey_(lister, u"C:\\Windows", collation, seekPenalty_, nullptr) {}
+    BenchSurvey(std::shared_ptr<const DirectoryLister> lister, const TextCollation& collation, Workers workers)
+        : survey_(testing::FakeSurveySystem(std::move(lister), PoolSize(workers)), collation, nullptr) {}
 
     void Run(const std::u16string& baseFolder) { survey_.Run(baseFolder); }
     const std::vector<SurveyRow>& Rows() const { return survey_.Rows(); }
 
 private:
-    // A volume that seeks gets one worker, one that does not a worker per core.
-    testing::FixedSeekPenalty seekPenalty_;
+    static unsigned PoolSize(Workers workers) {
+        return workers == Workers::One ? 1 : SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState);
+    }
+
     FolderSurvey survey_;
 };
 

@@ -100,7 +100,7 @@ int Run(const TreeShape& shape, const std::optional<std::string>& given) {
     std::printf("tree (%s): %s, %zu first-level subfolders\n", std::string(shape.name).c_str(), root.c_str(),
                 folders.size());
 
-    const DirectoryListerPosix lister;
+    const auto lister = std::make_shared<DirectoryListerPosix>();
     const OrdinalCollation collation;
     BenchSurvey survey(lister, collation, BenchSurvey::Workers::PerCore);
     BenchSurvey alone(lister, collation, BenchSurvey::Workers::One);

@@ -27,7 +27,7 @@ std::map<std::u16string, FolderTotals> RowTotals(const BenchSurvey& survey) {
 
 int Run(std::u16string base) {
     if (base.size() > 3 && base.back() == u'\\') base.pop_back();
-    const DirectoryListerWin32 lister;
+    const auto lister = std::make_shared<DirectoryListerWin32>();
     const TextCollationWin32 collation;
     BenchSurvey survey(lister, collation, BenchSurvey::Workers::PerCore);
     BenchSurvey alone(lister, collation, BenchSurvey::Workers::One);
