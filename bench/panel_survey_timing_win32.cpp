@@ -10,7 +10,6 @@
 // ROUNDS 0: the warm-up survey only, for counting what it asks of the system.
 #include <windows.h>
 #include <commctrl.h>
-#include <process.h>
 
 #include <algorithm>
 #include <chrono>
@@ -99,9 +98,7 @@ std::vector<Row> Rows(HWND list) {
 class RunningProgram {
 public:
     RunningProgram(const std::wstring& path, std::set<HWND>& known) : path_(path) {
-        Require(_wspawnlp(_P_NOWAIT, L"explorer.exe", L"explorer.exe", L"/desktop=shell,1280x800",
-                          (L"\"" + path + L"\"").c_str(), nullptr) != -1,
-                "cannot start explorer");
+        StartInShellDesktop(path);
         JoinShellDesktop();
         sidebar_ = NewWindowOf(kSidebarClass, known);
         panel_ = NewWindowOf(kFolderSizeClass, known);
@@ -140,6 +137,19 @@ public:
     DWORD ProcessId() const { return processId_; }
 
 private:
+    // Through Wine's explorer, which gives the desktop a taskbar. (The C
+    // runtime's spawn functions fail there from the third start on.)
+    static void StartInShellDesktop(const std::wstring& path) {
+        std::wstring command = L"explorer.exe /desktop=shell,1280x800 \"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        const bool begun =
+            CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started);
+        Require(begun, "cannot start explorer: error " + std::to_string(GetLastError()));
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
     static void JoinShellDesktop() {
         static const bool joined = Eventually(
             [] { return SetThreadDesktop(OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL)) != FALSE; }, kStartPatience);
