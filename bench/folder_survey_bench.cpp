@@ -102,14 +102,16 @@ int Run(const std::optional<std::string>& given) {
 
     const auto lister = std::make_shared<DirectoryListerPosix>();
     const OrdinalCollation collation;
-    FolderSurvey survey(testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)), collation, nullptr);
+    FolderSurvey survey(
+        testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)),
+        collation, nullptr);
     FolderSurvey alone(testing::FakeSurveySystem(lister, 1), collation, nullptr);
     std::u16string base;
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);
     const std::string others = OtherFolders(root, folders);
-    const std::string gdu = "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " +
-                            ShellQuoted(root);
+    const std::string gdu =
+        "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " + ShellQuoted(root);
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},
         {"survey, one worker", [&] { alone.Run(base); }, {}},

@@ -31,7 +31,9 @@ int Run(std::u16string base) {
     if (base.size() > 3 && base.back() == u'\\') base.pop_back();
     const auto lister = std::make_shared<DirectoryListerWin32>();
     const TextCollationWin32 collation;
-    FolderSurvey survey(testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)), collation, nullptr);
+    FolderSurvey survey(
+        testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)),
+        collation, nullptr);
     FolderSurvey alone(testing::FakeSurveySystem(lister, 1), collation, nullptr);
     std::map<std::u16string, FolderTotals> bare;
     std::vector<Contender> contenders{

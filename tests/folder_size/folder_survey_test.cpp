@@ -101,7 +101,9 @@ protected:
     SurveySystem TestSystem() {
         SurveySystem made = testing::FakeSurveySystem(hooked, 0, threads);
         made.windowsDirectory = std::make_shared<testing::WindowsDirectoryAt>(u"C:\\Base\\Windows");
-        made.folderExists = [](const std::u16string& f) { return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F"); };
+        made.folderExists = [](const std::u16string& f) {
+            return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F");
+        };
         made.poolSize = [this](VolumeKind) { return poolSize.load(); };
         made.blockedReads = interrupts;
         made.volumes = volumes;
@@ -185,10 +187,10 @@ TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightOnAnSsdEightOverANetworkAndOneEl
         VolumeKind volume;
         unsigned workers;
     };
-    const Case cases[] = {{0, VolumeKind::SolidState, 1},  {1, VolumeKind::SolidState, 1},
-                          {2, VolumeKind::SolidState, 2},  {9, VolumeKind::SolidState, 8},
-                          {1, VolumeKind::Network, 8},     {64, VolumeKind::Network, 8},
-                          {8, VolumeKind::Spinning, 1},    {8, VolumeKind::Unknown, 1}};
+    const Case cases[] = {{0, VolumeKind::SolidState, 1}, {1, VolumeKind::SolidState, 1},
+                          {2, VolumeKind::SolidState, 2}, {9, VolumeKind::SolidState, 8},
+                          {1, VolumeKind::Network, 8},    {64, VolumeKind::Network, 8},
+                          {8, VolumeKind::Spinning, 1},   {8, VolumeKind::Unknown, 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(SurveyPoolSize(c.cores, c.volume), c.workers) << c.cores << " " << static_cast<int>(c.volume);
     }
