@@ -69,19 +69,18 @@ TEST(IniDocumentSetValue, UpdatesInPlaceOrAppendsAndKeepsEverythingElse) {
 }
 
 TEST(DecodeIniText, ReadsOnlyTheUtf16LittleEndianMarkAndRoundTrips) {
+    // clang-format off
     const std::tuple<std::string, IniEncoding, std::string> cases[] = {
         {"\xEF\xBB\xBF[a]", IniEncoding::Bytes, "\xEF\xBB\xBF[a]"},  // the system reads no UTF-8 mark
         {"\xFE\xFF\0[\0a"s, IniEncoding::Bytes, "\xFE\xFF\0[\0a"s},  // nor a big-endian one
-        {"\xFF\xFE", IniEncoding::Utf16Le, ""},
+        {"\xFF\xFE", IniEncoding::Utf16Le, ""}, {"\xFF\xFE\0\0"s, IniEncoding::Utf16Le, "\0"s},
         {"\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"s, IniEncoding::Utf16Le,
          "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
         {"\xFF\xFE\x3D\xD8\x00\xDE\xFF\xDB\xFF\xDF"s, IniEncoding::Utf16Le, "\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
-        {"\xFF\xFE\x00\xDC\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xB0\x80\xED\xA0\x80"},  // lone surrogates survive
-        {"\xFF\xFE\x00\xD8\x41\x00"s, IniEncoding::Utf16Le,
-         "\xED\xA0\x80"
-         "A"},
-        {"\xFF\xFE\0\0"s, IniEncoding::Utf16Le, "\0"s},
-    };
+        // lone surrogates survive
+        {"\xFF\xFE\x00\xDC\x00\xD8"s, IniEncoding::Utf16Le, "\xED\xB0\x80\xED\xA0\x80"},
+        {"\xFF\xFE\x00\xD8\x41\x00"s, IniEncoding::Utf16Le, "\xED\xA0\x80" "A"}};
+    // clang-format on
     for (const auto& [file, encoding, text] : cases) {
         const DecodedIniText decoded = DecodeIniText(file);
         EXPECT_EQ(decoded.encoding, encoding) << file;
