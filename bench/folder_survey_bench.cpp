@@ -18,7 +18,8 @@
 #include "platform/ordinal_collation.h"
 #include "side_by_side.h"
 #include "find_totals_posix.h"
-#include "support/fixed_seek_penalty.h"
+#include "folder_size/survey_pool_size.h"
+#include "support/fake_survey_system.h"
 #include "scratch_folder_posix.h"
 
 namespace kuvano::bench {
@@ -99,17 +100,18 @@ int Run(const std::optional<std::string>& given) {
     const std::vector<std::string> folders = PlainSubfolders(root);
     std::printf("tree: %s, %zu first-level subfolders\n", root.c_str(), folders.size());
 
-    const DirectoryListerPosix lister;
+    const auto lister = std::make_shared<DirectoryListerPosix>();
     const OrdinalCollation collation;
-    const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, u"C:\\Windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, u"C:\\Windows", collation, spinning, nullptr);
+    FolderSurvey survey(
+        testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)),
+        collation, nullptr);
+    FolderSurvey alone(testing::FakeSurveySystem(lister, 1), collation, nullptr);
     std::u16string base;
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);
     const std::string others = OtherFolders(root, folders);
-    const std::string gdu = "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " +
-                            ShellQuoted(root);
+    const std::string gdu =
+        "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " + ShellQuoted(root);
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},
         {"survey, one worker", [&] { alone.Run(base); }, {}},

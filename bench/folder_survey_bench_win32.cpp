@@ -13,7 +13,8 @@
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
 #include "side_by_side.h"
-#include "support/fixed_seek_penalty.h"
+#include "folder_size/survey_pool_size.h"
+#include "support/fake_survey_system.h"
 
 namespace kuvano::bench {
 namespace {
@@ -28,11 +29,12 @@ std::map<std::u16string, FolderTotals> RowTotals(const FolderSurvey& survey) {
 
 int Run(std::u16string base) {
     if (base.size() > 3 && base.back() == u'\\') base.pop_back();
-    const DirectoryListerWin32 lister;
+    const auto lister = std::make_shared<DirectoryListerWin32>();
     const TextCollationWin32 collation;
-    const testing::FixedSeekPenalty solidState(false), spinning(true);
-    FolderSurvey survey(lister, u"C:\\windows", collation, solidState, nullptr);
-    FolderSurvey alone(lister, u"C:\\windows", collation, spinning, nullptr);
+    FolderSurvey survey(
+        testing::FakeSurveySystem(lister, SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState)),
+        collation, nullptr);
+    FolderSurvey alone(testing::FakeSurveySystem(lister, 1), collation, nullptr);
     std::map<std::u16string, FolderTotals> bare;
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},

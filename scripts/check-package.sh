@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the download zip and checks what a user unpacks: one folder with the
-# program as built, its animation clip and a readme with Windows line ends.
+# program as built, its animation clip and a readme with Windows line ends;
+# and that the program is marked as aware of Remote Desktop hosts.
 #   check-package.sh BUILD_DIR VERSION
 set -eu
 build=$1
@@ -26,4 +27,9 @@ if [ "$(grep -c "$(printf '\r')\$" "$name/README.txt")" != "$(wc -l < "$name/REA
     exit 1
 fi
 grep -q "Kuvano.ini" "$name/README.txt"
+objdump=$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "$build/CMakeCache.txt")
+if ! "${objdump:-x86_64-w64-mingw32-objdump}" -p "$name/Kuvano.exe" | grep -q '^[[:space:]]*TERMINAL_SERVICE_AWARE$'; then
+    echo "Kuvano.exe is not marked as aware of Remote Desktop hosts (link it with --tsaware)"
+    exit 1
+fi
 echo "$name.zip holds Kuvano.exe, Kuvano.avi and README.txt"

@@ -29,7 +29,7 @@ Application::Application(const SystemServices& system)
       help_(mainWindow_.Handle()),
       sidebar_(mainWindow_.Handle(), settings_, driveKinds_, warning_, menu_,
                [this](MenuCommand command) { OnMenuCommand(command); }),
-      folderSizes_(mainWindow_.Handle(), system.folders, system.collation),
+      folderSizes_(mainWindow_.Handle(), system.survey, system.collation),
       settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
       about_(mainWindow_.Handle()),
       tray_(

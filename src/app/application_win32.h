@@ -6,11 +6,11 @@
 #include <string>
 
 #include "app/main_window_win32.h"
-#include "core/directory_lister.h"
 #include "core/drive_platform.h"
 #include "core/file_store.h"
 #include "core/low_space_warning.h"
 #include "core/refresh_clock.h"
+#include "core/survey_system.h"
 #include "core/settings.h"
 #include "core/settings_file.h"
 #include "core/text_collation.h"
@@ -30,7 +30,7 @@ namespace kuvano {
 struct SystemServices {
     const FileStore& files;
     const DrivePlatform& drives;
-    const DirectoryLister& folders;
+    SurveySystem survey;
     const TextCollation& collation;
     SessionEndBlock& sessionEndBlock;
     std::u16string programPath;  // the settings file lies beside it

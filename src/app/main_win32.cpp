@@ -5,13 +5,13 @@
 #include <exception>
 
 #include "app/application_win32.h"
-#include "platform/directory_lister_win32.h"
 #include "platform/dll_search_win32.h"
 #include "platform/drive_platform_win32.h"
 #include "platform/failure_report.h"
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/session_end_block_win32.h"
+#include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
 
 namespace {
@@ -29,11 +29,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     const kuvano::FileStoreWin32 files;
     const kuvano::DrivePlatformWin32 drives;
-    const kuvano::DirectoryListerWin32 folders;
     const kuvano::TextCollationWin32 collation;
     kuvano::SessionEndBlockWin32 sessionEndBlock;
     try {
-        kuvano::Application application({files, drives, folders, collation, sessionEndBlock, kuvano::ProgramPath()});
+        kuvano::Application application(
+            {files, drives, kuvano::SurveySystemWin32(), collation, sessionEndBlock, kuvano::ProgramPath()});
         return application.Run();
     } catch (...) {
         kuvano::ReportCaughtFailure(L"starting");

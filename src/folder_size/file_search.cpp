@@ -1,5 +1,7 @@
 #include "folder_size/file_search.h"
 
+#include <algorithm>
+
 #include "folder_size/running_scope.h"
 
 namespace kuvano {
@@ -87,43 +89,53 @@ bool FileSearch::Continue(bool& cancel) const {
 void FileSearch::OnFileEntry(const DirectoryEntry& entry, bool& cancel) {
     if (!Continue(cancel)) return;
     if (!IsDotEntry(entry.name) && Passes(entry)) onEntry(entry, currentFolder_, cancel);
-    if (sharedListing_ && !cancel) QueueSubfolder(entry);
+    if (sharedListing_ && !cancel) PushSubfolder(entry);
 }
 
 void FileSearch::OnFolderEntry(const DirectoryEntry& entry, bool& cancel) {
-    if (Continue(cancel)) QueueSubfolder(entry);
+    if (Continue(cancel)) PushSubfolder(entry);
 }
 
 // A link may lead back to its own ancestor: it is reported, never entered.
-void FileSearch::QueueSubfolder(const DirectoryEntry& entry) {
+void FileSearch::PushSubfolder(const DirectoryEntry& entry) {
     if ((entry.attributes & kAttributeDirectory) && !(entry.attributes & kAttributeReparsePoint) &&
         !IsDotEntry(entry.name)) {
-        folderQueue_.push_back(currentFolder_ + u"\\" + entry.name);
+        folderStack_.push_back(currentFolder_ + u"\\" + entry.name);
     }
 }
 
 int32_t FileSearch::FlatWalk() {
     sharedListing_ = false;
     currentFolder_ = baseFolder_;
-    fileListing_.SetPattern(currentFolder_ + u"\\" + fileMask);
-    return fileListing_.Run();
+    return ListCurrentFolder(false);
 }
 
-// Breadth first: every entry of a folder before any of its subfolders'.
-// When both masks are the same, one listing serves the report and the queue,
-// in the same order that two listings would give.
+// Depth first, each folder's subfolders in listing order after its own
+// entries. A folder's path is dropped once it has been listed, so the walk
+// holds the tree's depth and its widest folders, never every path it saw.
+// When both masks are the same, one listing serves the report and the walk.
 int32_t FileSearch::TreeWalk() {
     sharedListing_ = fileMask == folderMask;
-    folderQueue_.assign(1, baseFolder_);
-    for (size_t i = 0; i < folderQueue_.size(); ++i) {
-        currentFolder_ = folderQueue_[i];
-        fileListing_.SetPattern(currentFolder_ + u"\\" + fileMask);
-        if (const int32_t result = fileListing_.Run(); result != 0) return result;
-        if (sharedListing_) continue;
-        folderListing_.SetPattern(currentFolder_ + u"\\" + folderMask);
-        if (const int32_t result = folderListing_.Run(); result != 0) return result;
+    folderStack_.assign(1, baseFolder_);
+    while (!folderStack_.empty()) {
+        currentFolder_ = std::move(folderStack_.back());
+        folderStack_.pop_back();
+        const size_t firstChild = folderStack_.size();
+        if (const int32_t result = ListCurrentFolder(true); result != 0) return result;
+        std::reverse(folderStack_.begin() + static_cast<ptrdiff_t>(firstChild), folderStack_.end());
     }
     return 0;
+}
+
+// A cancel is seen before a folder is opened, not only at its entries: an
+// open alone can take long on a share whose server is gone.
+int32_t FileSearch::ListCurrentFolder(bool descend) {
+    bool cancel = false;
+    if (!Continue(cancel)) return kSearchCancelled;
+    fileListing_.SetPattern(currentFolder_ + u"\\" + fileMask);
+    if (const int32_t result = fileListing_.Run(); result != 0 || !descend || sharedListing_) return result;
+    folderListing_.SetPattern(currentFolder_ + u"\\" + folderMask);
+    return folderListing_.Run();
 }
 
 }  // namespace kuvano

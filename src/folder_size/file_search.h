@@ -47,7 +47,7 @@ struct WantedAttributes {
 using TimeBounds = std::array<uint64_t, 6>;
 inline constexpr TimeBounds kAnyTime{0, UINT64_MAX, 0, UINT64_MAX, 0, UINT64_MAX};
 
-// Walks a folder, or its whole tree breadth first, and reports each entry
+// Walks a folder, or its whole tree depth first, and reports each entry
 // that passes the chosen tests. Before every entry it looks at its cancel
 // flag, so that another thread can end a long walk at once.
 class FileSearch {
@@ -84,17 +84,19 @@ private:
     bool Continue(bool& cancel) const;
     void OnFileEntry(const DirectoryEntry& entry, bool& cancel);
     void OnFolderEntry(const DirectoryEntry& entry, bool& cancel);
-    void QueueSubfolder(const DirectoryEntry& entry);
+    void PushSubfolder(const DirectoryEntry& entry);
     bool Passes(const DirectoryEntry& entry) const;
     int32_t FlatWalk();
     int32_t TreeWalk();
+    // Its subfolders go on the stack when descending.
+    int32_t ListCurrentFolder(bool descend);
 
     const std::atomic<bool>* cancelFlag_ = nullptr;
     DirectoryListing fileListing_;
     DirectoryListing folderListing_;
     std::u16string baseFolder_;
     std::u16string currentFolder_;
-    std::vector<std::u16string> folderQueue_;
+    std::vector<std::u16string> folderStack_;  // folders listed next, the next one last
     uint32_t mustHave_ = 0;
     uint32_t mustNotHave_ = 0;
     bool running_ = false;

@@ -11,26 +11,20 @@ constexpr PanelControls kSurveying{.folderButton = false, .history = false, .sta
 }  // namespace
 
 FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
-                                 FolderExists folderExists, std::u16string homeFolder)
-    : survey_(survey),
-      view_(view),
-      folderExists_(std::move(folderExists)),
-      homeFolder_(std::move(homeFolder)),
-      history_(collation) {
+                                 std::u16string homeFolder)
+    : survey_(survey), view_(view), homeFolder_(std::move(homeFolder)), history_(collation) {
     history_.Reset(homeFolder_);
 }
 
 void FolderSizePanel::Survey(const std::u16string& shownFolder) {
     survey_.Stop();
     view_.ShowControls(kSurveying);
-    // A copy: the shown folder may be one of the history's own items.
-    const std::u16string baseFolder = folderExists_(shownFolder) ? shownFolder : homeFolder_;
-    history_.Add(baseFolder);
-    view_.ShowHistory(history_);
     highlighted_.reset();
+    baseFolderShown_ = false;
     view_.ShowRows({});
     view_.ShowHighlight(std::nullopt);
-    survey_.Start(baseFolder);
+    survey_.Start(shownFolder, homeFolder_);
+    ResultsReady();  // a survey whose workers could not start has ended already
 }
 
 void FolderSizePanel::FolderChosen(const std::u16string& folder) {
@@ -65,6 +59,7 @@ void FolderSizePanel::SortBy(int column) {
 // Rows arrive in listing order; the survey's end sorts them.
 void FolderSizePanel::ResultsReady() {
     if (!survey_.TakeResults()) return;
+    ShowBaseFolderInHistory();
     if (survey_.Surveying()) {
         view_.ShowRows(survey_.Rows());
         return;
@@ -76,9 +71,18 @@ void FolderSizePanel::ResultsReady() {
 void FolderSizePanel::Stop() {
     if (survey_.Surveying()) {
         survey_.Stop();
+        ShowBaseFolderInHistory();
         ShowSortedRows();
     }
     view_.ShowControls(kIdle);
+}
+
+// Once the workers know which folder they survey: the shown one, or home.
+void FolderSizePanel::ShowBaseFolderInHistory() {
+    if (baseFolderShown_ || !survey_.BaseFolder()) return;
+    history_.Add(*survey_.BaseFolder());
+    view_.ShowHistory(history_);
+    baseFolderShown_ = true;
 }
 
 // A survey's folders are all different: the highlighted one is found by name.

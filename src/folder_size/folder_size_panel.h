@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,15 +32,13 @@ public:
 // The folder size panel's behaviour, apart from its controls.
 class FolderSizePanel {
 public:
-    using FolderExists = std::function<bool(const std::u16string&)>;
-
     // The history starts with the program's own folder, the fallback of every survey.
     FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
-                    FolderExists folderExists, std::u16string homeFolder);
+                    std::u16string homeFolder);
 
-    // Starts a survey of the folder shown in the history box; one that no
-    // longer exists gives way to the home folder. A running survey is stopped
-    // first, its workers ended.
+    // Starts a survey of the folder shown in the history box; one that turns
+    // out no longer to exist gives way to the home folder. A running survey
+    // is stopped first.
     void Survey(const std::u16string& shownFolder);
     // A folder from the picker: network paths are refused.
     void FolderChosen(const std::u16string& folder);
@@ -50,7 +47,7 @@ public:
     // Drills into the row's folder.
     void RowDoubleClicked(size_t row);
     void SortBy(int column);
-    // The survey's workers said that results are ready.
+    // The survey's workers said that results are ready, or the window looks.
     void ResultsReady();
     // The stop button, and closing the window.
     void Stop();
@@ -59,14 +56,15 @@ public:
 
 private:
     void ShowSortedRows();
+    void ShowBaseFolderInHistory();
 
     FolderSurvey& survey_;
     FolderSizeView& view_;
-    FolderExists folderExists_;
     std::u16string homeFolder_;
     FolderHistory history_;
     // Followed by its folder, as a sort moves it to another index.
     std::optional<std::u16string> highlighted_;
+    bool baseFolderShown_ = false;  // the survey's base folder is in the history
 };
 
 }  // namespace kuvano

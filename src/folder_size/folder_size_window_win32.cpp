@@ -10,7 +10,6 @@
 #include "platform/form_helpers_win32.h"
 #include "platform/icon_from_pixels_win32.h"
 #include "platform/locale_win32.h"
-#include "platform/existing_folder_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/wide_text_win32.h"
 #include "platform/work_area_win32.h"
@@ -38,10 +37,15 @@ PixelImage ButtonPicture(size_t index) {
     return index == 0 ? FolderButtonPicture() : index == 1 ? StartButtonPicture() : StopButtonPicture();
 }
 
-std::u16string WindowsDirectory() {
-    wchar_t buffer[MAX_PATH]{};
-    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
-    return length < MAX_PATH ? FromWide({buffer, length}) : std::u16string();
+// Often enough that rows seem to come as they are measured, when a notice was lost.
+constexpr UINT kSurveyLookMilliseconds = 250;
+
+// Posts from the workers' threads; false when the window is gone or its queue is full.
+SurveyNotice PostTo(std::shared_ptr<std::atomic<HWND>> target) {
+    return [target = std::move(target)](uint64_t generation) {
+        const HWND window = target->load();
+        return window && PostMessageW(window, FolderSizeWindow::kResultsReady, static_cast<WPARAM>(generation), 0);
+    };
 }
 
 // The executable's folder with its trailing backslash, as the survey's fallback.
@@ -61,12 +65,11 @@ std::u16string ItemText(HWND combo, LRESULT index) {
 
 }  // namespace
 
-FolderSizeWindow::FolderSizeWindow(HWND owner, const DirectoryLister& lister, const TextCollation& collation)
+FolderSizeWindow::FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation)
     : collation_(collation),
       homeFolder_(ProgramFolder()),
-      survey_(lister, WindowsDirectory(), collation_, volumes_,
-              [this] { PostMessageW(Handle(), kResultsReady, 0, 0); }),
-      panel_(survey_, collation_, *this, IsExistingFolder, homeFolder_) {
+      survey_(std::move(system), collation_, PostTo(noticeTarget_)),
+      panel_(survey_, collation_, *this, homeFolder_) {
     const Size window = scale_.StartOnPrimaryMonitor(kStyle, kExStyle);
     const Rect workArea = PrimaryWorkArea();
     Create({.exStyle = kExStyle,
@@ -77,6 +80,7 @@ FolderSizeWindow::FolderSizeWindow(HWND owner, const DirectoryLister& lister, co
             .y = workArea.top + 10,
             .width = window.width,
             .height = window.height});
+    noticeTarget_->store(Handle());
     font_ = scale_.AddFont(12);
     scale_.Follow(Handle(), std::nullopt, font_);
     animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
@@ -101,9 +105,17 @@ LRESULT FolderSizeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             scale_.OnDpiChanged(Handle(), wParam, lParam);
             FitToDpi();
             return 0;
-        case kResultsReady: panel_.ResultsReady(); return 0;
-        // The workers post to the handle, which is cleared once the window is gone.
-        case WM_DESTROY: survey_.Stop(); return 0;
+        // A notice of an earlier survey is stale: its rows went with its stop.
+        case kResultsReady:
+            if (wParam == survey_.Generation()) panel_.ResultsReady();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kSurveyTimer) panel_.ResultsReady();
+            return 0;
+        case WM_DESTROY:
+            noticeTarget_->store(nullptr);
+            survey_.Stop();
+            return 0;
         default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -313,8 +325,11 @@ void FolderSizeWindow::ShowControls(const PanelControls& controls) {
         SetFocus(buttons_[controls.stop ? 2 : 1]);
     }
     if (controls.stop) {
+        if (!SetTimer(Handle(), kSurveyTimer, kSurveyLookMilliseconds, nullptr))
+            ReportFailure(L"folder size panel: the survey's timer");
         SendMessageW(animation_, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(kFirstLoopFrame, kLastLoopFrame));
     } else {
+        KillTimer(Handle(), kSurveyTimer);
         SendMessageW(animation_, ACM_STOP, 0, 0);
         SendMessageW(animation_, ACM_PLAY, 1, MAKELPARAM(0, 0));  // back to the still picture
     }

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,23 +16,24 @@
 #include "platform/form_helpers_win32.h"
 #include "platform/form_scale_win32.h"
 #include "platform/scoped_win32.h"
-#include "platform/volume_seek_penalty_win32.h"
 
 namespace kuvano {
 
 // The folder size panel. Surveys a folder's first-level subfolders on worker
-// threads, which post kResultsReady; the window takes the rows on its own
-// thread, so it stays free throughout.
+// threads, which post kResultsReady with the survey's generation; the window
+// takes the rows on its own thread, so it stays free throughout. While a
+// survey runs it also looks on a timer, so that no lost post can hide rows.
 class FolderSizeWindow final : public BaseWindow<FolderSizeWindow>, private FolderSizeView {
 public:
     enum ControlId : int { kSizeList = 100, kFolderButton, kHistoryBox, kStartButton, kStopButton, kAnimation };
     static constexpr wchar_t kCaption[] = L"Kuvano フォルダサイズ検索(注意：検索にはかなり時間がかかります)";
     static constexpr wchar_t kAnimationFile[] = L"Kuvano.avi";
     static constexpr UINT kResultsReady = WM_APP + 1;
+    static constexpr UINT_PTR kSurveyTimer = 1;
 
     // Owned by the hidden main window, so that it never gets a taskbar button.
     // The system as the survey reaches it comes from the application.
-    FolderSizeWindow(HWND owner, const DirectoryLister& lister, const TextCollation& collation);
+    FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation);
 
     static const wchar_t* ClassName() { return L"TForm5"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,7 +64,8 @@ private:
 
     const TextCollation& collation_;
     std::u16string homeFolder_;
-    VolumeSeekPenaltyWin32 volumes_;
+    // Where the workers' notices go: shared with them, cleared when the window goes.
+    std::shared_ptr<std::atomic<HWND>> noticeTarget_ = std::make_shared<std::atomic<HWND>>(nullptr);
     FolderSurvey survey_;
     FolderSizePanel panel_;
     FolderPicker folderPicker_;

@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <chrono>
 #include <cstdint>
-#include <thread>
 
 #include "core/size_text.h"
-#include "folder_size/survey_pool_size.h"
 
 namespace kuvano {
 namespace {
 
 constexpr int kLevels = 14;
+// Long enough for walks that can see the cancel to end with their rows;
+// short enough that the window never seems to wait.
+constexpr std::chrono::milliseconds kStopGrace{50};
 
 int64_t Megabytes(const SurveyRow& row) {
     return row.bytes / kBytesPerMiB;
@@ -27,27 +29,35 @@ std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSe
     return FormatGroupedSixDigits(row.entries, thousandsSeparator);
 }
 
-FolderSurvey::FolderSurvey(const DirectoryLister& lister, std::u16string windowsDirectory,
-                           const TextCollation& collation, const VolumeSeekPenalty& volumes,
-                           std::function<void()> resultsReady)
-    : collation_(collation),
-      volumes_(volumes),
-      workers_(lister, std::move(windowsDirectory), collation, std::move(resultsReady)) {}
+FolderSurvey::FolderSurvey(SurveySystem system, const TextCollation& collation, SurveyNotice notice)
+    : system_(std::move(system)), collation_(collation), notice_(std::move(notice)) {}
 
-void FolderSurvey::Start(const std::u16string& baseFolder) {
+FolderSurvey::~FolderSurvey() {
+    if (!job_) return;
+    job_->Cancel();
+    job_->Close();
+}
+
+void FolderSurvey::Start(const std::u16string& shownFolder, const std::u16string& fallbackFolder) {
     Stop();
     rows_.clear();
     totalBytes_ = 0;
+    baseFolder_.reset();
     arriving_.Clear();
     surveying_ = true;
-    workers_.Start(baseFolder, SurveyPoolSize(std::thread::hardware_concurrency(), volumes_.SeekPenalty(baseFolder)));
+    job_ = std::make_shared<SurveyJob>(system_, census_, notice_, ++generation_);
+    job_->Begin(shownFolder, fallbackFolder);
+}
+
+bool FolderSurvey::TakeResults() {
+    return surveying_ && Absorb(job_->Take());
 }
 
 // A row is added only when measured, at the end: the rows may be re-sorted
 // in the middle of a survey.
-bool FolderSurvey::TakeResults() {
-    if (!surveying_) return false;
-    SurveyProgress progress = workers_.Take();
+bool FolderSurvey::Absorb(SurveyProgress progress) {
+    const bool settled = !baseFolder_ && progress.baseFolder;
+    if (settled) baseFolder_ = std::move(progress.baseFolder);
     for (MeasuredRow& measured : progress.rows) arriving_.Add(std::move(measured));
     const std::vector<SurveyRow> ready = arriving_.TakeReady();
     for (const SurveyRow& row : ready) {
@@ -59,18 +69,21 @@ bool FolderSurvey::TakeResults() {
         AssignLevels();
         Sort(kColumnMegabytes, -sortDir_[kColumnMegabytes]);
     }
-    return progress.ended || !ready.empty();
+    return settled || progress.ended || !ready.empty();
 }
 
+// Workers blocked in a read are left to end on their own, cancelled where
+// the system allows.
 void FolderSurvey::Stop() {
-    Cancel();
-    workers_.Join();
-    TakeResults();
+    if (!surveying_) return;
+    job_->Cancel();
+    job_->WaitForEnd(kStopGrace);
+    Absorb(job_->Close());
 }
 
 void FolderSurvey::Run(const std::u16string& baseFolder) {
-    Start(baseFolder);
-    workers_.Join();
+    Start(baseFolder, baseFolder);
+    job_->WaitForEnd(std::chrono::hours(24));
     TakeResults();
 }
 

@@ -2,16 +2,18 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "core/directory_lister.h"
+#include <memory>
+#include <optional>
+
+#include "core/survey_system.h"
 #include "core/text_collation.h"
-#include "core/volume_seek_penalty.h"
 #include "folder_size/rows_in_listing_order.h"
+#include "folder_size/survey_job.h"
 #include "folder_size/survey_row.h"
-#include "folder_size/survey_workers.h"
+#include "folder_size/worker_census.h"
 
 namespace kuvano {
 
@@ -25,27 +27,36 @@ std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSe
 
 // Measures each first-level subfolder of a base folder on worker threads,
 // skipping hidden and system ones and the Windows directory. Files lying
-// directly in the base folder are not counted. Everything but Cancel runs on
-// one thread, the window's: the rows change only there.
+// directly in the base folder are not counted. Everything runs on one
+// thread, the window's, and nothing here ever waits on a directory read:
+// workers blocked in one are given up with the rows they counted so far.
 class FolderSurvey {
 public:
-    // resultsReady is called from the workers: the owner then calls TakeResults on its own thread.
-    FolderSurvey(const DirectoryLister& lister, std::u16string windowsDirectory, const TextCollation& collation,
-                 const VolumeSeekPenalty& volumes, std::function<void()> resultsReady);
+    // The notice comes from the workers: the owner then calls TakeResults on its own thread.
+    FolderSurvey(SurveySystem system, const TextCollation& collation, SurveyNotice notice);
+    // Gives a running survey up, without waiting for its workers.
+    ~FolderSurvey();
+    FolderSurvey(const FolderSurvey&) = delete;
+    FolderSurvey& operator=(const FolderSurvey&) = delete;
 
-    // Stops a running survey first. Returns at once; rows come through TakeResults.
-    void Start(const std::u16string& baseFolder);
+    // Stops a running survey first. Returns at once: the folder shown, or the
+    // fallback when the shown one turns out not to exist, is surveyed on the
+    // workers' threads, and the rows come through TakeResults.
+    void Start(const std::u16string& shownFolder, const std::u16string& fallbackFolder);
     // Adds the rows ready in listing order; at the end assigns the levels and
-    // sorts by size, largest first. True when rows came or the survey ended.
+    // sorts by size, largest first. True when rows came, the base folder was
+    // settled, or the survey ended.
     bool TakeResults();
-    // From any thread: the workers end at their next entry.
-    void Cancel() { workers_.Cancel(); }
-    // Ends the workers and ends the survey with the rows of every subfolder
-    // finished or in progress.
+    // Ends the survey within a moment, whatever the workers are doing, with
+    // the rows of every subfolder finished or in progress.
     void Stop();
     // A whole survey, waited for.
     void Run(const std::u16string& baseFolder);
     bool Surveying() const { return surveying_; }
+    // Which survey a notice is about: one from an earlier survey is stale.
+    uint64_t Generation() const { return generation_; }
+    // The folder surveyed, once the workers have settled it.
+    const std::optional<std::u16string>& BaseFolder() const { return baseFolder_; }
 
     // Sorts by a column in the direction it holds, then turns that direction
     // round: repeated clicks alternate, starting ascending.
@@ -55,12 +66,17 @@ public:
     int64_t TotalBytes() const { return totalBytes_; }
 
 private:
+    bool Absorb(SurveyProgress progress);
     void AssignLevels();
     void Sort(int column, int direction);
 
+    const SurveySystem system_;
     const TextCollation& collation_;
-    const VolumeSeekPenalty& volumes_;
-    SurveyWorkers workers_;
+    const SurveyNotice notice_;
+    const std::shared_ptr<WorkerCensus> census_ = std::make_shared<WorkerCensus>();
+    std::shared_ptr<SurveyJob> job_;
+    uint64_t generation_ = 0;
+    std::optional<std::u16string> baseFolder_;
     RowsInListingOrder arriving_;
     std::vector<SurveyRow> rows_;
     int64_t totalBytes_ = 0;

@@ -4,9 +4,14 @@
 
 namespace kuvano {
 
-unsigned SurveyPoolSize(unsigned cores, std::optional<bool> seekPenalty) {
-    if (seekPenalty != false) return 1;
-    return std::clamp(cores, 1u, kMostSurveyWorkers);
+unsigned SurveyPoolSize(unsigned cores, VolumeKind volume) {
+    switch (volume) {
+        case VolumeKind::SolidState: return std::clamp(cores, 1u, kMostSurveyWorkers);
+        case VolumeKind::Network: return kMostSurveyWorkers;
+        case VolumeKind::Spinning:
+        case VolumeKind::Unknown: break;
+    }
+    return 1;
 }
 
 }  // namespace kuvano

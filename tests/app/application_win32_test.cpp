@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/directory_lister_win32.h"
+#include "platform/survey_system_win32.h"
 #include "platform/file_store_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/text_collation_win32.h"
@@ -38,10 +38,9 @@ protected:
         const bool written = (testing::WriteFileBytes(settingsFile, "[setei]\r\ntani=1\r\n"), true);
         const FileStoreWin32 files;
         testing::FakeDrivePlatform drives;
-        const DirectoryListerWin32 folders;
         const TextCollationWin32 collation;
         RecordingSessionEndBlock sessionEndBlock;
-        Application application{{files, drives, folders, collation, sessionEndBlock,
+        Application application{{files, drives, SurveySystemWin32(), collation, sessionEndBlock,
                                  FromWide(folder.File(L"Kuvano.exe")), [](DWORD, NOTIFYICONDATAW*) { return TRUE; }}};
     };
     static void SetUpTestSuite() { program = std::make_unique<Program>(); }

@@ -4,15 +4,18 @@
 
 #include <atomic>
 #include <chrono>
+#include <map>
+#include <mutex>
 #include <semaphore>
 #include <tuple>
 
 #include "folder_size/folder_size_panel.h"
 #include "folder_size/survey_pool_size.h"
+#include "platform/failure_report.h"
 #include "platform/ordinal_collation.h"
 #include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
-#include "support/fixed_seek_penalty.h"
+#include "support/fake_survey_system.h"
 
 namespace kuvano {
 namespace {
@@ -20,6 +23,9 @@ namespace {
 using Texts = std::vector<std::u16string>;
 using namespace std::chrono_literals;
 constexpr uint64_t kMiB = 1'048'576;
+// Loose, so that the sanitizer and Wine runs stay steady: a wait on a
+// blocked read would take the ten seconds a blocked walk waits.
+constexpr auto kAtOnce = 2s;
 
 // Each row as "megabytes folder entries level", the level as a letter from a.
 Texts RowTexts(const FolderSurvey& survey) {
@@ -31,45 +37,114 @@ Texts RowTexts(const FolderSurvey& survey) {
     return texts;
 }
 
+template <typename Action>
+std::chrono::steady_clock::duration Timed(Action action) {
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::steady_clock::now() - start;
+}
+
+// A volume query that can be held, as on a share whose server is gone.
+struct GatedVolumes final : VolumeKinds {
+    VolumeKind KindOf(const std::u16string&) const override {
+        if (held) asked.release(), gate.Pass();
+        return VolumeKind::SolidState;
+    }
+    std::atomic<bool> held = false;
+    mutable std::binary_semaphore asked{0};
+    mutable testing::Gate gate;
+};
+
 class FolderSurveyTest : public ::testing::Test {
 protected:
     FolderSurveyTest() {
         // A: three files of 1 MiB and a subfolder with 512 KiB; B: empty.
-        lister.AddSubfolder(u"C:\\Base", u"A");
-        for (const char16_t* name : {u"1.bin", u"2.bin", u"3.bin"}) lister.AddFile(u"C:\\Base\\A", name, kMiB);
-        lister.AddSubfolder(u"C:\\Base\\A", u"Sub");
-        lister.AddFile(u"C:\\Base\\A\\Sub", u"half.bin", kMiB / 2);
-        lister.AddSubfolder(u"C:\\Base", u"B");
-        lister.AddFile(u"C:\\Base", u"loose.bin", 100 * kMiB);  // lies in the base folder: not counted
+        lister->AddSubfolder(u"C:\\Base", u"A");
+        for (const char16_t* name : {u"1.bin", u"2.bin", u"3.bin"}) lister->AddFile(u"C:\\Base\\A", name, kMiB);
+        lister->AddSubfolder(u"C:\\Base\\A", u"Sub");
+        lister->AddFile(u"C:\\Base\\A\\Sub", u"half.bin", kMiB / 2);
+        lister->AddSubfolder(u"C:\\Base", u"B");
+        lister->AddFile(u"C:\\Base", u"loose.bin", 100 * kMiB);  // lies in the base folder: not counted
         for (const auto& [name, skipped] : {std::pair{u"Hidden", kAttributeHidden},
                                             {u"System", kAttributeSystem},
-                                            {u"wINDOWS", 0u},
+                                            {u"Windows", 0u},
                                             {u"Link", kAttributeReparsePoint}}) {
-            lister.AddSubfolder(u"C:\\Base", name, skipped);
-            lister.AddFile(std::u16string(u"C:\\Base\\") + name, u"h.bin", kMiB);
+            lister->AddSubfolder(u"C:\\Base", name, skipped);
+            lister->AddFile(std::u16string(u"C:\\Base\\") + name, u"h.bin", kMiB);
         }
+    }
+    // Blocked walks are let go, and every thread has ended before the test's objects go.
+    ~FolderSurveyTest() override {
+        LetGo();
+        EXPECT_TRUE(threads->WaitForAlive(0)) << "a survey thread never ended";
+    }
+
+    void LetGo() {
+        walks.Open();
+        volumes->gate.Open();
     }
 
     // A survey of D:, one subfolder per size, each holding a file of that size and `more` empty ones.
     std::unique_ptr<FolderSurvey> Flat(const std::vector<std::pair<uint64_t, int>>& sizes) {
+        auto flat = std::make_shared<testing::FakeDirectoryLister>();
         for (size_t i = 0; i < sizes.size(); ++i) {
             const std::u16string name(1, static_cast<char16_t>(u'a' + i));
-            flat.AddSubfolder(u"D:", name);
-            flat.AddFile(u"D:\\" + name, u"f", sizes[i].first);
-            for (int more = 0; more < sizes[i].second; ++more) flat.AddFile(u"D:\\" + name, u"g");
+            flat->AddSubfolder(u"D:", name);
+            flat->AddFile(u"D:\\" + name, u"f", sizes[i].first);
+            for (int more = 0; more < sizes[i].second; ++more) flat->AddFile(u"D:\\" + name, u"g");
         }
-        auto result = std::make_unique<FolderSurvey>(flat, u"C:\\Windows", collation, volumes, nullptr);
+        auto result = std::make_unique<FolderSurvey>(testing::FakeSurveySystem(flat, 4, threads), collation, nullptr);
         result->Run(u"D:");
         return result;
     }
 
-    testing::FakeDirectoryLister lister;
-    testing::EntryHookLister hooked{lister};
-    testing::FakeDirectoryLister flat;
+    SurveySystem TestSystem() {
+        SurveySystem made = testing::FakeSurveySystem(hooked, 0, threads);
+        made.windowsDirectory = std::make_shared<testing::WindowsDirectoryAt>(u"C:\\Base\\Windows");
+        made.folderExists = [](const std::u16string& f) {
+            return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F");
+        };
+        made.poolSize = [this](VolumeKind) { return poolSize.load(); };
+        made.blockedReads = interrupts;
+        made.volumes = volumes;
+        return made;
+    }
+
+    // Holds the first walk of each pattern at that entry of its listing until let go.
+    void BlockAt(std::vector<std::u16string> patterns, int atEntry = 1) {
+        hooked->OnEntry = [this, patterns, atEntry](const std::u16string& pattern) {
+            if (std::ranges::find(patterns, pattern) == patterns.end()) return;
+            {
+                const std::scoped_lock lock(seenLock);
+                if (++seen[pattern] != atEntry) return;
+            }
+            blocked.release();
+            if (!walks.Pass()) ADD_FAILURE() << "a blocked walk was never let go";
+        };
+    }
+
+    testing::Gate walks;                   // where BlockAt holds them
+    std::counting_semaphore<> blocked{0};  // a walk is held
+    std::mutex seenLock;
+    std::map<std::u16string, int> seen;  // entries listed per pattern, guarded by seenLock
+    std::atomic<unsigned> poolSize = 4;
+    std::shared_ptr<testing::FakeDirectoryLister> lister = std::make_shared<testing::FakeDirectoryLister>();
+    std::shared_ptr<testing::EntryHookLister> hooked = std::make_shared<testing::EntryHookLister>(lister);
+    std::shared_ptr<testing::CountedThreads> threads = std::make_shared<testing::CountedThreads>();
+    std::shared_ptr<testing::CountedInterrupts> interrupts = std::make_shared<testing::CountedInterrupts>();
+    std::shared_ptr<GatedVolumes> volumes = std::make_shared<GatedVolumes>();
+    SurveySystem system = TestSystem();
     OrdinalCollation collation;
-    testing::FixedSeekPenalty volumes{false};  // a worker per core
-    std::counting_semaphore<> ready{0};        // the workers' notices
-    FolderSurvey survey{hooked, u"C:\\Base\\Windows", collation, volumes, [this] { ready.release(); }};
+    std::counting_semaphore<> ready{0};  // the workers' notices
+    std::vector<uint64_t> notices;       // their generations, on the workers' threads
+    std::mutex noticesLock;
+    std::atomic<bool> failFirstNotice = false;
+    FolderSurvey survey{system, collation, [this](uint64_t generation) {
+                            const std::scoped_lock lock(noticesLock);
+                            notices.push_back(generation);
+                            ready.release();
+                            return notices.size() > 1 || !failFirstNotice;
+                        }};
 };
 
 TEST_F(FolderSurveyTest, MeasuresEachPlainSubfolderLargestFirstAndGivesALinkAnEmptyRow) {
@@ -87,7 +162,6 @@ TEST_F(FolderSurveyTest, LevelsAreSharesInFourteenStepsHalvesToEven) {
     const std::tuple<uint64_t, uint64_t, std::u16string> cases[] = {
         {0, 0, u"aa"}, {1, 1, u"hh"}, {1, 3, u"ek"}, {1, 27, u"an"}, {5, 95, u"bn"}};
     for (const auto& [first, second, levels] : cases) {
-        flat = {};
         const auto shares = Flat({{first, 0}, {second, 0}});
         shares->SortBy(kColumnFolder);
         EXPECT_EQ(RowTexts(*shares)[0].back() + std::u16string(1, RowTexts(*shares)[1].back()), levels) << second;
@@ -107,11 +181,19 @@ TEST_F(FolderSurveyTest, ColumnsSortStablyByTheirNumbersInAlternatingDirections)
     EXPECT_EQ(orders, u" bacd cdab bacd bcda acdb abcd dcba");
 }
 
-TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightAndOneOnADiskThatSeeksOrCannotSay) {
-    const std::tuple<unsigned, std::optional<bool>, unsigned> cases[] = {
-        {0, false, 1},  {1, false, 1}, {2, false, 2},        {8, false, 8},       {9, false, 8},
-        {64, false, 8}, {8, true, 1},  {8, std::nullopt, 1}, {0, std::nullopt, 1}};
-    for (const auto& [cores, seeks, size] : cases) EXPECT_EQ(SurveyPoolSize(cores, seeks), size) << cores;
+TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightOnAnSsdEightOverANetworkAndOneElsewhere) {
+    struct Case {
+        unsigned cores;
+        VolumeKind volume;
+        unsigned workers;
+    };
+    const Case cases[] = {{0, VolumeKind::SolidState, 1}, {1, VolumeKind::SolidState, 1},
+                          {2, VolumeKind::SolidState, 2}, {9, VolumeKind::SolidState, 8},
+                          {1, VolumeKind::Network, 8},    {64, VolumeKind::Network, 8},
+                          {8, VolumeKind::Spinning, 1},   {8, VolumeKind::Unknown, 1}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(SurveyPoolSize(c.cores, c.volume), c.workers) << c.cores << " " << static_cast<int>(c.volume);
+    }
 }
 
 class RecordingView final : public FolderSizeView {
@@ -132,11 +214,29 @@ public:
     std::optional<size_t> highlight;
 };
 
+TEST_F(FolderSurveyTest, AWalkThatFailsStillGivesItsRowAndTheSurveyEnds) {
+    hooked->OnEntry = [](const std::u16string& pattern) {
+        if (pattern == u"C:\\Base\\A\\Sub\\*.*") throw std::bad_alloc();
+    };
+    const long long failures = FailureCount();
+    survey.Run(u"C:\\Base");
+    EXPECT_EQ(RowTexts(survey), (Texts{u"000,003 C:\\Base\\A 000,004 n", u"000,000 C:\\Base\\B 000,000 a",
+                                       u"000,000 C:\\Base\\Link 000,000 a"}));
+    EXPECT_EQ(FailureCount(), failures + 1) << "reported";
+}
+
+TEST_F(FolderSurveyTest, ANoticeThatCannotBeGivenIsGivenAgainWithTheNextRow) {
+    failFirstNotice = true;
+    survey.Start(u"C:\\Base", u"C:\\Base");
+    ASSERT_TRUE(threads->WaitForAlive(0));
+    const std::scoped_lock lock(noticesLock);
+    EXPECT_EQ(notices, std::vector<uint64_t>(2, survey.Generation()))
+        << "the first failed; the next one, with the survey's generation, waits for the window";
+}
+
 class FolderSizePanelTest : public FolderSurveyTest {
 protected:
-    FolderSizePanel panel{survey, collation, view,
-                          [](const std::u16string& f) { return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F"); },
-                          u"C:\\Kuvano\\"};
+    FolderSizePanel panel{survey, collation, view, u"C:\\Kuvano\\"};
     RecordingView view;
 
     // As the window does on each notice from the workers, until the survey ends.
@@ -155,6 +255,7 @@ TEST_F(FolderSizePanelTest, HistoryKeepsTwentyNewestFirstAndFindsAnyLetterCase) 
     EXPECT_EQ(items.front(), u"C:\\Fu");
     EXPECT_EQ(items.back(), u"C:\\Fb") << "the home folder and the first one fell off";
     panel.Survey(u"C:\\Gone");
+    Finish();
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Kuvano\\") << "a folder that is gone gives way to home";
     panel.FolderChosen(u"C:\\FK");
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Fk") << "listed already: selected where it stands";
@@ -163,20 +264,17 @@ TEST_F(FolderSizePanelTest, HistoryKeepsTwentyNewestFirstAndFindsAnyLetterCase) 
     EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\Fk") << "a network path is refused";
 }
 
-// Two workers: while one waits in B, the other measures A and Link.
+// While one worker waits in B, the others measure A and Link.
 TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolder) {
-    lister.AddFile(u"C:\\Base\\B", u"big.bin", 10 * kMiB);
-    std::binary_semaphore goB{0};
-    hooked.OnEntry = [&, held = false](const std::u16string& pattern) mutable {
-        if (pattern == u"C:\\Base\\B\\*.*" && !std::exchange(held, true) && !goB.try_acquire_for(10s))
-            ADD_FAILURE() << "B was never let go";
-    };
+    lister->AddFile(u"C:\\Base\\B", u"big.bin", 10 * kMiB);
+    BlockAt({u"C:\\Base\\B\\*.*"});
     panel.Survey(u"C:\\Base");
-    ASSERT_TRUE(ready.try_acquire_for(10s));  // A is in
-    panel.ResultsReady();
-    EXPECT_EQ(view.shownRows, (Texts{u"", u"A "})) << "not Link before B";
+    while (view.shownRows.back() != u"A ") {
+        ASSERT_TRUE(ready.try_acquire_for(10s)) << "not Link before B";
+        panel.ResultsReady();
+    }
     panel.RowSelected(0, true);
-    goB.release();
+    LetGo();
     Finish();
     EXPECT_EQ(view.shownRows.back(), u"B A Link ") << "largest first at the end";
     panel.RowSelected(3, true);  // past the last row: nothing to follow
@@ -191,25 +289,92 @@ TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolde
     EXPECT_EQ(view.highlight, std::nullopt) << "unselected, it is no longer followed";
 }
 
-TEST_F(FolderSizePanelTest, AStopEndsTheSurveyWithTheRowsSoFarAndStartsNoFurtherSubfolder) {
-    volumes.answer = true;  // one worker: A, then B, then Link
-    for (int i = 0; i < 50; ++i) lister.AddFile(u"C:\\Base\\B", u"f", kMiB);
-    std::atomic<int> inB = 0;
-    std::binary_semaphore stopped{0};
-    hooked.OnEntry = [&](const std::u16string& pattern) {
-        if (pattern.starts_with(u"C:\\Base\\B\\") && ++inB == 27) survey.Cancel(), stopped.release();
+// The walk of B stays blocked in a read: Stop answers without it, with what
+// it counted, and nothing of its survey comes after.
+TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlocked) {
+    struct Case {
+        unsigned poolSize;
+        Texts rows;
     };
-    panel.Survey(u"C:\\Base");
-    ASSERT_TRUE(stopped.try_acquire_for(10s));
-    panel.Stop();
-    panel.ResultsReady();  // the workers' last notice, handled after the stop
-    EXPECT_EQ(view.surveying, (std::vector<bool>{true, false}));
-    EXPECT_EQ(RowTexts(survey), (Texts{u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}));
+    const Case cases[] = {
+        {1, {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}},  // Link never started
+        {4, {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c", u"000,000 C:\\Base\\Link 000,000 a"}},
+    };
+    for (int i = 0; i < 50; ++i) lister->AddFile(u"C:\\Base\\B", u"f", kMiB);
+    for (const Case& c : cases) {
+        poolSize = c.poolSize;
+        seen.clear();
+        BlockAt({u"C:\\Base\\B\\*.*"}, 27);  // before its 25th file
+        const int interruptsBefore = interrupts->interrupts;
+        const int threadsBefore = interrupts->threads;
+        panel.Survey(u"C:\\Base");
+        ASSERT_TRUE(blocked.try_acquire_for(10s));
+        ASSERT_TRUE(threads->WaitForAlive(1)) << "every walk but B's has ended";
+        EXPECT_LT(Timed([&] { panel.Stop(); }), kAtOnce) << c.poolSize;
+        EXPECT_TRUE(threads->WaitForAlive(1, 0ms)) << "B's walk is still blocked";
+        EXPECT_EQ(view.surveying.back(), false);
+        EXPECT_EQ(RowTexts(survey), c.rows) << c.poolSize;
+        EXPECT_EQ(interrupts->interrupts - interruptsBefore, interrupts->threads - threadsBefore)
+            << "every worker's read was ended where the system allows";
+        const size_t noticesAtStop = notices.size();
+        LetGo();
+        ASSERT_TRUE(threads->WaitForAlive(0));
+        EXPECT_EQ(notices.size(), noticesAtStop) << "the given-up survey told the window nothing more";
+        EXPECT_FALSE(survey.TakeResults());
+        walks.Close();
+    }
     panel.Survey(u"C:\\Base");
     panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
     Finish();
     EXPECT_EQ(RowTexts(survey), (Texts{u"000,000 C:\\Base\\A\\Sub 000,001 n"}));
     EXPECT_EQ(panel.History().Items(), (Texts{u"C:\\Base\\A", u"C:\\Base", u"C:\\Kuvano\\"}));
+}
+
+// The volume's query and the folder's check may block on a dead share.
+TEST_F(FolderSizePanelTest, ASurveyStartsAtOnceWhileItsVolumeIsAskedAbout) {
+    volumes->held = true;
+    EXPECT_LT(Timed([&] { panel.Survey(u"C:\\Base"); }), kAtOnce);
+    ASSERT_TRUE(volumes->asked.try_acquire_for(10s));
+    EXPECT_EQ(view.surveying, std::vector<bool>{true}) << "shown as surveying at once";
+    LetGo();
+    Finish();
+    EXPECT_EQ(view.shownRows.back(), u"A B Link ");
+}
+
+// A refused lead ends the survey at once; a refused helper leaves fewer workers.
+TEST_F(FolderSizePanelTest, ASurveyWhoseThreadsAreRefusedStillEnds) {
+    struct Case {
+        int refusedStart;
+        size_t rows;
+    };
+    for (const Case c : {Case{1, 0}, Case{2, 3}}) {
+        threads->RefuseStart(c.refusedStart);
+        const long long failures = FailureCount();
+        panel.Survey(u"C:\\Base");
+        Finish();
+        EXPECT_EQ(view.surveying.back(), false) << c.refusedStart;
+        EXPECT_EQ(survey.Rows().size(), c.rows) << c.refusedStart;
+        EXPECT_EQ(FailureCount(), failures + 1) << c.refusedStart;
+    }
+}
+
+// Each Stop answers while two workers stay blocked; the surveys started
+// meanwhile wait on their own lead threads, which a Stop ends.
+TEST_F(FolderSizePanelTest, StopAndStartOnABlockedShareNeverPileUpThreads) {
+    poolSize = 2;
+    BlockAt({u"C:\\Base\\A\\*.*", u"C:\\Base\\B\\*.*"});
+    panel.Survey(u"C:\\Base");
+    ASSERT_TRUE(blocked.try_acquire_for(10s) && blocked.try_acquire_for(10s));
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_LT(Timed([&] { panel.Stop(); }), kAtOnce) << i;
+        panel.Survey(u"C:\\Base");
+    }
+    EXPECT_TRUE(threads->WaitForAlive(3)) << "the two blocked workers and the last survey's lead";
+    std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(threads->WaitForAlive(3, 0ms));
+    LetGo();
+    Finish();
+    EXPECT_EQ(survey.Rows().size(), 3u) << "the last survey ran once the blocked workers had gone";
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "folder_size/folder_size_window_win32.h"
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
-#include "platform/directory_lister_win32.h"
+#include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "support/fake_drive_platform.h"
@@ -30,9 +30,8 @@ TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     testing::FakeDrivePlatform drives;
     LowSpaceWarning warning{settings.warningDigits};
     SettingsWindow panel{nullptr, settings, drives, warning};
-    DirectoryListerWin32 lister;
     TextCollationWin32 collation;
-    FolderSizeWindow survey{nullptr, lister, collation};
+    FolderSizeWindow survey{nullptr, SurveySystemWin32(), collation};
     HelpWindow help{nullptr};
     AboutBox about{nullptr};
     const HWND lines =

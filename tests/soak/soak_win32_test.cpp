@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/application_win32.h"
-#include "platform/directory_lister_win32.h"
+#include "platform/survey_system_win32.h"
 #include "platform/failure_report.h"
 #include "platform/text_collation_win32.h"
 #include "support/fake_drive_platform.h"
@@ -65,11 +65,11 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
         "[setei]\r\ndrivenam=E\r\n";  // comes and goes: the tray falls back and returns
     testing::FakeDrivePlatform drives;
     drives.drives[u"C:\\"] = {DriveKind::Fixed, {4 * kMiB, 1000 * kMiB}, u""};  // below the warning: it blinks
-    const DirectoryListerWin32 folders;
     const TextCollationWin32 collation;
     const auto shell = [](DWORD, NOTIFYICONDATAW*) { return TRUE; };  // no taskbar here
     SessionEndBlockWin32 sessionEndBlock;
-    Application application({store, drives, folders, collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
+    Application application(
+        {store, drives, SurveySystemWin32(), collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
     const HWND main = application.MainWindowHandle();
     const HWND sidebar = FindWindowW(L"TForm4", nullptr);
     const HWND panel = FindWindowW(L"TForm2", nullptr);

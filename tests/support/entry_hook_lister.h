@@ -13,11 +13,11 @@ namespace kuvano::testing {
 // the walking thread, before each one: a test acts at a chosen entry of a walk.
 class EntryHookLister final : public DirectoryLister {
 public:
-    explicit EntryHookLister(const DirectoryLister& inner) : inner_(inner) {}
+    explicit EntryHookLister(std::shared_ptr<const DirectoryLister> inner) : inner_(std::move(inner)) {}
     std::function<void(const std::u16string& pattern)> OnEntry;
 
     std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override {
-        auto listing = inner_.Open(pattern, first);
+        auto listing = inner_->Open(pattern, first);
         if (!listing) return nullptr;
         if (OnEntry) OnEntry(pattern);
         return std::make_unique<Hooked>(std::move(listing), [this, pattern] {
@@ -35,7 +35,7 @@ private:
         std::unique_ptr<Enumeration> inner;
         std::function<void()> onEntry;
     };
-    const DirectoryLister& inner_;
+    const std::shared_ptr<const DirectoryLister> inner_;
 };
 
 }  // namespace kuvano::testing

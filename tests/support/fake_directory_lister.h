@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@ public:
     std::map<std::u16string, std::vector<DirectoryEntry>> folders;
     // A listing that ends after that many entries, dots included, with that error.
     std::map<std::u16string, std::pair<size_t, uint32_t>> failAfter;
+    mutable std::atomic<size_t> opened = 0;  // calls of Open
 
     void AddFile(const std::u16string& folder, const std::u16string& name, uint64_t size = 0, uint32_t attributes = 0) {
         folders[folder].push_back({.attributes = attributes, .size = size, .name = name});
@@ -27,6 +29,7 @@ public:
     }
 
     std::unique_ptr<Enumeration> Open(const std::u16string& pattern, DirectoryEntry& first) const override {
+        ++opened;
         const size_t slash = pattern.rfind(u'\\');
         const auto found = folders.find(pattern.substr(0, slash));
         if (found == folders.end()) return nullptr;

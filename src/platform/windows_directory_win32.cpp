@@ -1,0 +1,41 @@
+#include "platform/windows_directory_win32.h"
+
+#include <windows.h>
+
+#include "platform/long_path.h"
+#include "platform/scoped_win32.h"
+#include "platform/wide_text_win32.h"
+
+namespace kuvano {
+namespace {
+
+// Nothing where the folder cannot be opened. No access rights are asked for:
+// the identity can be read without them.
+std::optional<WindowsDirectoryWin32::Identity> IdentityOf(const std::u16string& folder) {
+    const ThreadErrorMode quiet(SEM_FAILCRITICALERRORS);
+    const UniqueFile opened(CreateFileW(Wide(LongPath(folder)), 0,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!opened || !GetFileInformationByHandle(opened.get(), &information)) return std::nullopt;
+    return WindowsDirectoryWin32::Identity{information.dwVolumeSerialNumber,
+                                           (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+std::u16string SystemWindowsDirectory() {
+    wchar_t path[MAX_PATH + 1]{};
+    const UINT length = GetSystemWindowsDirectoryW(path, MAX_PATH + 1);
+    return length == 0 || length > MAX_PATH ? std::u16string() : FromWide(std::wstring_view(path, length));
+}
+
+}  // namespace
+
+WindowsDirectoryWin32::WindowsDirectoryWin32() : WindowsDirectoryWin32(SystemWindowsDirectory()) {}
+
+WindowsDirectoryWin32::WindowsDirectoryWin32(const std::u16string& path) : identity_(IdentityOf(path)) {}
+
+bool WindowsDirectoryWin32::Is(const std::u16string& folder) const {
+    return identity_ && IdentityOf(folder) == identity_;
+}
+
+}  // namespace kuvano
