@@ -22,8 +22,9 @@ bool Answer(HWND owner, const std::wstring& picked, int button) {
         Sleep(10);
         dialog = FindWindowW(L"#32770", nullptr);
     }
+    const bool overOwner = GetWindow(dialog, GW_OWNER) == owner;  // before the press ends the dialog
     if (!picked.empty()) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(picked.c_str()));
-    return PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0) && GetWindow(dialog, GW_OWNER) == owner;
+    return PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0) && overOwner;
 }
 
 // The picker opens on "first" each time.
