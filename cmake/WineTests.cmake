@@ -28,8 +28,11 @@ add_test(NAME win32_tests
   COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_tests>)
 
+# The stalled folder is unmounted after each run, so that no scale's Wine waits
+# on a program still blocked in the stall.
 add_test(NAME e2e_tests
   COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine/each-scale.sh
+          ${PROJECT_SOURCE_DIR}/scripts/wine/with-stalled-folder.sh ${CMAKE_BINARY_DIR}/scratch-stalled
           ${PROJECT_SOURCE_DIR}/scripts/wine/with-scratch-mounts.sh ${CMAKE_BINARY_DIR}/scratch-e2e
           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:e2e_tests>)
 

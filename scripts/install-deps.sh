@@ -4,9 +4,11 @@
 set -eu
 
 # clang and libclang-rt-14-dev (libFuzzer and clang's sanitizer runtimes)
-# build the fuzz targets.
+# build the fuzz targets. python3-fusepy and fuse3 make the stalled folder
+# that stands for a dead network share in the end-to-end tests.
 packages="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 \
-xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic util-linux clang libclang-rt-14-dev"
+xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic util-linux clang libclang-rt-14-dev \
+python3-fusepy fuse3"
 
 missing=""
 for package in $packages; do

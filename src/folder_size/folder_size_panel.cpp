@@ -12,10 +12,7 @@ constexpr PanelControls kSurveying{.folderButton = false, .history = false, .sta
 
 FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
                                  std::u16string homeFolder)
-    : survey_(survey),
-      view_(view),
-      homeFolder_(std::move(homeFolder)),
-      history_(collation) {
+    : survey_(survey), view_(view), homeFolder_(std::move(homeFolder)), history_(collation) {
     history_.Reset(homeFolder_);
 }
 

@@ -120,8 +120,8 @@ void SurveyJob::Survey(const std::u16string& shownFolder, const std::u16string& 
 
 unsigned SurveyJob::PoolSize(const std::u16string& baseFolder) const {
     const VolumeKind kind = system_.volumes->KindOf(baseFolder);
-    const unsigned size = system_.poolSize ? system_.poolSize(kind)
-                                           : SurveyPoolSize(std::thread::hardware_concurrency(), kind);
+    const unsigned size =
+        system_.poolSize ? system_.poolSize(kind) : SurveyPoolSize(std::thread::hardware_concurrency(), kind);
     return std::max(size, 1u);
 }
 

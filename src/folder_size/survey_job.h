@@ -87,9 +87,9 @@ private:
     std::atomic<bool> cancel_ = false;
     std::mutex mutex_;
     std::condition_variable ended_;
-    std::vector<Subfolder> subfolders_;  // set by the lead before any helper starts; guarded by mutex_ for Close
-    std::optional<std::u16string> baseFolder_;         // guarded by mutex_
-    std::deque<Walker> walkers_;                       // guarded by mutex_; the counts are the walkers' own
+    std::vector<Subfolder> subfolders_;         // set by the lead before any helper starts; guarded by mutex_ for Close
+    std::optional<std::u16string> baseFolder_;  // guarded by mutex_
+    std::deque<Walker> walkers_;                // guarded by mutex_; the counts are the walkers' own
     std::vector<std::function<void()>> interrupters_;  // guarded by mutex_
     std::vector<MeasuredRow> finished_;                // guarded by mutex_
     size_t next_ = 0;                                  // guarded by mutex_

@@ -101,7 +101,9 @@ protected:
     SurveySystem TestSystem() {
         SurveySystem made = testing::FakeSurveySystem(hooked, 0, threads);
         made.windowsDirectory = std::make_shared<testing::WindowsDirectoryAt>(u"C:\\Base\\Windows");
-        made.folderExists = [](const std::u16string& f) { return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F"); };
+        made.folderExists = [](const std::u16string& f) {
+            return f.starts_with(u"C:\\Base") || f.starts_with(u"C:\\F");
+        };
         made.poolSize = [this](VolumeKind) { return poolSize.load(); };
         made.blockedReads = interrupts;
         made.volumes = volumes;
@@ -185,10 +187,10 @@ TEST(SurveyPoolSize, IsOneWorkerPerCoreUpToEightOnAnSsdEightOverANetworkAndOneEl
         VolumeKind volume;
         unsigned workers;
     };
-    const Case cases[] = {{0, VolumeKind::SolidState, 1},  {1, VolumeKind::SolidState, 1},
-                          {2, VolumeKind::SolidState, 2},  {9, VolumeKind::SolidState, 8},
-                          {1, VolumeKind::Network, 8},     {64, VolumeKind::Network, 8},
-                          {8, VolumeKind::Spinning, 1},    {8, VolumeKind::Unknown, 1}};
+    const Case cases[] = {{0, VolumeKind::SolidState, 1}, {1, VolumeKind::SolidState, 1},
+                          {2, VolumeKind::SolidState, 2}, {9, VolumeKind::SolidState, 8},
+                          {1, VolumeKind::Network, 8},    {64, VolumeKind::Network, 8},
+                          {8, VolumeKind::Spinning, 1},   {8, VolumeKind::Unknown, 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(SurveyPoolSize(c.cores, c.volume), c.workers) << c.cores << " " << static_cast<int>(c.volume);
     }
@@ -292,11 +294,14 @@ TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolde
 TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlocked) {
     struct Case {
         unsigned poolSize;
+        int workers;
         Texts rows;
     };
     const Case cases[] = {
-        {1, {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}},  // Link never started
-        {4, {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c", u"000,000 C:\\Base\\Link 000,000 a"}},
+        {1, 1, {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c"}},  // Link never started
+        {4,
+         3,  // one per subfolder
+         {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c", u"000,000 C:\\Base\\Link 000,000 a"}},
     };
     for (int i = 0; i < 50; ++i) lister->AddFile(u"C:\\Base\\B", u"f", kMiB);
     for (const Case& c : cases) {
@@ -312,7 +317,8 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
         EXPECT_TRUE(threads->WaitForAlive(1, 0ms)) << "B's walk is still blocked";
         EXPECT_EQ(view.surveying.back(), false);
         EXPECT_EQ(RowTexts(survey), c.rows) << c.poolSize;
-        EXPECT_EQ(interrupts->interrupts - interruptsBefore, interrupts->threads - threadsBefore)
+        EXPECT_EQ(interrupts->threads - threadsBefore, c.workers);
+        EXPECT_EQ(interrupts->interrupts - interruptsBefore, c.workers)
             << "every worker's read was ended where the system allows";
         const size_t noticesAtStop = notices.size();
         LetGo();

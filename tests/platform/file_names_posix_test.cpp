@@ -34,20 +34,12 @@ TEST(FileNamesPosix, EveryNameLeadsBackToItsBytes) {
 // As the system matches a find mask: "*" any run, "?" one unit, letters in any case.
 TEST(NameMask, MatchesAsTheSystemsFindFunctionsDo) {
     const NameMask mask;
+    // clang-format off
     const std::tuple<std::u16string_view, std::u16string_view, bool> cases[] = {
-        {u"*.*", u"x", true},
-        {u"*1.txt", u"b1.txt", true},
-        {u"*1.txt", u"b2.txt", false},
-        {u"a?c", u"abc", true},
-        {u"a?c", u"ac", false},
-        {u"A*", u"ÄbC", false},
-        {u"ä*", u"ÄBC", true},
-        {u"*b*c", u"abxbc", true},
-        {u"a**", u"a", true},
-        {u"abc", u"abcd", false},
-        {u"*", u"", true},
-        {u"a*c*", u"ab", false},
-    };
+        {u"*.*", u"x", true}, {u"*1.txt", u"b1.txt", true}, {u"*1.txt", u"b2.txt", false}, {u"a?c", u"abc", true},
+        {u"a?c", u"ac", false}, {u"A*", u"ÄbC", false}, {u"ä*", u"ÄBC", true}, {u"*b*c", u"abxbc", true},
+        {u"a**", u"a", true}, {u"abc", u"abcd", false}, {u"*", u"", true}, {u"a*c*", u"ab", false}};
+    // clang-format on
     for (const auto& [pattern, name, matches] : cases) {
         EXPECT_EQ(mask.Matches(pattern, name), matches) << std::string(pattern.begin(), pattern.end());
     }

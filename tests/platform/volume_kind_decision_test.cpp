@@ -21,13 +21,14 @@ struct Machine final : VolumeProbe {
             {u"\\\\server\\share\\dir", std::nullopt},  // the server is gone
             {u"\\\\?\\UNC\\server\\share\\dir", u"\\\\?\\UNC\\server\\share\\dir"},
             {u"M:\\Docs", std::nullopt},
+            {u"z:\\Net", std::nullopt},
             {u"S:\\work", u"\\\\?\\C:\\Projects\\work"},
             {u"C:\\Archive", u"\\\\?\\D:\\Archive"},  // a junction to D:
             {u"F:\\Old", std::nullopt},
         };
         return resolved.at(folder);
     }
-    bool IsRemoteLetter(char16_t letter) const override { return letter == u'M'; }
+    bool IsRemoteLetter(char16_t letter) const override { return letter == u'M' || letter == u'Z'; }
     std::optional<bool> SeekPenalty(const std::u16string& path) const override {
         static const std::map<std::u16string, std::optional<bool>> answers = {
             {u"\\\\?\\C:\\Users\\aiko", false},
@@ -40,6 +41,7 @@ struct Machine final : VolumeProbe {
             {u"\\\\server\\share\\dir", false},
             {u"\\\\?\\UNC\\server\\share\\dir", false},
             {u"M:\\Docs", false},
+            {u"z:\\Net", false},
             {u"S:\\work", std::nullopt},
             {u"C:\\Archive", false},
         };
@@ -58,6 +60,7 @@ TEST(VolumeKindDecision, GoesByTheVolumeTheFolderResolvesTo) {
         {u"\\\\server\\share\\dir", VolumeKind::Network},
         {u"\\\\?\\UNC\\server\\share\\dir", VolumeKind::Network},
         {u"M:\\Docs", VolumeKind::Network},
+        {u"z:\\Net", VolumeKind::Network},      // the last letter, in lower case
         {u"S:\\work", VolumeKind::SolidState},  // its own query fails
         {u"C:\\Archive", VolumeKind::Spinning},
         {u"F:\\Old", VolumeKind::Spinning},  // not resolved: asked as given

@@ -7,30 +7,22 @@
 #include <gtest/gtest.h>
 
 #include "sidebar/gdi_gauge_canvas_win32.h"
+#include "platform/scoped_win32.h"
 #include "sidebar/menu_pictures.h"
 #include "support/fake_drive_platform.h"
 
 namespace kuvano {
 namespace {
 
-// A memory bitmap like the screen's, filled with one colour.
+// A memory bitmap like the screen's, filled with one colour; the DC goes first, letting the bitmap go.
 struct Bitmap {
-    Bitmap(int side, COLORREF colour) {
-        const HDC screen = GetDC(nullptr);
-        bitmap = CreateCompatibleBitmap(screen, side, side);
-        ReleaseDC(nullptr, screen);
-        SelectObject(dc, bitmap);
+    Bitmap(int side, COLORREF colour) : bitmap(CreateCompatibleBitmap(WindowDc(nullptr).get(), side, side)) {
+        SelectObject(dc.get(), bitmap.get());
         const RECT all{0, 0, side, side};
-        const HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
+        FillRect(dc.get(), &all, UniqueBrush(CreateSolidBrush(colour)).get());
     }
-    ~Bitmap() {
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
+    UniqueBitmap bitmap;
+    UniqueMemoryDc dc{CreateCompatibleDC(nullptr)};
 };
 
 TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
@@ -41,7 +33,7 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
     gauge.height = 8;
     gauge.SetForeColour(kRed);
     gauge.SetProgress(50);
-    GdiGaugeCanvas canvas(target.dc, {4, 2}, nullptr);
+    GdiGaugeCanvas canvas(target.dc.get(), {4, 2}, nullptr);
     gauge.Paint(canvas);
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 40; ++x) {
@@ -49,7 +41,7 @@ TEST(GdiGaugeCanvas, PaintsAFramedBarPixelForPixelAtItsPlaceOnly) {
             const bool inside = gx >= 0 && gx < 32 && gy >= 0 && gy < 8;
             const bool frame = gx == 0 || gx == 31 || gy == 0 || gy == 7;
             const Colour expected = !inside ? kUntouched : frame ? kBlack : gx < 15 ? kRed : kWhite;
-            EXPECT_EQ(GetPixel(target.dc, x, y), expected) << x << "," << y;
+            EXPECT_EQ(GetPixel(target.dc.get(), x, y), expected) << x << "," << y;
         }
     }
 }
@@ -129,13 +121,13 @@ TEST_F(SidebarWindowTest, DrawsTheMenuPictureOverTheHighlightedItem) {
     ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), kPosition, TRUE, &item));
     const RECT place{2, 3, 18, 19};
     DRAWITEMSTRUCT draw{
-        ODT_MENU, 0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(menu.Handle()),
-        shown.dc, place, item.dwItemData};
+        ODT_MENU,       0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(menu.Handle()),
+        shown.dc.get(), place, item.dwItemData};
     SendMessageW(sidebar.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 20; ++x) {
             const Rgba p = PtInRect(&place, POINT{x, y}) ? picture.At(x - place.left, y - place.top) : Rgba{};
-            ASSERT_EQ(GetPixel(shown.dc, x, y), p.a == 0 ? highlight : RGB(p.r, p.g, p.b)) << x << "," << y;
+            ASSERT_EQ(GetPixel(shown.dc.get(), x, y), p.a == 0 ? highlight : RGB(p.r, p.g, p.b)) << x << "," << y;
         }
     }
 }

@@ -68,7 +68,8 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     const TextCollationWin32 collation;
     const auto shell = [](DWORD, NOTIFYICONDATAW*) { return TRUE; };  // no taskbar here
     SessionEndBlockWin32 sessionEndBlock;
-    Application application({store, drives, SurveySystemWin32(), collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
+    Application application(
+        {store, drives, SurveySystemWin32(), collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
     const HWND main = application.MainWindowHandle();
     const HWND sidebar = FindWindowW(L"TForm4", nullptr);
     const HWND panel = FindWindowW(L"TForm2", nullptr);

@@ -69,7 +69,8 @@ class CountedThreads final : public ThreadStarter {
 public:
     void Start(std::function<void()> body) const override {
         const std::scoped_lock lock(mutex_);
-        if (++started_ == refused_) throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        if (++started_ == refused_)
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
         ++alive_;
         std::thread([this, body = std::move(body)]() mutable {
             body();
@@ -100,8 +101,9 @@ private:
 
 // A survey's system around a lister: every folder exists, the Windows
 // directory is C:\Windows, and the pool is of the given size.
-inline SurveySystem FakeSurveySystem(std::shared_ptr<const DirectoryLister> lister, unsigned poolSize,
-                                     std::shared_ptr<const ThreadStarter> threads = std::make_shared<DetachedThreads>()) {
+inline SurveySystem FakeSurveySystem(
+    std::shared_ptr<const DirectoryLister> lister, unsigned poolSize,
+    std::shared_ptr<const ThreadStarter> threads = std::make_shared<DetachedThreads>()) {
     return {.lister = std::move(lister),
             .windowsDirectory = std::make_shared<WindowsDirectoryAt>(u"C:\\Windows"),
             .volumes = std::make_shared<FixedVolumes>(VolumeKind::SolidState),
