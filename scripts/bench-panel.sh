@@ -6,12 +6,13 @@
 # box, one after the other, five rounds after a warm-up each. Prints the
 # medians and each build's against the first's.
 #   scripts/bench-panel.sh REFERENCE.exe PROGRAM.exe...
-# BENCH_SHAPES names the shapes ("files folders" unless set);
+# BENCH_SHAPES names the shapes ("files folders" unless set), BENCH_ROUNDS
+# the rounds (more give a busy machine steadier figures);
 # BENCH_NATIVE_BUILD and BENCH_WINDOWS_BUILD name other build folders to use.
 set -eu
 . "$(dirname "$0")/common.sh"
 
-rounds=5
+rounds=${BENCH_ROUNDS:-5}
 if [ $# -lt 2 ]; then
     echo "usage: $0 REFERENCE.exe PROGRAM.exe..." >&2
     exit 2
