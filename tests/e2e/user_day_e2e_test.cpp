@@ -331,6 +331,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     // The next start docks where the last one ended. A session's end is ApplicationTest's.
     ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; }));
+    Command(MenuCommand::DockLeft);
+    EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
 }
 
 TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
