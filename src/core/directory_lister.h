@@ -13,14 +13,9 @@ inline constexpr uint32_t kAttributeDirectory = 0x10;
 inline constexpr uint32_t kAttributeArchive = 0x20;
 inline constexpr uint32_t kAttributeReparsePoint = 0x400;  // junctions, symbolic links, mount points
 
-// One directory entry as the system's find functions report it. Times are
-// 64-bit file times (100 ns ticks since 1601, UTC); 0 where the file system
-// keeps none.
+// One directory entry as the system's find functions report it.
 struct DirectoryEntry {
     uint32_t attributes = 0;
-    uint64_t creationTime = 0;
-    uint64_t lastAccessTime = 0;
-    uint64_t lastWriteTime = 0;
     uint64_t size = 0;
     std::u16string name;  // without a directory part
 };

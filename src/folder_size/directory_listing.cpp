@@ -9,11 +9,6 @@ constexpr uint32_t kNoMoreFiles = 18;
 
 }  // namespace
 
-int32_t DirectoryListing::Cancelled(const char* message) const {
-    if (throwOnCancel) throw ListingCancelled(message);
-    return kSearchCancelled;
-}
-
 int32_t DirectoryListing::Run() {
     if (!onEntry) return 0;
     const RunningScope running(running_);
@@ -22,19 +17,11 @@ int32_t DirectoryListing::Run() {
     auto search = lister_.Open(pattern_, entry);
     if (!search) return 0;
 
-    onEntry(entry, cancel);
-    if (cancel) {
-        search.reset();  // the search is closed before anything is reported
-        return Cancelled("TFindFirstLoop Cancelled");
-    }
     uint32_t error = 0;
-    while (search->Next(entry, error)) {
+    do {
         onEntry(entry, cancel);
-        if (cancel) {
-            search.reset();
-            return Cancelled("Search Canceled");
-        }
-    }
+        if (cancel) return kSearchCancelled;
+    } while (search->Next(entry, error));
     return error == kNoMoreFiles ? 0 : static_cast<int32_t>(error);
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 #include "core/directory_lister.h"
@@ -11,11 +10,6 @@ namespace kuvano {
 
 // What a listing or a search returns when it was cancelled.
 inline constexpr int32_t kSearchCancelled = 1223;
-
-class ListingCancelled : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Lists the entries of one pattern and hands each to onEntry, "." and ".."
 // included, in the order the system returns them.
@@ -31,7 +25,6 @@ public:
         if (!running_) pattern_ = std::move(pattern);
     }
     EntryHandler onEntry;
-    bool throwOnCancel = false;
 
     // 0 when the listing ended (also when nothing matched or the pattern
     // cannot be opened), kSearchCancelled after a cancel, else the system's
@@ -39,8 +32,6 @@ public:
     int32_t Run();
 
 private:
-    int32_t Cancelled(const char* message) const;
-
     const DirectoryLister& lister_;
     std::u16string pattern_;
     bool running_ = false;

@@ -126,12 +126,12 @@ unsigned SurveyJob::PoolSize(const std::u16string& baseFolder) const {
 }
 
 void SurveyJob::ListSubfolders(const std::u16string& baseFolder) {
-    FileSearch listing(*system_.lister, baseFolder);
-    listing.tests = {SearchTest::Hidden, SearchTest::System, SearchTest::Directory};
-    listing.wanted.directory = true;
+    FileSearch listing(*system_.lister);
+    listing.required = kAttributeDirectory;
+    listing.excluded = kAttributeHidden | kAttributeSystem;
     listing.CancelWhen(cancel_);
     std::vector<Subfolder> subfolders;
-    listing.onEntry = [&](const DirectoryEntry& found, const std::u16string& folder, bool&) {
+    listing.onEntry = [&](const DirectoryEntry& found, const std::u16string& folder) {
         std::u16string path = folder + u"\\" + found.name;
         if (system_.windowsDirectory->Is(path)) return;
         subfolders.push_back({std::move(path), (found.attributes & kAttributeReparsePoint) != 0});
@@ -164,12 +164,12 @@ void SurveyJob::StartHelpers(unsigned count) {
 // A link gets its row but is not entered, as everywhere in the walk. A
 // walk that fails still gives its subfolder the row of what it counted.
 void SurveyJob::Measure(Walker& walker) {
-    FileSearch walk(*system_.lister, u"");
+    FileSearch walk(*system_.lister);
     walk.wholeTree = true;
     walk.CancelWhen(cancel_);
     int64_t bytes = 0;
     int64_t entries = 0;
-    walk.onEntry = [&](const DirectoryEntry& found, const std::u16string&, bool&) {
+    walk.onEntry = [&](const DirectoryEntry& found, const std::u16string&) {
         bytes = SaturatingAdd(bytes, found.size);
         walker.bytes.store(bytes, std::memory_order_relaxed);
         walker.entries.store(++entries, std::memory_order_relaxed);

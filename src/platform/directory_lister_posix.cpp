@@ -16,13 +16,6 @@ constexpr uint32_t kNoMoreFiles = 18;
 constexpr uint32_t kAccessDenied = 5;
 constexpr uint32_t kGeneralFailure = 31;
 
-uint64_t FileTime(const timespec& time) {
-    constexpr int64_t kSecondsFrom1601To1970 = 11'644'473'600;
-    const int64_t seconds = time.tv_sec + kSecondsFrom1601To1970;
-    if (seconds < 0) return 0;
-    return static_cast<uint64_t>(seconds) * 10'000'000 + static_cast<uint64_t>(time.tv_nsec) / 100;
-}
-
 uint32_t Attributes(mode_t mode, bool hidden, bool linkToFolder) {
     uint32_t attributes = hidden ? kAttributeHidden : 0;
     if (!(mode & S_IWUSR)) attributes |= kAttributeReadOnly;
@@ -34,9 +27,6 @@ uint32_t Attributes(mode_t mode, bool hidden, bool linkToFolder) {
 
 void Fill(const struct stat& status, uint32_t attributes, DirectoryEntry& entry) {
     entry.attributes = attributes;
-    entry.creationTime = 0;
-    entry.lastAccessTime = FileTime(status.st_atim);
-    entry.lastWriteTime = FileTime(status.st_mtim);
     entry.size = S_ISREG(status.st_mode) ? static_cast<uint64_t>(status.st_size) : 0;
 }
 

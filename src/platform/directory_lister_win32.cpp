@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "platform/file_time_win32.h"
 #include "platform/long_path.h"
 #include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
@@ -15,9 +14,6 @@ namespace {
 // Fills the caller's entry in place: its name keeps its storage from one entry to the next.
 void Fill(const WIN32_FIND_DATAW& data, DirectoryEntry& entry) {
     entry.attributes = data.dwFileAttributes;
-    entry.creationTime = FileTimeValue(data.ftCreationTime);
-    entry.lastAccessTime = FileTimeValue(data.ftLastAccessTime);
-    entry.lastWriteTime = FileTimeValue(data.ftLastWriteTime);
     entry.size = uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
     entry.name.assign(FromWideView(data.cFileName));
 }

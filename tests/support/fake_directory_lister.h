@@ -12,7 +12,7 @@
 namespace kuvano::testing {
 
 // Folders in memory, by exact path. Each lists "." and ".." and then its
-// entries in the order given. Masks: "*.*", or "*" and a suffix.
+// entries in the order given, whatever the mask.
 class FakeDirectoryLister final : public DirectoryLister {
 public:
     std::map<std::u16string, std::vector<DirectoryEntry>> folders;
@@ -38,8 +38,6 @@ public:
         entries = {{.attributes = kAttributeDirectory, .name = u"."},
                    {.attributes = kAttributeDirectory, .name = u".."}};
         entries.insert(entries.end(), found->second.begin(), found->second.end());
-        const std::u16string suffix = pattern.substr(slash + 2);
-        if (suffix != u".*") std::erase_if(entries, [&](const DirectoryEntry& e) { return !e.name.ends_with(suffix); });
         if (const auto failure = failAfter.find(found->first); failure != failAfter.end()) {
             entries.resize(std::min(entries.size(), failure->second.first));
             listing->end = failure->second.second;
