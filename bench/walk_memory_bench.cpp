@@ -27,10 +27,10 @@ bool IsDot(const std::u16string& name) {
 }
 
 int64_t SearchedEntries(const DirectoryLister& lister, const std::u16string& root) {
-    FileSearch search(lister, u"C:\\Windows");
+    FileSearch search(lister);
     search.wholeTree = true;
     int64_t entries = 0;
-    search.onEntry = [&entries](const DirectoryEntry&, const std::u16string&, bool&) { ++entries; };
+    search.onEntry = [&entries](const DirectoryEntry&, const std::u16string&) { ++entries; };
     search.SetBaseFolder(root);
     search.Run();
     return entries;
