@@ -26,7 +26,8 @@ public:
 
 private:
     static unsigned PoolSize(Workers workers) {
-        return workers == Workers::One ? 1 : SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState);
+        return workers == Workers::One ? 1
+                                       : SurveyPoolSize(std::thread::hardware_concurrency(), VolumeKind::SolidState);
     }
 
     FolderSurvey survey_;

@@ -108,8 +108,8 @@ int Run(const TreeShape& shape, const std::optional<std::string>& given) {
     WindowsNameFromPosix(root, base);
     const std::string list = QuotedList(folders);
     const std::string others = OtherFolders(root, folders);
-    const std::string gdu = "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " +
-                            ShellQuoted(root);
+    const std::string gdu =
+        "gdu -n -p -s -a" + (others.empty() ? "" : " -i " + ShellQuoted(others)) + " " + ShellQuoted(root);
     std::vector<Contender> contenders{
         {"survey, a worker per core", [&] { survey.Run(base); }, {}},
         {"survey, one worker", [&] { alone.Run(base); }, {}},

@@ -200,7 +200,8 @@ int Run(int rounds, const std::wstring& folder, const std::vector<std::wstring>&
         }
         std::printf("\n");
     }
-    const bool same = !rows[0].empty() && std::ranges::all_of(rows, [&](const auto& shown) { return shown == rows[0]; });
+    const bool same =
+        !rows[0].empty() && std::ranges::all_of(rows, [&](const auto& shown) { return shown == rows[0]; });
     std::printf("%s\n", same ? "every program shows the same rows" : "MISMATCH: the programs show different rows");
     return same ? 0 : 1;
 }

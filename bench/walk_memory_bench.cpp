@@ -85,10 +85,12 @@ int Run() {
     const GeneratedTreeLister lister(u"C:\\tree", kFanOut, kLevels);
     std::vector<WalkContender> contenders{
         {"FileSearch, whole tree", [&] { return SearchedEntries(lister, lister.Root()); }, {}},
-        {"depth-first floor", [&] {
+        {"depth-first floor",
+         [&] {
              std::u16string folder = lister.Root();
              return WalkedEntries(lister, folder);
-         }, {}},
+         },
+         {}},
     };
     for (WalkContender& contender : contenders) RunForked(contender.walk);
     for (int round = 0; round < kRounds; ++round) {
@@ -99,18 +101,19 @@ int Run() {
                 static_cast<long long>(lister.Folders()), kRounds);
     std::printf("  %-24s %9s %14s %16s\n", "", "time", "peak RSS KiB", "peak growth KiB");
     for (const WalkContender& contender : contenders) {
-        std::printf("  %-24s %7.3f s %14ld %16ld\n", contender.name, MedianSeconds(contender),
-                    PeakKibibytes(contender), GrowthKibibytes(contender));
+        std::printf("  %-24s %7.3f s %14ld %16ld\n", contender.name, MedianSeconds(contender), PeakKibibytes(contender),
+                    GrowthKibibytes(contender));
     }
     const WalkContender& search = contenders[0];
     const WalkContender& floor = contenders[1];
-    std::printf("FileSearch / floor: time %.2f, peak RSS %.2f, peak growth %.1f\n",
-                MedianSeconds(search) / MedianSeconds(floor),
-                static_cast<double>(PeakKibibytes(search)) /
-                    static_cast<double>(PeakKibibytes(floor)),
-                static_cast<double>(GrowthKibibytes(search)) / static_cast<double>(std::max(1L, GrowthKibibytes(floor))));
+    std::printf(
+        "FileSearch / floor: time %.2f, peak RSS %.2f, peak growth %.1f\n",
+        MedianSeconds(search) / MedianSeconds(floor),
+        static_cast<double>(PeakKibibytes(search)) / static_cast<double>(PeakKibibytes(floor)),
+        static_cast<double>(GrowthKibibytes(search)) / static_cast<double>(std::max(1L, GrowthKibibytes(floor))));
     const bool counted = std::ranges::all_of(contenders, [&](const WalkContender& contender) {
-        return std::ranges::all_of(contender.runs, [&](const ForkedRun& run) { return run.result == lister.Folders(); });
+        return std::ranges::all_of(contender.runs,
+                                   [&](const ForkedRun& run) { return run.result == lister.Folders(); });
     });
     std::printf("%s\n", counted ? "both count every directory" : "MISMATCH");
     return counted ? 0 : 1;
