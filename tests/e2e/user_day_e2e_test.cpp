@@ -14,7 +14,6 @@
 
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
-#include "help/help_text.h"
 #include "platform/drive_platform_win32.h"
 #include "platform/failure_report_win32.h"
 #include "settings_panel/settings_window_win32.h"
@@ -253,13 +252,12 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     Command(MenuCommand::ShowHelp);
     ASSERT_TRUE(Shown(help));
     const HWND helpText = FindWindowExW(help, nullptr, L"Edit", nullptr);
-    const std::vector<std::string> helpLines = HelpTextLines(testing::ReadFileBytes(_wgetenv(L"KUVANO_HELP_TEXT")));
-    std::string lines = helpLines.empty() ? "" : helpLines[0];  // as the window parts them
-    for (size_t i = 1; i < helpLines.size(); ++i) lines += "\r\n" + helpLines[i];
-    std::wstring wanted(lines.size(), L'\0');
+    // The file's CR LF lines, as the window shows them: all but the final line ending.
+    const std::string file = testing::ReadFileBytes(_wgetenv(L"KUVANO_HELP_TEXT"));
+    ASSERT_TRUE(file.size() > 1000 && file.ends_with("\r\n")) << "KUVANO_HELP_TEXT names the help text";
+    std::wstring wanted(file.size(), L'\0');
     wanted.resize(
-        size_t(MultiByteToWideChar(CP_UTF8, 0, lines.data(), int(lines.size()), wanted.data(), int(lines.size()))));
-    EXPECT_GT(wanted.size(), 1000u) << "KUVANO_HELP_TEXT names the help text";
+        size_t(MultiByteToWideChar(CP_UTF8, 0, file.data(), int(file.size() - 2), wanted.data(), int(file.size()))));
     EXPECT_EQ(WindowText(helpText), wanted) << "every line, the first and the last";
     PostMessageW(helpText, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(Hidden(help));
