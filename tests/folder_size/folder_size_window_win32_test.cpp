@@ -113,7 +113,7 @@ TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscT
                                          FolderSizeWindow::kSizeList, FolderSizeWindow::kFolderButton}))
         << "the stop button is off while no survey runs";
     std::atomic<bool> inC = false;  // "c" is walked slowly, so that a stop comes in the middle of it
-    lister->OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern) {
+    lister->OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern, int) {
         if (pattern.starts_with(c)) inC = true, Sleep(20);
     };
     SetFocus(Control(FolderSizeWindow::kStartButton));

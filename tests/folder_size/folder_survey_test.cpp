@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <map>
 #include <mutex>
 #include <semaphore>
 #include <tuple>
@@ -111,16 +110,11 @@ protected:
         return made;
     }
 
-    // Holds the first walk of each pattern at that entry of its listing until let go.
+    // Holds each walk of those patterns at that entry of its listing until let go.
     void BlockAt(std::vector<std::u16string> patterns, int atEntry = 1) {
-        seen.clear();
         walks = std::make_shared<std::counting_semaphore<>>(0);
-        hooked->OnEntry = [this, patterns, atEntry, gate = walks](const std::u16string& pattern) {
-            if (std::ranges::find(patterns, pattern) == patterns.end()) return;
-            {
-                const std::scoped_lock lock(seenLock);
-                if (++seen[pattern] != atEntry) return;
-            }
+        hooked->OnEntry = [this, patterns, atEntry, gate = walks](const std::u16string& pattern, int entry) {
+            if (entry != atEntry || std::ranges::find(patterns, pattern) == patterns.end()) return;
             blocked.release();
             if (!gate->try_acquire_for(10s)) ADD_FAILURE() << "a blocked walk was never let go";
         };
@@ -128,8 +122,6 @@ protected:
 
     std::shared_ptr<std::counting_semaphore<>> walks = std::make_shared<std::counting_semaphore<>>(0);
     std::counting_semaphore<> blocked{0};  // a walk is held
-    std::mutex seenLock;
-    std::map<std::u16string, int> seen;  // entries listed per pattern, guarded by seenLock
     std::atomic<unsigned> poolSize = 4;
     std::shared_ptr<testing::FakeDirectoryLister> lister = std::make_shared<testing::FakeDirectoryLister>();
     std::shared_ptr<testing::EntryHookLister> hooked = std::make_shared<testing::EntryHookLister>(lister);
@@ -348,7 +340,7 @@ TEST_F(FolderSizePanelTest, ASurveyEndsWithEveryRowItCanGiveWhateverFailsInItsTh
     const Case cases[] = {{1, u"", 0, 0}, {2, u"", 3, 5}, {0, u"C:\\Base\\A\\Sub\\*.*", 3, 4}};
     for (const Case& c : cases) {
         threads->RefuseStart(c.refusedStart);
-        hooked->OnEntry = [&c](const std::u16string& pattern) {
+        hooked->OnEntry = [&c](const std::u16string& pattern, int) {
             if (pattern == c.failingListing) throw std::bad_alloc();
         };
         const long long failures = FailureCount();
