@@ -22,6 +22,18 @@ std::optional<WindowsDirectoryWin32::Identity> IdentityOf(const std::u16string& 
                                            (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
+// The folder's own name, as a listing calls it.
+std::u16string_view OwnName(std::u16string_view path) {
+    if (path.ends_with(u'\\')) path.remove_suffix(1);
+    return path.substr(path.find_last_of(u"\\:") + 1);
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b) {
+    return CompareStringOrdinal(reinterpret_cast<const wchar_t*>(a.data()), static_cast<int>(a.size()),
+                                reinterpret_cast<const wchar_t*>(b.data()), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
 std::u16string SystemWindowsDirectory() {
     wchar_t path[MAX_PATH + 1]{};
     const UINT length = GetSystemWindowsDirectoryW(path, MAX_PATH + 1);
@@ -32,10 +44,14 @@ std::u16string SystemWindowsDirectory() {
 
 WindowsDirectoryWin32::WindowsDirectoryWin32() : WindowsDirectoryWin32(SystemWindowsDirectory()) {}
 
-WindowsDirectoryWin32::WindowsDirectoryWin32(const std::u16string& path) : identity_(IdentityOf(path)) {}
+WindowsDirectoryWin32::WindowsDirectoryWin32(const std::u16string& path)
+    : name_(OwnName(path)), identity_(IdentityOf(path)) {}
 
+// A listing gives each subfolder its long name, so the Windows directory,
+// however its parent is spelt, is called by its own: only a folder of that
+// name is opened, which spares a round trip per subfolder on a share.
 bool WindowsDirectoryWin32::Is(const std::u16string& folder) const {
-    return identity_ && IdentityOf(folder) == identity_;
+    return identity_ && SameName(OwnName(folder), name_) && IdentityOf(folder) == identity_;
 }
 
 }  // namespace kuvano

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "core/windows_directory.h"
 
@@ -24,6 +25,7 @@ public:
     };
 
 private:
+    std::u16string name_;
     std::optional<Identity> identity_;
 };
 

@@ -65,22 +65,16 @@ TEST_F(ApplicationTest, EveryWindowButTheSidebarStartsHiddenAndNoneHasATaskbarBu
     }
 }
 
-// The menu that opens while the test waits, as its owner is told; closed again at once.
+// The menu that opens while the test waits, as its window tells; closed again at once.
 HMENU MenuOpenedBy(const std::function<void()>& open) {
     static HMENU opened = nullptr;
     opened = nullptr;
-    const HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROC,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-            if (code == HC_ACTION && sent->message == WM_INITMENUPOPUP) opened = reinterpret_cast<HMENU>(sent->wParam);
-            return CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, GetCurrentThreadId());
-    const UINT_PTR closer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    const UINT_PTR closer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+        opened = reinterpret_cast<HMENU>(SendMessageW(FindWindowW(L"#32768", nullptr), MN_GETHMENU, 0, 0));
+        EndMenu();
+    });
     open();
     KillTimer(nullptr, closer);
-    UnhookWindowsHookEx(hook);
     return opened;
 }
 

@@ -18,13 +18,8 @@ TEST(ScaleToDpi, RoundsHalfAwayFromZeroAndKeepsLengthsForAnUnknownDpi) {
     for (const auto& [length, dpi, scaled] : cases) EXPECT_EQ(ScaleToDpi(length, dpi), scaled) << length << "@" << dpi;
 }
 
-TEST(WholeStep, TheLargestWholeMultipleThatFitsButNeverLessThanOne) {
-    const std::tuple<int, int, int> cases[] = {{16, 16, 1}, {16, 31, 1}, {16, 32, 2}, {16, 48, 3},
-                                               {32, 16, 1}, {16, 0, 1},  {0, 32, 1},  {-4, 32, 1}};
-    for (const auto& [art, target, step] : cases) EXPECT_EQ(WholeStep(art, target), step) << art << " in " << target;
-}
-
-// Red top left, blue bottom right: a flip, a shift or a blend shows.
+// Red top left, blue bottom right: a flip, a shift or a blend shows. The whole steps
+// themselves are ProgramIcon's: its choice of star follows them.
 TEST(FitByWholeSteps, CopiesEachPixelToAWholeSquareCentredOnATransparentGround) {
     const std::initializer_list<PaletteEntry> colours{{'R', {255, 0, 0, 255}}, {'B', {0, 0, 255, 255}}};
     const PixelImage art = ImageFromArt({"R.", ".B"}, colours);
@@ -34,6 +29,7 @@ TEST(FitByWholeSteps, CopiesEachPixelToAWholeSquareCentredOnATransparentGround) 
         {FitByWholeSteps(art, 6, 4), ImageFromArt({".RR...", ".RR...", "...BB.", "...BB."}, colours)},
         {FitByWholeSteps(art, 3, 4), ImageFromArt({"...", "R..", ".B.", "..."}, colours)},
         {FitByWholeSteps(art, 1, 1), ImageFromArt({"R"}, colours)},
+        {FitByWholeSteps(PixelImage(0, 0), 2, 2), PixelImage(2, 2)},  // no step to divide by
     };
     for (const auto& [fitted, expected] : cases) {
         EXPECT_EQ(std::tie(fitted.width, fitted.height, fitted.pixels),

@@ -20,13 +20,11 @@ const std::u16string kPath = u"C:\\Tools\\Kuvano.ini";
 TEST(ParseProfileInteger, ReadsSigned32BitDecimalAndHexadecimalOnly) {
     const std::pair<std::string_view, int32_t> read[] = {
         {"0", 0},
-        {"7", 7},
         {"-5", -5},
         {"+5", 5},
         {"09", 9},
         {"2147483647", INT32_MAX},
         {"-2147483648", INT32_MIN},
-        {"0x1", 1},
         {"0X1f", 31},
         {"0x09aAfF", 0x09AAFF},
         {"0xFFFFFFFF", -1},
@@ -41,24 +39,12 @@ TEST(ParseProfileInteger, ReadsSigned32BitDecimalAndHexadecimalOnly) {
         EXPECT_EQ(ParseProfileInteger(text), std::nullopt) << text;
 }
 
-// Every field with a value away from its default, that name alone being the default's.
-const Settings kAwayFromDefaults{"E",   DisplayUnit::Kilobytes, TrayPictureKind::Bar, 0, {1, 2, 3, 4, 5, 6}, 255,
-                                 false, SidebarEdge::Right,     GaugeStyle::Pies};
-
-// Each key by its value rule; a missing or unreadable value leaves the default.
+// Each key by its value rule; a missing or unreadable value leaves the default. The
+// key of each field and a number kept as read, known or not, are the round trip's.
 TEST(LoadSettings, ReadsEachKeyByItsValueRule) {
     const std::pair<std::string, Settings> cases[] = {
-        {"[setei]\r\ndrivenam=E\r\ntani=1\r\nsyurui=0\r\nbarhyoj=0\r\n[keikoku]\r\ntenm1=1\r\ntenm2=2\r\ntenm3=3\r\n"
-         "tenm4=4\r\ntenm5=5\r\ntenm6=6\r\n[color]\r\naki=255\r\n[taskbar]\r\nhidari=0\r\n[saidbar]\r\niti=4\r\n"
-         "enGrf=1\r\n",
-         kAwayFromDefaults},
         {"[saidbar]\r\nenGrf=0x1\r\n[taskbar]\r\nhidari=-1\r\n", {.gaugeStyle = GaugeStyle::Pies}},
         {"[saidbar]\r\nenGrf=true\r\n[taskbar]\r\nhidari=false\r\n", {}},
-        {"[setei]\r\ntani=-7\r\nsyurui=0x10\r\n[color]\r\naki=0xFFFFFFFF\r\n[saidbar]\r\niti=0\r\n",
-         {.unit = DisplayUnit{-7},
-          .trayPicture = TrayPictureKind{16},
-          .sidebarColour = -1,
-          .sidebarEdge = SidebarEdge{0}}},
         {"[setei]\r\ntani=abc\r\nsyurui=2147483648\r\nbarhyoj=\r\n[keikoku]\r\ntenm6=-99999999999\r\n", {}},
         {"[setei]\r\ndrivenam=\r\n", {.trayDrive = ""}},
         {"[setei]\r\ndrivenam=" + std::string(100'000, 'D') + "\r\n", {.trayDrive = std::string(2047, 'D')}},

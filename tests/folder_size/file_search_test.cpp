@@ -39,35 +39,25 @@ protected:
 
 TEST_F(FileSearchTest, ReportsTheEntriesWithTheChosenAttributesDepthFirst) {
     struct Case {
-        const char* what;
         bool wholeTree;
         uint32_t required;
         uint32_t excluded;
         Names reported;
     };
     const Case cases[] = {
-        {"one folder", false, 0, 0, {u"a1.txt", u"B", u"C", u"big.bin", u"L"}},
-        {"the tree, each folder's subfolders after its own entries",
-         true,
-         0,
-         0,
-         {u"a1.txt", u"B", u"C", u"big.bin", u"L", u"B\\b1.txt", u"B\\D", u"B\\D\\d1.txt", u"C\\c1.txt"}},
-        {"plain subfolders, as the survey asks",
-         false,
-         kAttributeDirectory,
-         kAttributeHidden | kAttributeSystem,
-         {u"B", u"L"}},
-        {"a report that leaves folders out still descends through them",
-         true,
-         0,
-         kAttributeDirectory,
-         {u"a1.txt", u"big.bin", u"B\\b1.txt", u"B\\D\\d1.txt", u"C\\c1.txt"}},
+        {false, 0, 0, {u"a1.txt", u"B", u"C", u"big.bin", u"L"}},
+        // Each folder's subfolders after its own entries.
+        {true, 0, 0, {u"a1.txt", u"B", u"C", u"big.bin", u"L", u"B\\b1.txt", u"B\\D", u"B\\D\\d1.txt", u"C\\c1.txt"}},
+        // Plain subfolders, as the survey asks.
+        {false, kAttributeDirectory, kAttributeHidden | kAttributeSystem, {u"B", u"L"}},
+        // A report that leaves folders out still descends through them.
+        {true, 0, kAttributeDirectory, {u"a1.txt", u"big.bin", u"B\\b1.txt", u"B\\D\\d1.txt", u"C\\c1.txt"}},
     };
     for (const Case& c : cases) {
         find.wholeTree = c.wholeTree, find.required = c.required, find.excluded = c.excluded;
         reported.clear();
-        EXPECT_EQ(find.Run(), 0) << c.what;
-        EXPECT_EQ(reported, c.reported) << c.what;
+        EXPECT_EQ(find.Run(), 0);
+        EXPECT_EQ(reported, c.reported) << c.wholeTree << " " << c.required << " " << c.excluded;
     }
 }
 

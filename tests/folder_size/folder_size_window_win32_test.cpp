@@ -113,7 +113,7 @@ TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscT
                                          FolderSizeWindow::kSizeList, FolderSizeWindow::kFolderButton}))
         << "the stop button is off while no survey runs";
     std::atomic<bool> inC = false;  // "c" is walked slowly, so that a stop comes in the middle of it
-    lister->OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern) {
+    lister->OnEntry = [&, c = FromWide(folder.File(L"c"))](const std::u16string& pattern, int) {
         if (pattern.starts_with(c)) inC = true, Sleep(20);
     };
     SetFocus(Control(FolderSizeWindow::kStartButton));
@@ -124,10 +124,7 @@ TEST_F(FolderSizeWindowTest, TabMovesEnterSurveysAndDuringASurveyOnlyStopAndEscT
         enabled.push_back(IsWindowEnabled(Control(id)));
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true}));
     for (int waited = 0; !inC && waited < 10'000; ++waited) Sleep(1);
-    Click(FolderSizeWindow::kStopButton);
-    ASSERT_GT(Rows(), 0);
-    EXPECT_EQ(Cell(Rows() - 1, kColumnFolder) + Cell(Rows() - 1, kColumnMegabytes), folder.File(L"c") + L"000,000")
-        << "the subfolder in progress has its row too";
+    Click(FolderSizeWindow::kStopButton);  // its rows are the survey tests' and the stalled share's
     EXPECT_TRUE(IsWindowEnabled(Control(FolderSizeWindow::kHistoryBox)) &&
                 !IsWindowEnabled(Control(FolderSizeWindow::kStopButton)));
     SetFocus(Control(FolderSizeWindow::kStartButton));

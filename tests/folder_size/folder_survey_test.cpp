@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <map>
 #include <mutex>
 #include <semaphore>
 #include <tuple>
@@ -47,12 +46,12 @@ std::chrono::steady_clock::duration Timed(Action action) {
 // A volume query that can be held, as on a share whose server is gone.
 struct GatedVolumes final : VolumeKinds {
     VolumeKind KindOf(const std::u16string&) const override {
-        if (held) asked.release(), gate.Pass();
+        if (held) asked.release(), (void)gate.try_acquire_for(10s);
         return VolumeKind::SolidState;
     }
     std::atomic<bool> held = false;
     mutable std::binary_semaphore asked{0};
-    mutable testing::Gate gate;
+    mutable std::counting_semaphore<> gate{0};
 };
 
 class FolderSurveyTest : public ::testing::Test {
@@ -79,9 +78,10 @@ protected:
         EXPECT_TRUE(threads->WaitForAlive(0)) << "a survey thread never ended";
     }
 
+    // Enough for every thread a test holds.
     void LetGo() {
-        walks.Open();
-        volumes->gate.Open();
+        walks->release(100);
+        volumes->gate.release(100);
     }
 
     // A survey of D:, one subfolder per size, each holding a file of that size and `more` empty ones.
@@ -110,23 +110,18 @@ protected:
         return made;
     }
 
-    // Holds the first walk of each pattern at that entry of its listing until let go.
+    // Holds each walk of those patterns at that entry of its listing until let go.
     void BlockAt(std::vector<std::u16string> patterns, int atEntry = 1) {
-        hooked->OnEntry = [this, patterns, atEntry](const std::u16string& pattern) {
-            if (std::ranges::find(patterns, pattern) == patterns.end()) return;
-            {
-                const std::scoped_lock lock(seenLock);
-                if (++seen[pattern] != atEntry) return;
-            }
+        walks = std::make_shared<std::counting_semaphore<>>(0);
+        hooked->OnEntry = [this, patterns, atEntry, gate = walks](const std::u16string& pattern, int entry) {
+            if (entry != atEntry || std::ranges::find(patterns, pattern) == patterns.end()) return;
             blocked.release();
-            if (!walks.Pass()) ADD_FAILURE() << "a blocked walk was never let go";
+            if (!gate->try_acquire_for(10s)) ADD_FAILURE() << "a blocked walk was never let go";
         };
     }
 
-    testing::Gate walks;                   // where BlockAt holds them
+    std::shared_ptr<std::counting_semaphore<>> walks = std::make_shared<std::counting_semaphore<>>(0);
     std::counting_semaphore<> blocked{0};  // a walk is held
-    std::mutex seenLock;
-    std::map<std::u16string, int> seen;  // entries listed per pattern, guarded by seenLock
     std::atomic<unsigned> poolSize = 4;
     std::shared_ptr<testing::FakeDirectoryLister> lister = std::make_shared<testing::FakeDirectoryLister>();
     std::shared_ptr<testing::EntryHookLister> hooked = std::make_shared<testing::EntryHookLister>(lister);
@@ -295,7 +290,6 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
     for (int i = 0; i < 50; ++i) lister->AddFile(u"C:\\Base\\B", u"f", kMiB);
     for (const Case& c : cases) {
         poolSize = c.poolSize;
-        seen.clear();
         BlockAt({u"C:\\Base\\B\\*.*"}, 27);  // before its 25th file
         const int interruptsBefore = interrupts->interrupts;
         const int threadsBefore = interrupts->threads;
@@ -314,7 +308,6 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
         ASSERT_TRUE(threads->WaitForAlive(0));
         EXPECT_EQ(notices.size(), noticesAtStop) << "the given-up survey told the window nothing more";
         EXPECT_FALSE(survey.TakeResults());
-        walks.Close();
     }
     panel.Survey(u"C:\\Base");
     panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
@@ -347,7 +340,7 @@ TEST_F(FolderSizePanelTest, ASurveyEndsWithEveryRowItCanGiveWhateverFailsInItsTh
     const Case cases[] = {{1, u"", 0, 0}, {2, u"", 3, 5}, {0, u"C:\\Base\\A\\Sub\\*.*", 3, 4}};
     for (const Case& c : cases) {
         threads->RefuseStart(c.refusedStart);
-        hooked->OnEntry = [&c](const std::u16string& pattern) {
+        hooked->OnEntry = [&c](const std::u16string& pattern, int) {
             if (pattern == c.failingListing) throw std::bad_alloc();
         };
         const long long failures = FailureCount();

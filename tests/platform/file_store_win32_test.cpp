@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 #include <thread>
-#include <tuple>
 
 #include "platform/wide_text_win32.h"
 #include "support/scratch_folder_win32.h"
@@ -59,7 +58,6 @@ TEST(FileStoreWin32, ReplacesTheWholeFileOrKeepsTheOldOneInEveryKindOfFolder) {
         EXPECT_EQ(NamesIn(folder), names) << path;
     }
     DeleteFileW(fillerPath.c_str());
-    EXPECT_TRUE(store.ReplaceWhole(FromWide(Mount(L"full\\Kuvano.ini")), std::string(32 * 1024, 'n'))) << "room again";
     DeleteFileW(Mount(L"full\\Kuvano.ini").c_str());
     EXPECT_EQ(store.ReadWhole(FromWide(scratch.File(L"none\\x.ini"))).status, FileStore::ReadStatus::Missing);
     ASSERT_TRUE(CreateDirectoryW(scratch.File(L"dir.ini").c_str(), nullptr));
@@ -68,20 +66,18 @@ TEST(FileStoreWin32, ReplacesTheWholeFileOrKeepsTheOldOneInEveryKindOfFolder) {
 }
 
 // Another program's moment on the file (a virus scanner, a sync client) only
-// delays a save; a hold that lasts makes it fail, with the old file kept.
+// delays a save. A hold that lasts makes it fail: ApplicationTest's session end.
 TEST(FileStoreWin32, WaitsOutABriefHoldOnTheFile) {
     testing::ScratchFolder scratch(L"held");
     const std::wstring path = scratch.File(L"Kuvano.ini");
     testing::WriteFileBytes(path, "old");
+    const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread release([held] { Sleep(100), CloseHandle(held); });
     const FileStoreWin32 store;
-    for (const auto& [holdMilliseconds, bytes, kept] : {std::tuple{100, "new", "new"}, {1000, "newer", "new"}}) {
-        const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        std::thread release([held, hold = holdMilliseconds] { Sleep(static_cast<DWORD>(hold)), CloseHandle(held); });
-        EXPECT_EQ(store.ReplaceWhole(FromWide(path), bytes), std::string_view(bytes) == kept) << holdMilliseconds;
-        release.join();
-        EXPECT_EQ(store.ReadWhole(FromWide(path)).bytes, kept) << holdMilliseconds;
-    }
+    EXPECT_TRUE(store.ReplaceWhole(FromWide(path), "new"));
+    release.join();
+    EXPECT_EQ(store.ReadWhole(FromWide(path)).bytes, "new");
 }
 
 }  // namespace

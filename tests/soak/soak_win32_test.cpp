@@ -104,7 +104,6 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
         const HICON before = application.Tray().ShownPicture();
         runCycle(cycle);
         trayChanges += application.Tray().ShownPicture() != before;
-        ASSERT_NE(application.Tray().ShownPicture(), nullptr) << "cycle " << cycle;
     }
     EXPECT_GE(GdiHog(2 * kSparePlaces).held.size(), kSparePlaces);
     EXPECT_GE(UserHog(2 * kSparePlaces).held.size(), kSparePlaces);

@@ -14,32 +14,6 @@
 
 namespace kuvano::testing {
 
-// Holds the threads that pass it until it opens.
-class Gate {
-public:
-    void Open() {
-        {
-            const std::scoped_lock lock(mutex_);
-            open_ = true;
-        }
-        opened_.notify_all();
-    }
-    void Close() {
-        const std::scoped_lock lock(mutex_);
-        open_ = false;
-    }
-    // False when it stayed closed for that long.
-    bool Pass(std::chrono::milliseconds most = std::chrono::seconds(10)) {
-        std::unique_lock lock(mutex_);
-        return opened_.wait_for(lock, most, [this] { return open_; });
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
-
 // Every folder lies on a volume of that kind.
 struct FixedVolumes final : VolumeKinds {
     explicit FixedVolumes(VolumeKind given) : kind(given) {}

@@ -63,9 +63,7 @@ protected:
     DriveMonitorTest() {
         settings.homeDrive = "C";
         drives.drives[u"C:\\"] = {DriveKind::Fixed, {50, 100}, u""};
-        drives.drives[u"Q:\\"] = {DriveKind::CdRom, {10, 100}, u""};
     }
-    TrayUpdate Tick() { return monitor.Read(u","); }
 
     DriveMonitor monitor{settings, drives, warning};
 };
@@ -79,7 +77,7 @@ TEST_F(DriveMonitorTest, ShowsTheLevelInTheChosenKindOrKeepsThePictureForAnUnkno
                                                                                   {TrayPictureKind{-1}, std::nullopt}};
     for (const auto& [kind, picture] : cases) {
         settings.trayPicture = kind;
-        const TrayUpdate update = Tick();
+        const TrayUpdate update = monitor.Read(u",");
         EXPECT_EQ(std::tie(update.picture, update.tip), std::tie(picture, u"Cドライブ空き=50バイト"))
             << static_cast<int>(kind);
     }
