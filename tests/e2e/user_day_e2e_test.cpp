@@ -225,17 +225,6 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_TRUE(Hidden(about));
     EXPECT_TRUE(Eventually([&] { return othersEnabled(true); }));
 
-    // A new taskbar gets the icon back. The desktop's own may announce itself
-    // late, and the program then adds its icon again: forget it until it stays gone.
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon), icon.hWnd = CallbackWindow(), icon.uID = 1;
-    EXPECT_TRUE(Eventually([&] {
-        Shell_NotifyIconW(NIM_DELETE, &icon);
-        return !Eventually([&] { return star() > 0.5; }, std::chrono::seconds(2));
-    }));
-    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(Eventually([&] { return star() == 1; })) << "the icon is back";
-
     // The strip docks at the left edge; the colour dialog colours it a green typed into its red, green and blue.
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     ASSERT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 8 && s.bottom - s.top == screenHeight; }));
@@ -308,6 +297,8 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
     ASSERT_TRUE(SurveyFromHistory(folders, L"Z:\\usr"));
     EXPECT_EQ(FailuresOf(main), 0);
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon), icon.hWnd = CallbackWindow(), icon.uID = 1;
     EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon";
     Command(MenuCommand::Quit);
     ASSERT_TRUE(WaitForExit(main));
