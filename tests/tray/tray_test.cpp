@@ -3,7 +3,6 @@
 #include "support/drive_display_fixture.h"
 #include "tray/drive_monitor.h"
 #include "tray/tray_dispatch.h"
-#include "tray/tray_registry.h"
 #include "tray/tray_tip.h"
 
 namespace kuvano {
@@ -16,18 +15,6 @@ TEST(TrayActionFor, OnlyTheReleasesOfTheLeftAndRightButtonsAct) {
         {0x205, Menu}, {0x206, None}, {0x207, None},      {0x208, None}, {0x209, None},
     };
     for (const auto& [message, action] : messages) EXPECT_EQ(TrayActionFor(message), action) << message;
-}
-
-TEST(TrayRegistry, NumbersFromOneAfterTheLastAndFindsByTheWholeIdentifier) {
-    TrayRegistry<int> registry;
-    int first = 0, second = 0, third = 0;
-    EXPECT_EQ(registry.Register(&first), 1);
-    EXPECT_EQ(registry.Register(&second), 2);
-    registry.Unregister(&first);
-    EXPECT_EQ(registry.Register(&third), 3);
-    EXPECT_EQ(registry.Find(1), nullptr);
-    EXPECT_EQ(registry.Find(3), &third);
-    EXPECT_EQ(registry.Find(uint64_t{1} << 32 | 3), nullptr);  // no truncation to 32 bits
 }
 
 // The drive, the free space in the unit with "約" before a rounded count, and the unit's word.
