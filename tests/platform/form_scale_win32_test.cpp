@@ -69,18 +69,5 @@ TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     }
 }
 
-// No WM_DPICHANGED reaches a hidden form: the scale its monitor has when it
-// shows is taken then. (Here the form took 192 DPI on a monitor of 96.)
-TEST(FormScale, AFormTakesItsMonitorsScaleWhenItShows) {
-    HelpWindow help{nullptr};
-    RECT guess{0, 0, 800, 600};
-    SendMessageW(help.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&guess));
-    help.ShowHelp();
-    RECT area{};
-    GetClientRect(help.Handle(), &area);
-    EXPECT_EQ(std::pair(area.right, area.bottom), std::pair(557L, 558L));
-    EXPECT_EQ(FontHeight(help.TextBox()), 13);
-}
-
 }  // namespace
 }  // namespace kuvano

@@ -8,7 +8,6 @@
 
 #include "sidebar/gdi_gauge_canvas_win32.h"
 #include "platform/scoped_win32.h"
-#include "sidebar/menu_pictures.h"
 #include "support/fake_drive_platform.h"
 
 namespace kuvano {
@@ -105,31 +104,6 @@ TEST_F(SidebarWindowTest, EachGaugesHintFollowsItsDrive) {
     EXPECT_TRUE(hintIs({0, 5, 8, 37}, L"C:空き/全[GB]=3/8"));
     drives.drives.erase(u"C:\\");
     EXPECT_TRUE(hintIs({}, L"C:空き/全[GB]=3/8")) << "a hidden gauge's hint is nowhere";
-}
-
-// The menu leaves the item pictures to its owner, which draws them over the
-// background the menu painted: a transparent pixel must keep the highlight,
-// not show a square. The item after the separator, whose picture is not its
-// position's.
-TEST_F(SidebarWindowTest, DrawsTheMenuPictureOverTheHighlightedItem) {
-    constexpr UINT kPosition = 5;
-    const PixelImage picture = MenuPictures().at(static_cast<size_t>(kMenuItems[kPosition].picture));
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const Bitmap shown(20, highlight);
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof(item), item.fMask = MIIM_ID | MIIM_DATA;
-    ASSERT_TRUE(GetMenuItemInfoW(menu.Handle(), kPosition, TRUE, &item));
-    const RECT place{2, 3, 18, 19};
-    DRAWITEMSTRUCT draw{
-        ODT_MENU,       0,     item.wID,       ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(menu.Handle()),
-        shown.dc.get(), place, item.dwItemData};
-    SendMessageW(sidebar.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 20; ++x) {
-            const Rgba p = PtInRect(&place, POINT{x, y}) ? picture.At(x - place.left, y - place.top) : Rgba{};
-            ASSERT_EQ(GetPixel(shown.dc.get(), x, y), p.a == 0 ? highlight : RGB(p.r, p.g, p.b)) << x << "," << y;
-        }
-    }
 }
 
 }  // namespace

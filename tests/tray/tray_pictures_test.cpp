@@ -64,21 +64,5 @@ TEST(TrayPictures, AShapeWithABlackOutlineFilledWhereUsedOnATransparentCell) {
     }
 }
 
-// Two levels share a colour, from red for a nearly full drive to grey for a
-// nearly empty one; levels 4 and 5 are a checkerboard of yellow and olive.
-TEST(TrayPictures, TheUsedColourChangesEveryTwoLevels) {
-    const std::vector<PixelImage> bars = TrayPictures(TrayPictureKind::Bar);
-    // The bottom row inside the outline is used at every level; x = 2 is an even square, x = 3 an odd one.
-    const auto colour = [&bars](int level, int x) { return bars[static_cast<size_t>(level)].At(x, 14); };
-    for (int level = 0; level < 14; ++level) {
-        EXPECT_EQ(colour(level, 2) == colour(level, 3), level / 2 != 2) << level;
-        EXPECT_TRUE(colour(level, 2) == colour(level ^ 1, 2) && colour(level, 3) == colour(level ^ 1, 3)) << level;
-        EXPECT_TRUE(level % 2 == 0 || level == 13 || colour(level, 2) != colour(level + 1, 2)) << level;
-    }
-    EXPECT_EQ(colour(0, 2), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(std::pair(colour(4, 2), colour(4, 3)), std::pair(Rgba{255, 255, 0, 255}, Rgba{128, 128, 0, 255}));
-    EXPECT_EQ(colour(13, 2), (Rgba{128, 128, 128, 255}));
-}
-
 }  // namespace
 }  // namespace kuvano
