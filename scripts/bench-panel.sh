@@ -30,14 +30,11 @@ export WINEPREFIX="$windows/wineprefix"
 ensure_display
 "$repo/scripts/wine/prepare-prefix.sh"
 
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-
 programs=""
 count=0
 for program in "$@"; do
     count=$((count + 1))
-    mkdir "$scratch/program-$count"
-    cp "$program" "$scratch/program-$count/Kuvano.exe"
+    own_copy "$scratch" "$count" "$program"
     programs="$programs $(windows_path "$scratch/program-$count/Kuvano.exe")"
     echo "program $count: $program"
 done

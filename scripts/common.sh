@@ -42,6 +42,17 @@ build_bench() {
     cmake --build "$windows" --target "$@"
 }
 
+# A native path as Wine reaches it, through Z:.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+
+# Copies a build to SCRATCH/program-N/Kuvano.exe, a folder of its own, so
+# that each build starts with no settings file beside it.
+#   own_copy SCRATCH N PROGRAM
+own_copy() {
+    mkdir "$1/program-$2"
+    cp "$3" "$1/program-$2/Kuvano.exe"
+}
+
 build_preset() {
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"

@@ -28,16 +28,13 @@ export WINEPREFIX="$windows/wineprefix"
 ensure_display
 "$repo/scripts/wine/prepare-prefix.sh"
 
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-
 for size in "$small" $((small * 2)); do
     "$native/bench/make_bench_tree" folders "$scratch/tree-$size" "$size" >/dev/null
 done
 count=0
 for program in "$@"; do
     count=$((count + 1))
-    mkdir "$scratch/program-$count"
-    cp "$program" "$scratch/program-$count/Kuvano.exe"
+    own_copy "$scratch" "$count" "$program"
     for size in "$small" $((small * 2)); do
         wineserver -k 2>/dev/null || true
         wineserver -w
