@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/folder_query_win32.h"
 #include "platform/long_path.h"
 #include "platform/scoped_win32.h"
 #include "platform/volume_kind_decision.h"
@@ -30,11 +31,8 @@ std::optional<std::wstring> VolumeDevice(const std::u16string& folder) {
 
 class VolumeProbeWin32 final : public VolumeProbe {
 public:
-    // No access rights are asked for: the name can be read without them.
     std::optional<std::u16string> ResolvedPath(const std::u16string& folder) const override {
-        const UniqueFile opened(CreateFileW(Wide(LongPath(folder)), 0,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        const UniqueFile opened = OpenFolderToQuery(folder);
         if (!opened) return std::nullopt;
         std::wstring path(MAX_PATH, L'\0');
         for (;;) {

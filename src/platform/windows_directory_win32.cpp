@@ -2,20 +2,17 @@
 
 #include <windows.h>
 
-#include "platform/long_path.h"
+#include "platform/folder_query_win32.h"
 #include "platform/scoped_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
 namespace {
 
-// Nothing where the folder cannot be opened. No access rights are asked for:
-// the identity can be read without them.
+// Nothing where the folder cannot be opened.
 std::optional<WindowsDirectoryWin32::Identity> IdentityOf(const std::u16string& folder) {
     const ThreadErrorMode quiet(SEM_FAILCRITICALERRORS);
-    const UniqueFile opened(CreateFileW(Wide(LongPath(folder)), 0,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const UniqueFile opened = OpenFolderToQuery(folder);
     BY_HANDLE_FILE_INFORMATION information{};
     if (!opened || !GetFileInformationByHandle(opened.get(), &information)) return std::nullopt;
     return WindowsDirectoryWin32::Identity{information.dwVolumeSerialNumber,
