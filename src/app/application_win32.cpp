@@ -21,7 +21,7 @@ Settings LoadProgramSettings(const FileStore& files, const std::u16string& setti
 Application::Application(const SystemServices& system)
     : files_(system.files),
       sessionEndBlock_(system.sessionEndBlock),
-      settingsPath_(SettingsFileName(system.programPath)),
+      settingsPath_(FileBesideProgram(system.programPath, u".ini")),
       settings_(LoadProgramSettings(system.files, settingsPath_, system.programPath)),
       driveKinds_(system.drives),
       warning_(settings_.warningDigits),

@@ -80,12 +80,12 @@ Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 }  // namespace
 
-std::u16string SettingsFileName(std::u16string_view programPath) {
+std::u16string FileBesideProgram(std::u16string_view programPath, std::u16string_view extension) {
     const size_t lastSeparator = programPath.find_last_of(u"\\:");
     const size_t nameStart = lastSeparator == std::u16string_view::npos ? 0 : lastSeparator + 1;
     const size_t dot = programPath.rfind(u'.');
     const bool hasExtension = dot != std::u16string_view::npos && dot >= nameStart;
-    return std::u16string(programPath.substr(0, hasExtension ? dot : programPath.size())) + u".ini";
+    return std::u16string(programPath.substr(0, hasExtension ? dot : programPath.size())) + std::u16string(extension);
 }
 
 void ReadSettings(const IniDocument& document, Settings& settings) {

@@ -9,8 +9,9 @@
 
 namespace kuvano {
 
-// The program's path with its extension replaced by ".ini" (or ".ini" added).
-std::u16string SettingsFileName(std::u16string_view programPath);
+// A file beside the program named like it: the program's path with its
+// extension replaced by this one (or this one added). ".ini" names the settings file.
+std::u16string FileBesideProgram(std::u16string_view programPath, std::u16string_view extension);
 
 void ReadSettings(const IniDocument& document, Settings& settings);
 void WriteSettings(const Settings& settings, IniDocument& document);

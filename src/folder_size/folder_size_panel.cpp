@@ -8,7 +8,18 @@ namespace {
 constexpr PanelControls kIdle{};
 constexpr PanelControls kSurveying{.folderButton = false, .history = false, .start = false, .stop = true};
 
+std::u16string TwoDigits(int value) {
+    return {static_cast<char16_t>(u'0' + value / 10 % 10), static_cast<char16_t>(u'0' + value % 10)};
+}
+
 }  // namespace
+
+std::u16string ChangeColumnTitle(const std::optional<LocalTime>& previousEnd) {
+    if (!previousEnd) return u"前回比";
+    const LocalTime& t = *previousEnd;
+    return u"前回: " + TwoDigits(t.year / 100) + TwoDigits(t.year) + u"/" + TwoDigits(t.month) + u"/" +
+           TwoDigits(t.day) + u" " + TwoDigits(t.hour) + u":" + TwoDigits(t.minute);
+}
 
 FolderSizePanel::FolderSizePanel(FolderSurvey& survey, const TextCollation& collation, FolderSizeView& view,
                                  std::u16string homeFolder)
@@ -23,6 +34,7 @@ void FolderSizePanel::Survey(const std::u16string& shownFolder) {
     baseFolderShown_ = false;
     view_.ShowRows({});
     view_.ShowHighlight(std::nullopt);
+    view_.ShowPreviousEnd(std::nullopt);
     survey_.Start(shownFolder, homeFolder_);
     ResultsReady();  // a survey whose workers could not start has ended already
 }
@@ -37,8 +49,10 @@ void FolderSizePanel::FolderChosen(const std::u16string& folder) {
 void FolderSizePanel::RowSelected(size_t row, bool selected) {
     if (row >= survey_.Rows().size()) return;
     const std::u16string& folder = survey_.Rows()[row].folder;
-    history_.Add(folder);
-    view_.ShowHistory(history_);
+    if (survey_.Rows()[row].change != RowChange::Removed) {
+        history_.Add(folder);
+        view_.ShowHistory(history_);
+    }
     if (selected) {
         highlighted_ = folder;
     } else if (highlighted_ == folder) {
@@ -47,7 +61,7 @@ void FolderSizePanel::RowSelected(size_t row, bool selected) {
 }
 
 void FolderSizePanel::RowDoubleClicked(size_t row) {
-    if (row >= survey_.Rows().size()) return;
+    if (row >= survey_.Rows().size() || survey_.Rows()[row].change == RowChange::Removed) return;
     Survey(std::u16string(survey_.Rows()[row].folder));  // a copy: the survey clears the rows
 }
 
@@ -77,11 +91,13 @@ void FolderSizePanel::Stop() {
     view_.ShowControls(kIdle);
 }
 
-// Once the workers know which folder they survey: the shown one, or home.
+// Once the workers know which folder they survey (the shown one, or home),
+// and so which survey the rows are compared with.
 void FolderSizePanel::ShowBaseFolderInHistory() {
     if (baseFolderShown_ || !survey_.BaseFolder()) return;
     history_.Add(*survey_.BaseFolder());
     view_.ShowHistory(history_);
+    view_.ShowPreviousEnd(survey_.PreviousEnd());
     baseFolderShown_ = true;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/wall_clock.h"
 #include "folder_size/folder_history.h"
 #include "folder_size/folder_survey.h"
 
@@ -27,7 +28,13 @@ public:
     virtual void ShowRows(const std::vector<SurveyRow>& rows) = 0;
     // The row to highlight after the rows moved, or none.
     virtual void ShowHighlight(std::optional<size_t> row) = 0;
+    // When the survey the rows are compared with ended, or none.
+    virtual void ShowPreviousEnd(std::optional<int64_t> endedAt) = 0;
 };
+
+// The change column's title: "前回比" alone, or when the survey compared
+// with ended, "前回: 2026/12/01 14:05", so that it is seen without a click.
+std::u16string ChangeColumnTitle(const std::optional<LocalTime>& previousEnd);
 
 // The folder size panel's behaviour, apart from its controls.
 class FolderSizePanel {
@@ -42,9 +49,10 @@ public:
     void Survey(const std::u16string& shownFolder);
     // A folder from the picker: network paths are refused.
     void FolderChosen(const std::u16string& folder);
-    // A row became selected or unselected: either way its folder is shown.
+    // A row became selected or unselected: either way its folder is shown,
+    // unless the folder is gone.
     void RowSelected(size_t row, bool selected);
-    // Drills into the row's folder.
+    // Drills into the row's folder, if it is still there.
     void RowDoubleClicked(size_t row);
     void SortBy(int column);
     // The survey's workers said that results are ready, or the window looks.

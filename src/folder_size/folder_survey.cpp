@@ -4,6 +4,7 @@
 #include <cmath>
 #include <chrono>
 #include <cstdint>
+#include <iterator>
 
 #include "core/size_text.h"
 
@@ -15,8 +16,8 @@ constexpr int kLevels = 14;
 // short enough that the window never seems to wait.
 constexpr std::chrono::milliseconds kStopGrace{50};
 
-int64_t Megabytes(const SurveyRow& row) {
-    return row.bytes / kBytesPerMiB;
+bool HasChangeNumber(const SurveyRow& row) {
+    return row.change == RowChange::Compared || row.change == RowChange::Removed;
 }
 
 }  // namespace
@@ -27,6 +28,13 @@ std::u16string MegabyteText(const SurveyRow& row, std::u16string_view thousandsS
 
 std::u16string EntriesText(const SurveyRow& row, std::u16string_view thousandsSeparator) {
     return FormatGroupedSixDigits(row.entries, thousandsSeparator);
+}
+
+std::u16string ChangeText(const SurveyRow& row, std::u16string_view thousandsSeparator) {
+    if (row.change == RowChange::NoPrevious) return u"";
+    if (row.change == RowChange::New) return u"新規";
+    std::u16string text = (row.megabytesChange > 0 ? u"+" : u"") + FormatGrouped(row.megabytesChange, thousandsSeparator);
+    return row.change == RowChange::Removed ? text + u" (削除)" : text;
 }
 
 FolderSurvey::FolderSurvey(SurveySystem system, const TextCollation& collation, SurveyNotice notice)
@@ -43,6 +51,7 @@ void FolderSurvey::Start(const std::u16string& shownFolder, const std::u16string
     rows_.clear();
     totalBytes_ = 0;
     baseFolder_.reset();
+    comparison_.CompareWith(nullptr);
     arriving_.Clear();
     surveying_ = true;
     job_ = std::make_shared<SurveyJob>(system_, census_, notice_, ++generation_);
@@ -57,19 +66,31 @@ bool FolderSurvey::TakeResults() {
 // in the middle of a survey.
 bool FolderSurvey::Absorb(SurveyProgress progress) {
     const bool settled = !baseFolder_ && progress.baseFolder;
-    if (settled) baseFolder_ = std::move(progress.baseFolder);
+    if (settled) {
+        baseFolder_ = std::move(progress.baseFolder);
+        if (memory_) comparison_.CompareWith(memory_->Previous(*baseFolder_));
+    }
     for (MeasuredRow& measured : progress.rows) arriving_.Add(std::move(measured));
-    const std::vector<SurveyRow> ready = arriving_.TakeReady();
-    for (const SurveyRow& row : ready) {
+    std::vector<SurveyRow> ready = arriving_.TakeReady();
+    for (SurveyRow& row : ready) {
         totalBytes_ = SaturatingAdd(totalBytes_, static_cast<uint64_t>(row.bytes));
-        rows_.push_back(row);
+        comparison_.Mark(row);
+        rows_.push_back(std::move(row));
     }
-    if (progress.ended) {
-        surveying_ = false;
-        AssignLevels();
-        Sort(kColumnMegabytes, -sortDir_[kColumnMegabytes]);
-    }
+    if (progress.ended) End(progress.complete);
     return settled || progress.ended || !ready.empty();
+}
+
+// Only a complete survey knows which subfolders are gone, and only it is
+// the next one's measure.
+void FolderSurvey::End(bool complete) {
+    surveying_ = false;
+    if (complete) {
+        if (memory_) memory_->Remember(*baseFolder_, rows_);
+        std::ranges::move(comparison_.Removed(), std::back_inserter(rows_));
+    }
+    AssignLevels();
+    Sort(kColumnMegabytes, -sortDir_[kColumnMegabytes]);
 }
 
 // Workers blocked in a read are left to end on their own, cancelled where
@@ -107,15 +128,20 @@ void FolderSurvey::SortBy(int column) {
 // The number columns sort by the numbers shown, which orders them rightly
 // beyond six digits too; the folder column as the user's locale orders text.
 void FolderSurvey::Sort(int column, int direction) {
+    const auto order = [](int64_t a, int64_t b) { return a < b ? -1 : a > b; };
     const auto compare = [&](const SurveyRow& a, const SurveyRow& b) -> int {
         switch (column) {
-            case kColumnMegabytes: return Megabytes(a) < Megabytes(b) ? -1 : Megabytes(a) > Megabytes(b);
-            case kColumnEntries: return a.entries < b.entries ? -1 : a.entries > b.entries;
+            case kColumnMegabytes: return order(Megabytes(a), Megabytes(b));
+            case kColumnEntries: return order(a.entries, b.entries);
+            case kColumnChange: return order(a.megabytesChange, b.megabytesChange);
             default: return collation_.Compare(a.folder, b.folder);
         }
     };
-    std::ranges::stable_sort(rows_,
-                             [&](const SurveyRow& a, const SurveyRow& b) { return compare(a, b) * direction < 0; });
+    // Rows without a number hold 0, and so keep their order among themselves.
+    std::ranges::stable_sort(rows_, [&](const SurveyRow& a, const SurveyRow& b) {
+        if (column == kColumnChange && HasChangeNumber(a) != HasChangeNumber(b)) return HasChangeNumber(a);
+        return compare(a, b) * direction < 0;
+    });
 }
 
 }  // namespace kuvano

@@ -23,7 +23,7 @@ void SurveyJob::Begin(const std::u16string& shownFolder, const std::u16string& f
         system_.threads->Start(
             [self = shared_from_this(), shownFolder, fallbackFolder] { self->Lead(shownFolder, fallbackFolder); });
     } catch (...) {
-        ReportCaughtFailure(L"folder survey: the lead thread");
+        Failed(L"folder survey: the lead thread");
         const std::scoped_lock lock(mutex_);
         running_ = 0;
     }
@@ -50,7 +50,10 @@ bool SurveyJob::WaitForEnd(std::chrono::milliseconds most) {
 SurveyProgress SurveyJob::Take() {
     const std::scoped_lock lock(mutex_);
     noticeGiven_ = false;
-    return {.baseFolder = baseFolder_, .rows = std::exchange(finished_, {}), .ended = running_ == 0};
+    return {.baseFolder = baseFolder_,
+            .rows = std::exchange(finished_, {}),
+            .ended = running_ == 0,
+            .complete = running_ == 0 && !failed_};
 }
 
 SurveyProgress SurveyJob::Close() {
@@ -77,7 +80,7 @@ void SurveyJob::Lead(const std::u16string& shownFolder, const std::u16string& fa
         walker = &Enter();
         Survey(shownFolder, fallbackFolder, *walker);
     } catch (...) {
-        ReportCaughtFailure(L"folder survey");
+        Failed(L"folder survey");
     }
     Leave(walker);
 }
@@ -89,7 +92,7 @@ void SurveyJob::Help() noexcept {
         walker = &Enter();
         Measure(*walker);
     } catch (...) {
-        ReportCaughtFailure(L"folder survey helper");
+        Failed(L"folder survey helper");
     }
     Leave(walker);
 }
@@ -182,7 +185,7 @@ void SurveyJob::Measure(Walker& walker) {
                 walk.SetBaseFolder(subfolder.path);
                 walk.Run();
             } catch (...) {
-                ReportCaughtFailure(L"folder survey: a subfolder's walk");
+                Failed(L"folder survey: a subfolder's walk");
             }
         }
         Deliver(walker);
@@ -225,6 +228,7 @@ void SurveyJob::Leave(Walker* walker) noexcept {
         if (walker) DeliverLocked(*walker);
     } catch (...) {
         ReportCaughtFailure(L"folder survey: a row");
+        failed_ = true;
     }
     if (--running_ == 0) ended_.notify_all();
     NoticeLocked();
@@ -240,6 +244,13 @@ void SurveyJob::NoticeLocked() {
     } catch (...) {
         ReportCaughtFailure(L"folder survey: a notice");
     }
+}
+
+// A survey with a failure is shown, never remembered as complete.
+void SurveyJob::Failed(const wchar_t* what) noexcept {
+    ReportCaughtFailure(what);
+    const std::scoped_lock lock(mutex_);
+    failed_ = true;
 }
 
 }  // namespace kuvano

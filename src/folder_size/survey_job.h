@@ -23,6 +23,7 @@ struct SurveyProgress {
     std::optional<std::u16string> baseFolder;  // once the lead thread has settled it
     std::vector<MeasuredRow> rows;
     bool ended = false;
+    bool complete = false;  // ended with nothing failed; a closed job never is
 };
 
 // Tells the window that rows wait, with the survey's generation. False when
@@ -79,6 +80,7 @@ private:
     void DeliverLocked(Walker& walker);
     void Leave(Walker* walker) noexcept;
     void NoticeLocked();
+    void Failed(const wchar_t* what) noexcept;
 
     const SurveySystem system_;
     const std::shared_ptr<WorkerCensus> census_;
@@ -96,6 +98,7 @@ private:
     unsigned running_ = 0;                             // guarded by mutex_
     bool noticeGiven_ = false;                         // guarded by mutex_: a notice waits for the window
     bool closed_ = false;                              // guarded by mutex_
+    bool failed_ = false;                              // guarded by mutex_
 };
 
 }  // namespace kuvano

@@ -19,4 +19,10 @@ bool OrdinalCollation::EqualIgnoringCase(std::u16string_view a, std::u16string_v
     return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
+std::u16string OrdinalCollation::UpperCase(std::u16string_view text) const {
+    std::u16string upper(text);
+    std::ranges::transform(upper, upper.begin(), AsciiUpper);
+    return upper;
+}
+
 }  // namespace kuvano

@@ -10,6 +10,7 @@ class OrdinalCollation final : public TextCollation {
 public:
     int Compare(std::u16string_view a, std::u16string_view b) const override;
     bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) const override;
+    std::u16string UpperCase(std::u16string_view text) const override;
 };
 
 }  // namespace kuvano

@@ -26,4 +26,13 @@ bool TextCollationWin32::EqualIgnoringCase(std::u16string_view a, std::u16string
     return CompareStringOrdinal(Chars(a), Length(a), Chars(b), Length(b), TRUE) == CSTR_EQUAL;
 }
 
+// The invariant table is the one the file system's own matching follows.
+std::u16string TextCollationWin32::UpperCase(std::u16string_view text) const {
+    std::u16string upper(text.size(), u'\0');
+    if (text.empty()) return upper;
+    const int written = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, Chars(text), Length(text),
+                                      reinterpret_cast<wchar_t*>(upper.data()), Length(upper), nullptr, nullptr, 0);
+    return written == Length(text) ? upper : std::u16string(text);
+}
+
 }  // namespace kuvano

@@ -99,10 +99,10 @@ TEST(SaveSettings, AFailedReadOrWriteIsReportedAndTheFileKept) {
     }
 }
 
-TEST(SettingsFileName, ReplacesOrAddsTheExtensionOfTheNameOnly) {
-    EXPECT_EQ(SettingsFileName(u"C:\\my.d\\a.b.exe"), u"C:\\my.d\\a.b.ini");
-    EXPECT_EQ(SettingsFileName(u"C:my.d\\K"), u"C:my.d\\K.ini");
-    EXPECT_EQ(SettingsFileName(u"C:.exe"), u"C:.ini");
+TEST(FileBesideProgram, ReplacesOrAddsTheExtensionOfTheNameOnly) {
+    EXPECT_EQ(FileBesideProgram(u"C:\\my.d\\a.b.exe", u".ini"), u"C:\\my.d\\a.b.ini");
+    EXPECT_EQ(FileBesideProgram(u"C:my.d\\K", u".surveys"), u"C:my.d\\K.surveys");
+    EXPECT_EQ(FileBesideProgram(u"C:.exe", u".ini"), u"C:.ini");
 }
 
 }  // namespace

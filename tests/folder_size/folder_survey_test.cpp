@@ -14,6 +14,8 @@
 #include "platform/ordinal_collation.h"
 #include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
+#include "support/fake_file_store.h"
+#include "support/fixed_clock.h"
 #include "support/fake_survey_system.h"
 
 namespace kuvano {
@@ -130,6 +132,9 @@ protected:
     std::shared_ptr<GatedVolumes> volumes = std::make_shared<GatedVolumes>();
     SurveySystem system = TestSystem();
     OrdinalCollation collation;
+    testing::FakeFileStore store;
+    testing::FixedClock clock;
+    SurveyMemory memory{store, u"C:\\Kuvano\\Kuvano.surveys", collation, clock};
     std::counting_semaphore<> ready{0};  // the workers' notices
     std::vector<uint64_t> notices;       // their generations, on the workers' threads
     std::mutex noticesLock;
@@ -202,7 +207,9 @@ public:
         for (const SurveyRow& row : rows) shownRows.back() += row.folder.substr(8) + u" ";
     }
     void ShowHighlight(std::optional<size_t> row) override { highlight = row; }
+    void ShowPreviousEnd(std::optional<int64_t> endedAt) override { previousEnd = endedAt; }
 
+    std::optional<int64_t> previousEnd;
     std::vector<bool> surveying;  // whether each showing of the controls is that of a survey
     Texts shownHistory;
     Texts shownRows;  // each showing's folders below C:\Base
@@ -220,6 +227,8 @@ TEST_F(FolderSurveyTest, ANoticeThatCannotBeGivenIsGivenAgainWithTheNextRow) {
 
 class FolderSizePanelTest : public FolderSurveyTest {
 protected:
+    FolderSizePanelTest() { survey.RememberIn(memory); }
+
     FolderSizePanel panel{survey, collation, view, u"C:\\Kuvano\\"};
     RecordingView view;
 
@@ -336,21 +345,101 @@ TEST_F(FolderSizePanelTest, ASurveyEndsWithEveryRowItCanGiveWhateverFailsInItsTh
         std::u16string failingListing;
         size_t rows;
         int64_t entriesOfA;
+        bool kept;  // as the measure of the next survey: only when nothing failed
     };
-    const Case cases[] = {{1, u"", 0, 0}, {2, u"", 3, 5}, {0, u"C:\\Base\\A\\Sub\\*.*", 3, 4}};
+    const Case cases[] = {{1, u"", 0, 0, false}, {2, u"", 3, 5, true}, {0, u"C:\\Base\\A\\Sub\\*.*", 3, 4, false}};
     for (const Case& c : cases) {
         threads->RefuseStart(c.refusedStart);
         hooked->OnEntry = [&c](const std::u16string& pattern, int) {
             if (pattern == c.failingListing) throw std::bad_alloc();
         };
         const long long failures = FailureCount();
+        const int writes = store.replaceCount;
         panel.Survey(u"C:\\Base");
         Finish();
+        EXPECT_EQ(store.replaceCount - writes, c.kept) << c.refusedStart;
         EXPECT_EQ(view.surveying.back(), false) << c.refusedStart;
         ASSERT_EQ(survey.Rows().size(), c.rows) << c.refusedStart;
         EXPECT_EQ(c.rows > 0 ? survey.Rows()[0].entries : 0, c.entriesOfA) << "A, the largest";
         EXPECT_EQ(FailureCount(), failures + 1) << c.refusedStart;
     }
+}
+
+// Each row as "megabytes name change".
+Texts ChangeTexts(const FolderSurvey& survey) {
+    Texts texts;
+    for (const SurveyRow& row : survey.Rows()) {
+        texts.push_back(MegabyteText(row, u",") + u" " + row.folder.substr(row.folder.rfind(u'\\') + 1) + u" " +
+                        ChangeText(row, u","));
+    }
+    return texts;
+}
+
+// What grew, shrank, came and went; a subfolder renamed in letter case only is itself.
+TEST_F(FolderSizePanelTest, ASurveyIsComparedWithTheLastCompleteOneOfItsFolder) {
+    const auto fill = [&](const std::u16string& name, uint64_t mib) {
+        lister->folders[u"C:\\F\\" + name] = {{.size = mib * kMiB, .name = u"f"}};
+    };
+    for (const auto& [name, mib] : {std::pair{u"Grows", 1}, {u"Shrinks", 10}, {u"Same", 0}, {u"Gone", 3}, {u"Went", 0}}) {
+        lister->AddSubfolder(u"C:\\F", name);
+        fill(name, mib);
+    }
+    clock.now = 1000;
+    panel.Survey(u"C:\\F");
+    Finish();
+    EXPECT_EQ(ChangeTexts(survey), (Texts{u"000,010 Shrinks ", u"000,003 Gone ", u"000,001 Grows ", u"000,000 Same ",
+                                          u"000,000 Went "}));
+    EXPECT_EQ(view.previousEnd, std::nullopt);
+
+    std::vector<DirectoryEntry>& base = lister->folders[u"C:\\F"];
+    std::erase_if(base, [](const DirectoryEntry& entry) { return entry.name == u"Gone" || entry.name == u"Went"; });
+    base[2].name = u"SAME";
+    lister->AddSubfolder(u"C:\\F", u"New");
+    fill(u"New", 2), fill(u"Grows", 6), fill(u"Shrinks", 4), fill(u"SAME", 0);
+    clock.now = 2000;
+    panel.Survey(u"C:\\F");
+    Finish();
+    EXPECT_EQ(view.previousEnd, 1000);
+    EXPECT_EQ(ChangeTexts(survey), (Texts{u"000,006 Grows +5", u"000,004 Shrinks -6", u"000,002 New 新規",
+                                          u"000,000 SAME 0", u"000,000 Gone -3 (削除)", u"000,000 Went 0 (削除)"}))
+        << "the folders gone in the order they were listed";
+    panel.RowSelected(4, true);
+    panel.RowDoubleClicked(4);
+    EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\F") << "a folder that is gone is not asked for";
+    EXPECT_FALSE(survey.Surveying());
+
+    Texts orders;
+    for (int click = 0; click < 2; ++click) {
+        panel.SortBy(kColumnChange);
+        orders.emplace_back();
+        for (const SurveyRow& row : survey.Rows()) orders.back() += row.folder.substr(5) + u" ";
+    }
+    EXPECT_EQ(orders, (Texts{u"Shrinks Gone SAME Went Grows New ", u"Grows SAME Went Gone Shrinks New "}))
+        << "new rows after every number either way";
+    SurveyMemory reread{store, u"C:\\Kuvano\\Kuvano.surveys", collation, clock};
+    const SurveyRecord* kept = reread.Previous(u"c:\\f");
+    ASSERT_NE(kept, nullptr) << "read back from the file, in any letter case";
+    EXPECT_EQ(kept->endedAt, 2000);
+    EXPECT_EQ(kept->rows.size(), 4u) << "without the row of the folder gone";
+    EXPECT_EQ(ChangeColumnTitle(std::nullopt), u"前回比");
+    EXPECT_EQ(ChangeColumnTitle(LocalTime{2026, 12, 1, 14, 5}), u"前回: 2026/12/01 14:05");
+}
+
+// Compared too, but no measure for the next survey; what it never reached is not gone.
+TEST_F(FolderSizePanelTest, AStoppedSurveyIsComparedButNeverKept) {
+    clock.now = 1000;
+    panel.Survey(u"C:\\Base");
+    Finish();
+    poolSize = 1;
+    BlockAt({u"C:\\Base\\B\\*.*"});
+    clock.now = 2000;
+    panel.Survey(u"C:\\Base");
+    ASSERT_TRUE(blocked.try_acquire_for(10s));
+    panel.Stop();
+    EXPECT_EQ(ChangeTexts(survey), (Texts{u"000,003 A 0", u"000,000 B 0"})) << "Link, never reached, is not gone";
+    LetGo();
+    ASSERT_TRUE(threads->WaitForAlive(0));
+    EXPECT_EQ(memory.Previous(u"C:\\Base")->endedAt, 1000);
 }
 
 // Each Stop answers while two workers stay blocked; the surveys started
