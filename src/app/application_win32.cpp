@@ -29,7 +29,8 @@ Application::Application(const SystemServices& system)
       help_(mainWindow_.Handle()),
       sidebar_(mainWindow_.Handle(), settings_, driveKinds_, warning_, menu_,
                [this](MenuCommand command) { OnMenuCommand(command); }),
-      folderSizes_(mainWindow_.Handle(), system.survey, system.collation),
+      surveyMemory_(system.files, FileBesideProgram(system.programPath, u".surveys"), system.collation, wallClock_),
+      folderSizes_(mainWindow_.Handle(), system.survey, system.collation, surveyMemory_, wallClock_),
       settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
       about_(mainWindow_.Handle()),
       tray_(

@@ -15,10 +15,12 @@
 #include "core/settings_file.h"
 #include "core/text_collation.h"
 #include "folder_size/folder_size_window_win32.h"
+#include "folder_size/survey_memory.h"
 #include "help/about_box_win32.h"
 #include "help/help_window_win32.h"
 #include "platform/drive_kind_cache.h"
 #include "platform/session_end_block_win32.h"
+#include "platform/wall_clock_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu_win32.h"
 #include "sidebar/sidebar_window_win32.h"
@@ -77,6 +79,8 @@ private:
     MainWindow mainWindow_;
     HelpWindow help_;
     SidebarWindow sidebar_;
+    const WallClockWin32 wallClock_;
+    SurveyMemory surveyMemory_;
     FolderSizeWindow folderSizes_;
     SettingsWindow settingsWindow_;
     AboutBox about_;

@@ -29,7 +29,9 @@ struct Column {
     const wchar_t* title;
     int width;
 };
-constexpr std::array<Column, 3> kColumns{{{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}}};
+// The change column is wide enough for its title with the previous survey's time.
+constexpr std::array<Column, 4> kColumns{
+    {{L"使用メガ", 66}, {L"フォルダ名", 470}, {L"数", 56}, {L"前回比", 150}}};
 
 // The folder, start and stop buttons: a folder tree, a hand pointing at a
 // dotted line, a prohibition sign.
@@ -65,8 +67,10 @@ std::u16string ItemText(HWND combo, LRESULT index) {
 
 }  // namespace
 
-FolderSizeWindow::FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation)
+FolderSizeWindow::FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation,
+                                   SurveyMemory& memory, const WallClock& clock)
     : collation_(collation),
+      clock_(clock),
       homeFolder_(ProgramFolder()),
       survey_(std::move(system), collation_, PostTo(noticeTarget_)),
       panel_(survey_, collation_, *this, homeFolder_) {
@@ -81,6 +85,7 @@ FolderSizeWindow::FolderSizeWindow(HWND owner, SurveySystem system, const TextCo
             .width = window.width,
             .height = window.height});
     noticeTarget_->store(Handle());
+    survey_.RememberIn(memory);
     font_ = scale_.AddFont(12);
     scale_.Follow(Handle(), std::nullopt, font_);
     animationGround_.reset(CreateSolidBrush(RGB(0, 0, 255)));
@@ -137,7 +142,7 @@ void FolderSizeWindow::AddList() {
     sizeList_ = scale_.AddControl(
         Handle(), WC_LISTVIEWW, L"",
         LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP,
-        {4, 33, 617, 405}, kSizeList, font_, WS_EX_CLIENTEDGE);
+        {4, 33, 767, 405}, kSizeList, font_, WS_EX_CLIENTEDGE);
     SendMessageW(sizeList_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (size_t i = 0; i < kColumns.size(); ++i) {
         LVCOLUMNW column{};
@@ -290,7 +295,8 @@ void FolderSizeWindow::OnDisplayInfo(NMLVDISPINFOW& info) {
     if (!(item.mask & LVIF_TEXT)) return;
     const std::u16string text = item.iSubItem == kColumnMegabytes ? MegabyteText(row, shownSeparator_)
                                 : item.iSubItem == kColumnFolder  ? row.folder
-                                                                  : EntriesText(row, shownSeparator_);
+                                : item.iSubItem == kColumnEntries ? EntriesText(row, shownSeparator_)
+                                                                  : ChangeText(row, shownSeparator_);
     displayText_.assign(text.begin(), text.end());
     item.pszText = displayText_.data();
 }
@@ -355,6 +361,15 @@ void FolderSizeWindow::ShowHighlight(std::optional<size_t> row) {
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(sizeList_, LVM_SETITEMSTATE, *row, reinterpret_cast<LPARAM>(&state));
     SendMessageW(sizeList_, LVM_ENSUREVISIBLE, *row, FALSE);
+}
+
+void FolderSizeWindow::ShowPreviousEnd(std::optional<int64_t> endedAt) {
+    const std::u16string title = ChangeColumnTitle(endedAt ? std::optional(clock_.Local(*endedAt)) : std::nullopt);
+    changeTitle_.assign(title.begin(), title.end());
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = changeTitle_.data();
+    SendMessageW(sizeList_, LVM_SETCOLUMNW, kColumnChange, reinterpret_cast<LPARAM>(&column));
 }
 
 // The separator is read once per showing, not for each of the cells drawn.

@@ -9,9 +9,11 @@
 #include <string>
 
 #include "core/pixel_image.h"
+#include "core/wall_clock.h"
 #include "folder_size/folder_picker_win32.h"
 #include "folder_size/folder_size_panel.h"
 #include "folder_size/folder_survey.h"
+#include "folder_size/survey_memory.h"
 #include "platform/base_window_win32.h"
 #include "platform/form_helpers_win32.h"
 #include "platform/form_scale_win32.h"
@@ -32,8 +34,10 @@ public:
     static constexpr UINT_PTR kSurveyTimer = 1;
 
     // Owned by the hidden main window, so that it never gets a taskbar button.
-    // The system as the survey reaches it comes from the application.
-    FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation);
+    // The system as the survey reaches it comes from the application, and so
+    // do the surveys each one is compared with.
+    FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation, SurveyMemory& memory,
+                     const WallClock& clock);
 
     static const wchar_t* ClassName() { return L"TForm5"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,8 +65,10 @@ private:
     void ShowHistory(const FolderHistory& history) override;
     void ShowRows(const std::vector<SurveyRow>& rows) override;
     void ShowHighlight(std::optional<size_t> row) override;
+    void ShowPreviousEnd(std::optional<int64_t> endedAt) override;
 
     const TextCollation& collation_;
+    const WallClock& clock_;
     std::u16string homeFolder_;
     // Where the workers' notices go: shared with them, cleared when the window goes.
     std::shared_ptr<std::atomic<HWND>> noticeTarget_ = std::make_shared<std::atomic<HWND>>(nullptr);
@@ -70,9 +76,10 @@ private:
     FolderSizePanel panel_;
     FolderPicker folderPicker_;
     std::wstring displayText_;       // what the list shows of the cell it asked for last
+    std::wstring changeTitle_;       // the change column's title, which the list reads when it draws
     std::u16string shownSeparator_;  // the user's thousands separator when the rows were shown
     // The client area at 100 %.
-    FormScale scale_{{636, 449}};
+    FormScale scale_{{786, 449}};
     FormScale::FontId font_ = 0;
     UniqueBrush animationGround_;
     UniqueImageList levelPictures_;

@@ -13,7 +13,9 @@
 #include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
+#include "platform/wall_clock_win32.h"
 #include "support/entry_hook_lister.h"
+#include "support/fake_file_store.h"
 #include "support/scratch_folder_win32.h"
 
 namespace kuvano {
@@ -52,6 +54,18 @@ protected:
                      reinterpret_cast<LPARAM>(&item));
         return text;
     }
+    std::wstring ChangeTitle() const {
+        wchar_t text[MAX_PATH]{};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT, column.pszText = text, column.cchTextMax = MAX_PATH;
+        SendMessageW(Control(FolderSizeWindow::kSizeList), LVM_GETCOLUMNW, kColumnChange, reinterpret_cast<LPARAM>(&column));
+        return text;
+    }
+    void Survey() const {
+        Click(FolderSizeWindow::kStartButton);
+        for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(FolderSizeWindow::kStopButton)); ++waited)
+            PumpPendingMessages(), Sleep(1);  // the workers' notices, until the survey ends
+    }
     std::wstring Shown() const {
         wchar_t text[MAX_PATH]{};
         GetWindowTextW(Control(FolderSizeWindow::kHistoryBox), text, MAX_PATH);
@@ -74,16 +88,21 @@ protected:
     std::shared_ptr<testing::EntryHookLister> lister =
         std::make_shared<testing::EntryHookLister>(std::make_shared<DirectoryListerWin32>());
     TextCollationWin32 collation;
-    FolderSizeWindow sizes{nullptr, FourWorkers(lister), collation};
+    testing::FakeFileStore store;
+    WallClockWin32 clock;
+    SurveyMemory memory{store, u"Kuvano.surveys", collation, clock};
+    FolderSizeWindow sizes{nullptr, FourWorkers(lister), collation, memory, clock};
     testing::ScratchFolder folder{L"panel"};
 };
 
 TEST_F(FolderSizeWindowTest, TheHighlightStaysWithItsFolderAndADoubleClickSurveysTheRowUnderThePointer) {
-    Click(FolderSizeWindow::kStartButton);
-    for (int waited = 0; waited < 10'000 && IsWindowEnabled(Control(FolderSizeWindow::kStopButton)); ++waited)
-        PumpPendingMessages(), Sleep(1);  // the workers' notices, until the survey ends
+    Survey();
+    EXPECT_EQ(std::tuple(Cell(0, kColumnChange), ChangeTitle()), std::tuple(L"", L"前回比")) << "nothing before";
+    Survey();
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Cell(0, kColumnFolder), folder.File(L"c")) << "largest first, counted beyond 260 characters";
+    EXPECT_EQ(Cell(0, kColumnChange), L"0");
+    EXPECT_EQ(ChangeTitle().substr(0, 4), L"前回: ") << "when the first survey ended";
     const HWND list = Control(FolderSizeWindow::kSizeList);
     LVITEMW selected{};
     selected.state = selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

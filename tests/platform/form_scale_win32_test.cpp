@@ -15,6 +15,8 @@
 #include "platform/text_collation_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "support/fake_drive_platform.h"
+#include "support/fake_file_store.h"
+#include "support/fixed_clock.h"
 
 namespace kuvano {
 namespace {
@@ -31,7 +33,10 @@ TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     LowSpaceWarning warning{settings.warningDigits};
     SettingsWindow panel{nullptr, settings, drives, warning};
     TextCollationWin32 collation;
-    FolderSizeWindow survey{nullptr, SurveySystemWin32(), collation};
+    testing::FakeFileStore store;
+    testing::FixedClock clock;
+    SurveyMemory memory{store, u"Kuvano.surveys", collation, clock};
+    FolderSizeWindow survey{nullptr, SurveySystemWin32(), collation, memory, clock};
     HelpWindow help{nullptr};
     AboutBox about{nullptr};
     const HWND lines =
@@ -42,13 +47,14 @@ TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     // Every length at 96 DPI: the form's client area, a child's place and font height.
     const std::tuple<HWND, Size, HWND, Place, int> forms[] = {
         {panel.Handle(), {558, 287}, GetDlgItem(panel.Handle(), SettingsWindow::kCloseButton), {440, 231, 89, 33}, 12},
-        {survey.Handle(), {636, 449}, rows, {4, 33, 617, 405}, 12},
+        {survey.Handle(), {786, 449}, rows, {4, 33, 767, 405}, 12},
         {help.Handle(), {557, 558}, help.TextBox(), {0, 0, 557, 558}, 13},
         {about.Handle(), {267, 99}, name, {56, 16, 200, 24}, 19}};
     // What the forms scale besides: a line height, a column width, pictures.
     const std::pair<std::function<int()>, int> lengths[] = {
         {[&] { return static_cast<int>(SendMessageW(lines, LB_GETITEMHEIGHT, 0, 0)); }, 12},
         {[&] { return static_cast<int>(SendMessageW(rows, LVM_GETCOLUMNWIDTH, 1, 0)); }, 470},
+        {[&] { return static_cast<int>(SendMessageW(rows, LVM_GETCOLUMNWIDTH, 3, 0)); }, 150},
         {[&] { int side = 0; ImageList_GetIconSize(ListView_GetImageList(rows, LVSIL_SMALL), &side, &side); return side; }, 16}};
     // clang-format on
     for (const int dpi : {192, 96}) {
