@@ -25,7 +25,7 @@
 namespace kuvano {
 namespace {
 
-using Row = std::vector<std::wstring>;  // a survey row's three columns
+using Row = std::vector<std::wstring>;  // a survey row's four columns
 
 // Enough for a start or a paint on a loaded machine; only a failure waits it out.
 bool Eventually(const std::function<bool()>& holds, std::chrono::milliseconds patience = std::chrono::seconds(20)) {
@@ -123,7 +123,7 @@ std::vector<Row> Rows(HWND list) {
     auto* remote = static_cast<LVITEMW*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
     std::vector<Row> rows(static_cast<size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
     for (size_t row = 0; remote && row < rows.size(); ++row) {
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0; column < 4; ++column) {
             LVITEMW item{};
             item.iSubItem = column, item.pszText = reinterpret_cast<wchar_t*>(remote + 1), item.cchTextMax = 1024;
             wchar_t text[1024]{};
@@ -148,14 +148,18 @@ bool AnswersAtOnce(HWND window, UINT message, WPARAM wParam, const std::function
                                            std::chrono::steady_clock::now() - sent));
 }
 
-// Picks the folder from the history; the survey it starts enables the stop button.
-bool SurveyFromHistory(HWND panel, const std::wstring& path) {
-    const HWND combo = GetDlgItem(panel, FolderSizeWindow::kHistoryBox),
-               stop = GetDlgItem(panel, FolderSizeWindow::kStopButton);
+// Picks the folder from the history, which starts a survey.
+void PickFromHistory(HWND panel, const std::wstring& path) {
+    const HWND combo = GetDlgItem(panel, FolderSizeWindow::kHistoryBox);
     SendMessageW(combo, CB_INSERTSTRING, 0, LPARAM(path.c_str()));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     PostMessageW(panel, WM_COMMAND, MAKEWPARAM(FolderSizeWindow::kHistoryBox, CBN_SELCHANGE), LPARAM(combo));
-    return Eventually([&] { return IsWindowEnabled(stop) != FALSE; });
+}
+
+// A survey long enough to be seen running: it enables the stop button.
+bool SurveyFromHistory(HWND panel, const std::wstring& path) {
+    PickFromHistory(panel, path);
+    return Eventually([&] { return IsWindowEnabled(GetDlgItem(panel, FolderSizeWindow::kStopButton)) != FALSE; });
 }
 
 class UserDay : public ::testing::Test {
@@ -282,12 +286,24 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     PostMessageW(GetDlgItem(panel, SettingsWindow::kCloseButton), BM_CLICK, 0, 0);
     EXPECT_TRUE(Hidden(panel));
 
+    // What grew since the last survey: 5 MiB written into a.
+    Command(MenuCommand::ShowFolderSizes);
+    ASSERT_TRUE(Shown(folders));
+    const std::wstring tree = folder.File(L"tree"), a = tree + L"\\a", b = tree + L"\\b";
+    for (const std::wstring& made : {tree, a, b}) CreateDirectoryW(made.c_str(), nullptr);
+    const auto surveyShows = [&](const std::vector<Row>& rows) {
+        PickFromHistory(folders, tree);
+        return Eventually([&] { return Idle() && Rows(FolderControl(FolderSizeWindow::kSizeList)) == rows; });
+    };
+    EXPECT_TRUE(surveyShows({{L"000,000", a, L"000,000", L""}, {L"000,000", b, L"000,000", L""}}));
+    testing::WriteFileBytes(a + L"\\new", std::string(5 << 20, 'x'));
+    EXPECT_TRUE(surveyShows({{L"000,005", a, L"000,001", L"+5"}, {L"000,000", b, L"000,000", L"0"}}));
+
     // Pies at the top from the tray's menu; a quit in the middle of a survey
     // of Wine's own files, which takes many seconds.
     for (const wchar_t item : {L'p', L't'}) EXPECT_TRUE(ChooseFromTrayMenu(item));
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
-    Command(MenuCommand::ShowFolderSizes);
-    ASSERT_TRUE(Shown(folders) && SurveyFromHistory(folders, L"Z:\\usr"));
+    ASSERT_TRUE(SurveyFromHistory(folders, L"Z:\\usr"));
     EXPECT_EQ(FailuresOf(main), 0);
     NOTIFYICONDATAW icon{};
     icon.cbSize = sizeof(icon), icon.hWnd = CallbackWindow(), icon.uID = 1;
@@ -300,11 +316,13 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
                                                             "aki=" + std::to_string(RGB(0, 128, 0)), "iti=1"})
         EXPECT_NE(saved.find(kept + "\r\n"), std::string::npos) << kept << " in\n" << saved;
 
-    // The next start docks where the last one ended. A session's end is ApplicationTest's.
+    // The next start docks where the last one ended, and compares with the
+    // last survey before the quit. A session's end is ApplicationTest's.
     ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; }));
     Command(MenuCommand::DockLeft);
     EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
+    EXPECT_TRUE(surveyShows({{L"000,005", a, L"000,001", L"0"}, {L"000,000", b, L"000,000", L"0"}}));
 }
 
 TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {
@@ -341,8 +359,8 @@ TEST_F(StalledShare, StopTheCloseBoxAndQuitAnswerAtOnce) {
     const HWND list = FolderControl(FolderSizeWindow::kSizeList);
     const auto idle = [&] { return Idle(); };
     // b stalls once it has counted its file and inner; c is finished only where a second worker took it.
-    const Row a{L"000,003", share + L"\\a", L"000,003"}, b{L"000,001", share + L"\\b", L"000,002"},
-        c{L"000,002", share + L"\\c", L"000,002"};
+    const Row a{L"000,003", share + L"\\a", L"000,003", L""}, b{L"000,001", share + L"\\b", L"000,002", L""},
+        c{L"000,002", share + L"\\c", L"000,002", L""};
 
     ASSERT_TRUE(SurveyFromHistory(folders, share));
     ASSERT_TRUE(Eventually([&] { return Rows(list) == std::vector<Row>{a}; })) << "a is in, b stalls";
