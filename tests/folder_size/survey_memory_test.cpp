@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "folder_size/survey_file.h"
 #include "platform/failure_report.h"
 #include "platform/ordinal_collation.h"
@@ -41,7 +39,8 @@ std::vector<SurveyRecord> SmallRecords() {
             {.baseFolder = u"D:", .endedAt = INT64_MAX, .rows = {}}};
 }
 
-TEST(SurveyFile, ReadsBackExactlyAndTrustsNoTruncatedChangedOrForeignByte) {
+// Random bytes are the fuzz target's.
+TEST(SurveyFile, ReadsBackExactlyAndTrustsNoTruncatedOrChangedByte) {
     const std::string file = EncodeSurveys(SmallRecords());
     EXPECT_EQ(DecodeSurveys(file), SmallRecords());
     const std::vector<SurveyRecord> longest{{.baseFolder = std::u16string(32'767, u'長'), .rows = {{.folder = u"a"}}}};
@@ -51,12 +50,6 @@ TEST(SurveyFile, ReadsBackExactlyAndTrustsNoTruncatedChangedOrForeignByte) {
         std::string changed = file;
         changed[i] = static_cast<char>(changed[i] ^ 0x10);
         EXPECT_EQ(DecodeSurveys(changed), std::nullopt) << i;
-    }
-    std::mt19937 random(7);
-    for (int i = 0; i < 200; ++i) {
-        std::string foreign = file.substr(0, 18);  // the mark alone
-        for (size_t n = random() % 300; n > 0; --n) foreign += static_cast<char>(random());
-        EXPECT_EQ(DecodeSurveys(foreign), std::nullopt) << i;
     }
 }
 
