@@ -17,7 +17,7 @@ inline constexpr size_t kRememberedRows = 200'000;
 // The remembered surveys as the bytes of their file, and back: each survey's
 // base folder, end and rows (folder, bytes, entries), with texts as UTF-16
 // units, so that every path comes back exactly. The file starts with a mark
-// of its own and ends with a CRC-32 of all before it.
+// of its own and ends with a check of all before it.
 std::string EncodeSurveys(const std::vector<SurveyRecord>& records);
 // A truncated, damaged, hand-edited or foreign file, or one beyond the
 // bounds above, gives nothing: it is never trusted half-way.

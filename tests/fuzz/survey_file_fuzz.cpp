@@ -11,13 +11,17 @@
 
 namespace {
 
-uint32_t Crc32(const std::string& bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (const char byte : bytes) {
-        crc ^= static_cast<uint8_t>(byte);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+// The file's check: little-endian 8-byte words, then the last bytes.
+uint64_t Check(const std::string& bytes) {
+    uint64_t check = 0xCBF29CE484222325;
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word = 0;
+        for (size_t b = 0; b < 8; ++b) word |= uint64_t{static_cast<uint8_t>(bytes[i + b])} << (8 * b);
+        check = (check ^ word) * 0x100000001B3;
     }
-    return ~crc;
+    for (; i < bytes.size(); ++i) check = (check ^ static_cast<uint8_t>(bytes[i])) * 0x100000001B3;
+    return check;
 }
 
 void CheckReadsBackAsWritten(const std::string& file) {
@@ -31,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     CheckReadsBackAsWritten(input);
     std::string checked = "Kuvano surveys 1\r\n" + input;
-    const uint32_t crc = Crc32(checked);
-    for (int i = 0; i < 4; ++i) checked += static_cast<char>(crc >> (8 * i));
+    const uint64_t check = Check(checked);
+    for (int i = 0; i < 8; ++i) checked += static_cast<char>(check >> (8 * i));
     CheckReadsBackAsWritten(checked);
     return 0;
 }
