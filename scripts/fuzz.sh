@@ -2,14 +2,14 @@
 # Fuzzes each target for SECONDS (60 unless given), one after another, each
 # on a scratch copy of its committed seeds, and prints what each did:
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
-# Targets: settings_file_fuzz (all unless named). Each run's corpus, log and any crashing input stay in
+# Targets: settings_file_fuzz, survey_file_fuzz (all unless named). Each run's corpus, log and any crashing input stay in
 # build/fuzz/runs/TARGET. Exits non-zero when a target crashed.
 set -eu
 . "$(dirname "$0")/common.sh"
 
 seconds=${1:-60}
 if [ $# -gt 0 ]; then shift; fi
-targets=${*:-settings_file_fuzz}
+targets=${*:-settings_file_fuzz survey_file_fuzz}
 
 mkdir -p "$build"
 if ! build_preset fuzz >"$build/fuzz-build.log"; then
