@@ -9,13 +9,13 @@
 #include <tuple>
 
 #include "folder_size/folder_size_panel.h"
+#include "folder_size/survey_file.h"
 #include "folder_size/survey_pool_size.h"
 #include "platform/failure_report.h"
 #include "platform/ordinal_collation.h"
 #include "support/entry_hook_lister.h"
 #include "support/fake_directory_lister.h"
 #include "support/fake_file_store.h"
-#include "support/fixed_clock.h"
 #include "support/fake_survey_system.h"
 
 namespace kuvano {
@@ -27,6 +27,7 @@ constexpr uint64_t kMiB = 1'048'576;
 // Loose, so that the sanitizer and Wine runs stay steady: a wait on a
 // blocked read would take the ten seconds a blocked walk waits.
 constexpr auto kAtOnce = 2s;
+const std::u16string kSurveysFile = u"C:\\Kuvano\\Kuvano.surveys";
 
 // Each row as "megabytes folder entries level", the level as a letter from a.
 Texts RowTexts(const FolderSurvey& survey) {
@@ -44,6 +45,13 @@ std::chrono::steady_clock::duration Timed(Action action) {
     action();
     return std::chrono::steady_clock::now() - start;
 }
+
+// Stands still where the test puts it.
+struct FixedClock final : WallClock {
+    int64_t Now() const override { return now; }
+    LocalTime Local(int64_t) const override { return {}; }
+    int64_t now = 0;
+};
 
 // A volume query that can be held, as on a share whose server is gone.
 struct GatedVolumes final : VolumeKinds {
@@ -73,6 +81,7 @@ protected:
             lister->AddSubfolder(u"C:\\Base", name, skipped);
             lister->AddFile(std::u16string(u"C:\\Base\\") + name, u"h.bin", kMiB);
         }
+        survey.RememberIn(memory);
     }
     // Blocked walks are let go, and every thread has ended before the test's objects go.
     ~FolderSurveyTest() override {
@@ -133,8 +142,8 @@ protected:
     SurveySystem system = TestSystem();
     OrdinalCollation collation;
     testing::FakeFileStore store;
-    testing::FixedClock clock;
-    SurveyMemory memory{store, u"C:\\Kuvano\\Kuvano.surveys", collation, clock};
+    FixedClock clock;
+    SurveyMemory memory{store, kSurveysFile, collation, clock};
     std::counting_semaphore<> ready{0};  // the workers' notices
     std::vector<uint64_t> notices;       // their generations, on the workers' threads
     std::mutex noticesLock;
@@ -227,8 +236,6 @@ TEST_F(FolderSurveyTest, ANoticeThatCannotBeGivenIsGivenAgainWithTheNextRow) {
 
 class FolderSizePanelTest : public FolderSurveyTest {
 protected:
-    FolderSizePanelTest() { survey.RememberIn(memory); }
-
     FolderSizePanel panel{survey, collation, view, u"C:\\Kuvano\\"};
     RecordingView view;
 
@@ -283,7 +290,7 @@ TEST_F(FolderSizePanelTest, RowsShowInListingOrderAndTheHighlightFollowsItsFolde
 }
 
 // The walk of B stays blocked in a read: Stop answers without it, with what
-// it counted, and nothing of its survey comes after.
+// it counted, compared with the last complete survey, and nothing of its survey comes after.
 TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlocked) {
     struct Case {
         unsigned poolSize;
@@ -297,6 +304,8 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
          {u"000,024 C:\\Base\\B 000,024 m", u"000,003 C:\\Base\\A 000,005 c", u"000,000 C:\\Base\\Link 000,000 a"}},
     };
     for (int i = 0; i < 50; ++i) lister->AddFile(u"C:\\Base\\B", u"f", kMiB);
+    panel.Survey(u"C:\\Base");  // complete: what each stopped survey is compared with
+    Finish();
     for (const Case& c : cases) {
         poolSize = c.poolSize;
         BlockAt({u"C:\\Base\\B\\*.*"}, 27);  // before its 25th file
@@ -308,7 +317,8 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
         EXPECT_LT(Timed([&] { panel.Stop(); }), kAtOnce) << c.poolSize;
         EXPECT_TRUE(threads->WaitForAlive(1, 0ms)) << "B's walk is still blocked";
         EXPECT_EQ(view.surveying.back(), false);
-        EXPECT_EQ(RowTexts(survey), c.rows) << c.poolSize;
+        EXPECT_EQ(RowTexts(survey), c.rows) << c.poolSize << ": Link, never reached, is not gone";
+        EXPECT_EQ(ChangeText(survey.Rows()[0], u","), u"-26") << "B, so far";
         EXPECT_EQ(interrupts->threads - threadsBefore, c.workers);
         EXPECT_EQ(interrupts->interrupts - interruptsBefore, c.workers)
             << "every worker's read was ended where the system allows";
@@ -318,6 +328,7 @@ TEST_F(FolderSizePanelTest, AStopAnswersAtOnceWithTheRowsSoFarWhileAWalkStaysBlo
         EXPECT_EQ(notices.size(), noticesAtStop) << "the given-up survey told the window nothing more";
         EXPECT_FALSE(survey.TakeResults());
     }
+    EXPECT_EQ(store.replaceCount, 1) << "a stopped survey never becomes the measure of the next";
     panel.Survey(u"C:\\Base");
     panel.Survey(u"C:\\Base\\A");  // a double-click mid-survey: the running one is ended first
     Finish();
@@ -387,9 +398,7 @@ TEST_F(FolderSizePanelTest, ASurveyIsComparedWithTheLastCompleteOneOfItsFolder) 
     clock.now = 1000;
     panel.Survey(u"C:\\F");
     Finish();
-    EXPECT_EQ(ChangeTexts(survey), (Texts{u"000,010 Shrinks ", u"000,003 Gone ", u"000,001 Grows ", u"000,000 Same ",
-                                          u"000,000 Went "}));
-    EXPECT_EQ(view.previousEnd, std::nullopt);
+    EXPECT_EQ(std::tuple(ChangeTexts(survey).front(), view.previousEnd), std::tuple(u"000,010 Shrinks ", std::nullopt));
 
     std::vector<DirectoryEntry>& base = lister->folders[u"C:\\F"];
     std::erase_if(base, [](const DirectoryEntry& entry) { return entry.name == u"Gone" || entry.name == u"Went"; });
@@ -405,8 +414,8 @@ TEST_F(FolderSizePanelTest, ASurveyIsComparedWithTheLastCompleteOneOfItsFolder) 
         << "the folders gone in the order they were listed";
     panel.RowSelected(4, true);
     panel.RowDoubleClicked(4);
-    EXPECT_EQ(panel.History().SelectedFolder(), u"C:\\F") << "a folder that is gone is not asked for";
-    EXPECT_FALSE(survey.Surveying());
+    EXPECT_EQ(std::tuple(panel.History().SelectedFolder(), survey.Surveying()), std::tuple(u"C:\\F", false))
+        << "a folder that is gone is not asked for";
 
     Texts orders;
     for (int click = 0; click < 2; ++click) {
@@ -416,30 +425,12 @@ TEST_F(FolderSizePanelTest, ASurveyIsComparedWithTheLastCompleteOneOfItsFolder) 
     }
     EXPECT_EQ(orders, (Texts{u"Shrinks Gone SAME Went Grows New ", u"Grows SAME Went Gone Shrinks New "}))
         << "new rows after every number either way";
-    SurveyMemory reread{store, u"C:\\Kuvano\\Kuvano.surveys", collation, clock};
+    SurveyMemory reread{store, kSurveysFile, collation, clock};
     const SurveyRecord* kept = reread.Previous(u"c:\\f");
-    ASSERT_NE(kept, nullptr) << "read back from the file, in any letter case";
-    EXPECT_EQ(kept->endedAt, 2000);
-    EXPECT_EQ(kept->rows.size(), 4u) << "without the row of the folder gone";
+    EXPECT_EQ(std::tuple(kept ? kept->endedAt : 0, kept ? kept->rows.size() : 0), std::tuple(2000, 4u))
+        << "read back from the file in any letter case, without the rows of the folders gone";
     EXPECT_EQ(ChangeColumnTitle(std::nullopt), u"前回比");
     EXPECT_EQ(ChangeColumnTitle(LocalTime{2026, 12, 1, 14, 5}), u"前回: 2026/12/01 14:05");
-}
-
-// Compared too, but no measure for the next survey; what it never reached is not gone.
-TEST_F(FolderSizePanelTest, AStoppedSurveyIsComparedButNeverKept) {
-    clock.now = 1000;
-    panel.Survey(u"C:\\Base");
-    Finish();
-    poolSize = 1;
-    BlockAt({u"C:\\Base\\B\\*.*"});
-    clock.now = 2000;
-    panel.Survey(u"C:\\Base");
-    ASSERT_TRUE(blocked.try_acquire_for(10s));
-    panel.Stop();
-    EXPECT_EQ(ChangeTexts(survey), (Texts{u"000,003 A 0", u"000,000 B 0"})) << "Link, never reached, is not gone";
-    LetGo();
-    ASSERT_TRUE(threads->WaitForAlive(0));
-    EXPECT_EQ(memory.Previous(u"C:\\Base")->endedAt, 1000);
 }
 
 // Each Stop answers while two workers stay blocked; the surveys started
@@ -459,6 +450,75 @@ TEST_F(FolderSizePanelTest, StopAndStartOnABlockedShareNeverPileUpThreads) {
     LetGo();
     Finish();
     EXPECT_EQ(survey.Rows().size(), 3u) << "the last survey ran once the blocked workers had gone";
+}
+
+// The base folders in the file, oldest first.
+Texts Kept(const testing::FakeFileStore& store) {
+    Texts folders;
+    const auto records = DecodeSurveys(store.files.at(kSurveysFile));
+    for (const SurveyRecord& record : records.value()) folders.push_back(record.baseFolder);
+    return folders;
+}
+
+// Texts of every script, an unpaired surrogate, a path past 260 characters, numbers at their edges.
+std::vector<SurveyRecord> SmallRecords() {
+    return {{.baseFolder = u"C:\\写真", .endedAt = -1, .rows = {{.folder = u"C:\\写真\\😀 Ωmega", .bytes = INT64_MAX},
+                                                                {.folder = std::u16string(300, u'x') + char16_t{0xD800},
+                                                                 .entries = 1}}},
+            {.baseFolder = u"D:", .endedAt = INT64_MAX, .rows = {}}};
+}
+
+// Random bytes are the fuzz target's.
+TEST(SurveyFile, ReadsBackExactlyAndTrustsNoTruncatedOrChangedByte) {
+    const std::string file = EncodeSurveys(SmallRecords());
+    EXPECT_EQ(DecodeSurveys(file), SmallRecords());
+    for (size_t i = 0; i < file.size(); ++i) {
+        std::string changed = file;
+        changed[i] = static_cast<char>(changed[i] ^ 0x10);
+        EXPECT_EQ(DecodeSurveys(changed), std::nullopt) << i;
+        EXPECT_EQ(DecodeSurveys(file.substr(0, i)), std::nullopt) << i;
+    }
+}
+
+TEST_F(FolderSurveyTest, TheSurveysKeptAreTheNewestOfThirtyTwoFoldersWithinTwoHundredThousandRows) {
+    struct Case {
+        std::vector<std::pair<std::u16string, size_t>> surveys;  // base folder, rows
+        Texts kept;
+    };
+    Case many;
+    for (char16_t name = u'A'; name <= u'A' + 32; ++name) many.surveys.emplace_back(std::u16string(1, name), 1);
+    for (const auto& [folder, rows] : many.surveys) many.kept.push_back(folder);
+    many.kept.erase(many.kept.begin());
+    const Case cases[] = {
+        many,
+        {{{u"A", 150'000}, {u"B", 50'000}, {u"C", 1}}, {u"B", u"C"}},
+        {{{u"A", 1}, {u"B", 200'001}}, {u"A"}},  // beyond the bound alone: the one before stays
+        {{{u"A", 1}, {u"B", 1}, {u"a", 2}}, {u"B", u"a"}},
+    };
+    for (const Case& c : cases) {
+        store.files.clear();
+        SurveyMemory fresh{store, kSurveysFile, collation, clock};
+        for (const auto& [folder, rows] : c.surveys) fresh.Remember(folder, std::vector<SurveyRow>(rows));
+        EXPECT_EQ(Kept(store), c.kept) << c.surveys.size();
+    }
+}
+
+// Only the comparison is ever lost, and never silently.
+TEST_F(FolderSurveyTest, ASurveysFileThatCannotBeTrustedIsReportedReplacedAndNeverWrittenOverUnread) {
+    const long long failures = FailureCount();
+    store.failReads = true;
+    EXPECT_EQ(memory.Previous(u"C:\\写真"), nullptr);
+    memory.Remember(u"E:", {});
+    EXPECT_EQ(store.replaceCount, 0) << "a file that could not be read is kept as it is";
+    store.failReads = false;
+    store.files[kSurveysFile] = EncodeSurveys(SmallRecords()).substr(1);
+    EXPECT_EQ(memory.Previous(u"C:\\写真"), nullptr);
+    memory.Remember(u"E:", {});
+    EXPECT_EQ(Kept(store), Texts{u"E:"}) << "the damaged file was replaced";
+    store.failReplaces = true;
+    memory.Remember(u"F:", {});
+    EXPECT_NE(memory.Previous(u"F:"), nullptr) << "kept while the program runs";
+    EXPECT_EQ(FailureCount(), failures + 5);
 }
 
 }  // namespace

@@ -13,10 +13,10 @@
 #include "help/help_window_win32.h"
 #include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
+#include "platform/wall_clock_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "support/fake_drive_platform.h"
 #include "support/fake_file_store.h"
-#include "support/fixed_clock.h"
 
 namespace kuvano {
 namespace {
@@ -34,7 +34,7 @@ TEST(FormScale, EachFormDoublesAt192DpiAndComesBackToTheSamePixelAt96) {
     SettingsWindow panel{nullptr, settings, drives, warning};
     TextCollationWin32 collation;
     testing::FakeFileStore store;
-    testing::FixedClock clock;
+    WallClockWin32 clock;
     SurveyMemory memory{store, u"Kuvano.surveys", collation, clock};
     FolderSizeWindow survey{nullptr, SurveySystemWin32(), collation, memory, clock};
     HelpWindow help{nullptr};

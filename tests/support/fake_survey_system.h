@@ -14,11 +14,9 @@
 
 namespace kuvano::testing {
 
-// Every folder lies on a volume of that kind.
-struct FixedVolumes final : VolumeKinds {
-    explicit FixedVolumes(VolumeKind given) : kind(given) {}
-    VolumeKind KindOf(const std::u16string&) const override { return kind; }
-    VolumeKind kind;
+// Every folder lies on a solid-state drive.
+struct SolidStateVolumes final : VolumeKinds {
+    VolumeKind KindOf(const std::u16string&) const override { return VolumeKind::SolidState; }
 };
 
 // The Windows directory is the folder of that exact path.
@@ -80,7 +78,7 @@ inline SurveySystem FakeSurveySystem(
     std::shared_ptr<const ThreadStarter> threads = std::make_shared<DetachedThreads>()) {
     return {.lister = std::move(lister),
             .windowsDirectory = std::make_shared<WindowsDirectoryAt>(u"C:\\Windows"),
-            .volumes = std::make_shared<FixedVolumes>(VolumeKind::SolidState),
+            .volumes = std::make_shared<SolidStateVolumes>(),
             .blockedReads = std::make_shared<CountedInterrupts>(),
             .threads = std::move(threads),
             .folderExists = [](const std::u16string&) { return true; },
