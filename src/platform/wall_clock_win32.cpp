@@ -20,7 +20,7 @@ int64_t WallClockWin32::Now() const {
     return (steps - kStepsBefore1970) / kStepsPerSecond;
 }
 
-// With the rules of summer time that held on that day, not today's.
+// Whether summer time held at that moment counts, not whether it holds now.
 LocalTime WallClockWin32::Local(int64_t seconds) const {
     const auto steps = static_cast<uint64_t>(seconds * kStepsPerSecond + kStepsBefore1970);
     const FILETIME moment{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
