@@ -4,6 +4,7 @@
 #include "platform/dialog_keys_win32.h"
 #include "platform/failure_report.h"
 #include "platform/form_helpers_win32.h"
+#include "platform/locale_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace kuvano {
@@ -25,17 +26,18 @@ Application::Application(const SystemServices& system)
       settings_(LoadProgramSettings(system.files, settingsPath_, system.programPath)),
       driveKinds_(system.drives),
       warning_(settings_.warningDigits),
+      startup_(system.startupFolder, system.programPath),
       mainWindow_(*this),
       help_(mainWindow_.Handle()),
-      sidebar_(mainWindow_.Handle(), settings_, driveKinds_, warning_, menu_,
-               [this](MenuCommand command) { OnMenuCommand(command); }),
+      sidebar_(mainWindow_.Handle(), settings_, warning_, menu_,
+               {[this](MenuCommand command) { OnMenuCommand(command); }, [this] { ShowMenuChecks(); }}),
       surveyMemory_(system.files, FileBesideProgram(system.programPath, u".surveys"), system.collation, wallClock_),
       folderSizes_(mainWindow_.Handle(), system.survey, system.collation, surveyMemory_, wallClock_),
       settingsWindow_(mainWindow_.Handle(), settings_, driveKinds_, warning_),
       about_(mainWindow_.Handle()),
       tray_(
           mainWindow_.Handle(), settings_, driveKinds_, warning_, {menu_.Handle(), sidebar_.Handle()},
-          [this] { about_.ShowModal(); }, system.notifyTray) {
+          {[this] { about_.ShowModal(); }, [this] { SurveyCrossedDrive(); }}, system.notifyTray) {
     mainWindow_.Start();
 }
 
@@ -54,8 +56,35 @@ void Application::OnClockBeat() {
     const EnumSet<Refresh> due = clock_.Beat(sidebar_.IsShown(), settingsWindow_.IsShown());
     if (due.Has(Refresh::DriveLetters)) driveKinds_.FollowLetters();
     if (due.Has(Refresh::Tray)) tray_.Refresh();
-    if (due.Has(Refresh::Sidebar)) sidebar_.Refresh();
+    if (due.Has(Refresh::DriveLetters)) WatchDrives(due.Has(Refresh::Sidebar));
     if (due.Has(Refresh::SettingsPanel)) settingsWindow_.RefreshDriveList();
+}
+
+// One reading serves both: the drives are asked once a second, as before.
+void Application::WatchDrives(bool sidebarDue) {
+    const std::vector<WatchedDrive> drives = ReadWatchedDrives(driveKinds_);
+    if (sidebarDue) sidebar_.Refresh(drives);
+    NotifyCrossings(drives);
+}
+
+// A crossing while notifications are off is not told later: it has passed.
+void Application::NotifyCrossings(const std::vector<WatchedDrive>& drives) {
+    const std::vector<WatchedDrive> crossed = alerts_.Crossings(drives, warning_);
+    if (crossed.empty() || !settings_.notifyLowSpace) return;
+    const std::u16string text = CrossingText(crossed, settings_.unit, warning_.SizeMiB(), UserThousandsSeparator());
+    if (!tray_.Notify(text)) return;
+    crossedDrive_ = crossed.front().letter;
+    ++notificationsSent_;
+}
+
+void Application::SurveyCrossedDrive() {
+    if (crossedDrive_ != 0) folderSizes_.Survey(DriveRoot(std::string(1, crossedDrive_)));
+}
+
+// The shortcut is the choice's only record: it is looked at each time.
+void Application::ShowMenuChecks() {
+    menu_.Check(MenuCommand::NotifyLowSpace, settings_.notifyLowSpace);
+    menu_.Check(MenuCommand::StartAtSignIn, startup_.StartsThisProgram());
 }
 
 std::optional<SettingsWriteError> Application::SaveSettingsFile() {
@@ -103,6 +132,10 @@ void Application::OnMenuCommand(MenuCommand command) {
             break;
         case MenuCommand::ShowHelp: help_.ShowHelp(); break;
         case MenuCommand::Quit: mainWindow_.Quit(); break;
+        case MenuCommand::NotifyLowSpace: settings_.notifyLowSpace = !settings_.notifyLowSpace; break;
+        case MenuCommand::StartAtSignIn:
+            if (!startup_.Set(!startup_.StartsThisProgram())) ReportFailure(L"the startup shortcut");
+            break;
         default: break;
     }
 }

@@ -8,6 +8,7 @@
 #include "app/main_window_win32.h"
 #include "core/drive_platform.h"
 #include "core/file_store.h"
+#include "core/low_space_alerts.h"
 #include "core/low_space_warning.h"
 #include "core/refresh_clock.h"
 #include "core/survey_system.h"
@@ -20,6 +21,7 @@
 #include "help/help_window_win32.h"
 #include "platform/drive_kind_cache.h"
 #include "platform/session_end_block_win32.h"
+#include "platform/startup_shortcut_win32.h"
 #include "platform/wall_clock_win32.h"
 #include "settings_panel/settings_window_win32.h"
 #include "sidebar/sidebar_menu_win32.h"
@@ -37,6 +39,7 @@ struct SystemServices {
     SessionEndBlock& sessionEndBlock;
     std::u16string programPath;  // the settings file lies beside it
     TrayNotifier notifyTray = Shell_NotifyIconW;
+    std::u16string startupFolder;  // where a shortcut starts the program at sign-in
 };
 
 // The program: its settings, the warning size every display applies, the
@@ -63,8 +66,15 @@ private:
     bool MayEndSession() override;
     void OnSessionEnd() override;
     void OnQuit() override { tray_.Remove(); }
+    long long NotificationsSent() const override { return notificationsSent_; }
     // The menu's commands that are not the sidebar's own.
     void OnMenuCommand(MenuCommand command);
+    void ShowMenuChecks();
+    // Once a second, whether the sidebar shows or not: its gauges, and the
+    // notification of the drives that crossed the warning size.
+    void WatchDrives(bool sidebarDue);
+    void NotifyCrossings(const std::vector<WatchedDrive>& drives);
+    void SurveyCrossedDrive();
 
     std::optional<SettingsWriteError> SaveSettingsFile();
 
@@ -74,6 +84,10 @@ private:
     Settings settings_;
     DriveKindCache driveKinds_;
     LowSpaceWarning warning_;
+    LowSpaceAlerts alerts_;
+    char crossedDrive_ = 0;  // the first drive the last notification named
+    long long notificationsSent_ = 0;
+    StartupShortcut startup_;
     RefreshClock clock_;
     SidebarMenu menu_;
     MainWindow mainWindow_;

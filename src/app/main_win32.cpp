@@ -11,6 +11,8 @@
 #include "platform/file_store_win32.h"
 #include "platform/module_path_win32.h"
 #include "platform/session_end_block_win32.h"
+#include "platform/single_instance_win32.h"
+#include "platform/startup_shortcut_win32.h"
 #include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
 
@@ -24,6 +26,8 @@ constexpr wchar_t kCannotStart[] = L"Kuvano を起動できません。ウィン
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything else is loaded: the program runs from download folders.
     if (!kuvano::RestrictDllSearchToSystemFolder()) return 1;
+    const kuvano::SingleInstance instance(kuvano::ProgramPath());
+    if (instance.AnotherRuns()) return 0;  // the copy already running goes on as it is
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -33,7 +37,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kuvano::SessionEndBlockWin32 sessionEndBlock;
     try {
         kuvano::Application application(
-            {files, drives, kuvano::SurveySystemWin32(), collation, sessionEndBlock, kuvano::ProgramPath()});
+            {files, drives, kuvano::SurveySystemWin32(), collation, sessionEndBlock, kuvano::ProgramPath(),
+             Shell_NotifyIconW, kuvano::StartupShortcut::UserStartupFolder()});
         return application.Run();
     } catch (...) {
         kuvano::ReportCaughtFailure(L"starting");

@@ -6,6 +6,11 @@
 
 namespace kuvano {
 
+UINT NotificationCountMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Kuvano.NotificationCount");
+    return message;
+}
+
 MainWindow::MainWindow(MainWindowEvents& events) : events_(events) {
     // A tool window never gets a taskbar button.
     Create({.exStyle = WS_EX_TOOLWINDOW, .style = WS_OVERLAPPEDWINDOW, .title = L"Kuvano"});
@@ -21,6 +26,7 @@ void MainWindow::Start() {
 // window does not reach it: its windows are still being built.
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == FailureCountMessage()) return static_cast<LRESULT>(FailureCount());
+    if (message == NotificationCountMessage()) return static_cast<LRESULT>(events_.NotificationsSent());
     if (message == TaskbarCreatedMessage()) {
         if (started_) events_.OnTaskbarCreated();
         return 0;

@@ -24,10 +24,16 @@ public:
     virtual void OnSessionEnd() = 0;
     // The main window is going, and the program with it.
     virtual void OnQuit() = 0;
+    // How many low-space notifications the shell took.
+    virtual long long NotificationsSent() const = 0;
 
 protected:
     ~MainWindowEvents() = default;
 };
+
+// Asked of the main window, the count of notifications sent reaches tests
+// that drive the program from outside, as the failure count does.
+UINT NotificationCountMessage();
 
 // The hidden main window: it owns every other window, so that none gets a
 // taskbar button, carries the program's clock, and ends the program when it

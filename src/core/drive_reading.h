@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/drive_platform.h"
 #include "core/free_level.h"
@@ -17,6 +18,10 @@ struct DriveReading {
     bool IsWarningBeat() const { return frame == kWarningFrame; }
 };
 
+// A space's free level, with the low-space rule applied to the display's
+// own blink phase.
+DriveReading ReadingOf(DriveSpace space, const LowSpaceWarning& warning, BlinkFlag& blinkFlag);
+
 // The drive's space and free level, with the low-space rule applied to the
 // display's own blink phase.
 DriveReading ReadDrive(const DrivePlatform& drives, const LowSpaceWarning& warning, const std::u16string& root,
@@ -26,5 +31,16 @@ DriveReading ReadDrive(const DrivePlatform& drives, const LowSpaceWarning& warni
 // whose space is then not asked and whose blink phase stays.
 std::optional<DriveReading> ReadWatchedDrive(const DrivePlatform& drives, const LowSpaceWarning& warning,
                                              const std::u16string& root, BlinkFlag& blinkFlag);
+
+// A removable or fixed drive, as the once-a-second reading found it.
+struct WatchedDrive {
+    char letter = 0;
+    DriveSpace space;
+    bool operator==(const WatchedDrive&) const = default;
+};
+
+// Every removable and fixed drive from C to Z, in letter order: each one's
+// type is asked, then the space of those watched.
+std::vector<WatchedDrive> ReadWatchedDrives(const DrivePlatform& drives);
 
 }  // namespace kuvano

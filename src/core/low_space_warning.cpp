@@ -20,11 +20,14 @@ int32_t WarningSize(const WarningDigits& digits) {
     return size;
 }
 
+// Integer division truncates toward zero exactly as the extended-precision
+// quotient would.
+bool LowSpaceWarning::IsLow(int64_t freeBytes) const {
+    return sizeMiB_ != 0 && freeBytes / kBytesPerMiB <= sizeMiB_;
+}
+
 bool LowSpaceWarning::WarningBeat(BlinkFlag& blinkFlag, int64_t freeBytes) const {
-    if (sizeMiB_ == 0) return false;
-    // Integer division truncates toward zero exactly as the extended-precision
-    // quotient would.
-    if (sizeMiB_ < freeBytes / kBytesPerMiB) return false;
+    if (!IsLow(freeBytes)) return false;
     blinkFlag ^= 1;
     return blinkFlag == 1;
 }

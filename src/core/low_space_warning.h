@@ -24,9 +24,11 @@ public:
     // 0: no warning.
     int32_t SizeMiB() const { return sizeMiB_; }
 
-    // Whether this refresh shows the drive's warning frame: while its free
-    // space, in whole MiB rounded down, is at or below the warning size, every
-    // second refresh does, as the display's blink phase turns.
+    // Whether the free space, in whole MiB rounded down, is at or below the
+    // warning size; never while there is no warning.
+    bool IsLow(int64_t freeBytes) const;
+    // Whether this refresh shows the drive's warning frame: while the space
+    // is low, every second refresh does, as the display's blink phase turns.
     bool WarningBeat(BlinkFlag& blinkFlag, int64_t freeBytes) const;
 
 private:

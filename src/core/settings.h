@@ -39,6 +39,7 @@ struct Settings {
     bool taskbarLeft = true;           // nothing acts on it: kept as read
     SidebarEdge sidebarEdge = SidebarEdge::Left;
     GaugeStyle gaugeStyle = GaugeStyle::Bars;
+    bool notifyLowSpace = true;  // a notification when a drive crosses the warning size
 
     // Never written: the tray's fallback drive, from the program's own path.
     std::string homeDrive;

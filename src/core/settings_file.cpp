@@ -47,14 +47,25 @@ constexpr SwitchField Pies() {
             [](Settings& s, bool value) { s.gaugeStyle = value ? GaugeStyle::Pies : GaugeStyle::Bars; }};
 }
 
+constexpr SwitchField NotifyLowSpace() {
+    return {[](const Settings& s) { return s.notifyLowSpace; },
+            [](Settings& s, bool value) { s.notifyLowSpace = value; }};
+}
+
+// When a save writes a key: a key added since the first version of the file
+// is written only once it holds something else than its default, or is in
+// the file already, so that a first run's file stays as it always was.
+enum class Written : uint8_t { Always, OnceChanged };
+
 struct PersistedField {
     std::string_view section;
     std::string_view key;
     std::variant<TextField, NumberField, SwitchField> field;
+    Written written = Written::Always;
 };
 
 // File order: a save into an empty file writes exactly these lines, in this order.
-const std::array<PersistedField, 14> kPersistedFields{{
+const std::array<PersistedField, 15> kPersistedFields{{
     {"setei", "drivenam", TextField{&Settings::trayDrive}},
     {"setei", "tani", Number<&Settings::unit>()},
     {"setei", "syurui", Number<&Settings::trayPicture>()},
@@ -69,6 +80,7 @@ const std::array<PersistedField, 14> kPersistedFields{{
     {"taskbar", "hidari", TaskbarLeft()},
     {"saidbar", "iti", Number<&Settings::sidebarEdge>()},
     {"saidbar", "enGrf", Pies()},
+    {"keikoku", "tuuti", NotifyLowSpace(), Written::OnceChanged},
 }};
 
 template <typename... Visitors>
@@ -90,7 +102,7 @@ std::u16string FileBesideProgram(std::u16string_view programPath, std::u16string
 
 void ReadSettings(const IniDocument& document, Settings& settings) {
     const Settings defaults;
-    for (const auto& [section, key, field] : kPersistedFields) {
+    for (const auto& [section, key, field, written] : kPersistedFields) {
         const std::optional<std::string> text = document.Value(section, key);
         std::visit(
             Overloaded{
@@ -103,15 +115,19 @@ void ReadSettings(const IniDocument& document, Settings& settings) {
 }
 
 void WriteSettings(const Settings& settings, IniDocument& document) {
-    for (const auto& [section, key, field] : kPersistedFields) {
-        const std::string text =
-            std::visit(Overloaded{
-                           [&](const TextField& f) { return settings.*f.member; },
-                           [&](const NumberField& f) { return FormatProfileInteger(f.get(settings)); },
-                           [&](const SwitchField& f) { return FormatProfileBoolean(f.get(settings)); },
-                       },
-                       field);
-        document.SetValue(section, key, text);
+    const auto text = [](const Settings& from, const auto& field) {
+        return std::visit(Overloaded{
+                              [&](const TextField& f) { return from.*f.member; },
+                              [&](const NumberField& f) { return FormatProfileInteger(f.get(from)); },
+                              [&](const SwitchField& f) { return FormatProfileBoolean(f.get(from)); },
+                          },
+                          field);
+    };
+    for (const auto& [section, key, field, written] : kPersistedFields) {
+        const std::string value = text(settings, field);
+        const bool unchanged = value == text(Settings{}, field) && !document.Value(section, key);
+        if (written == Written::OnceChanged && unchanged) continue;
+        document.SetValue(section, key, value);
     }
 }
 

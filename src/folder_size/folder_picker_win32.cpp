@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/failure_report.h"
+#include "platform/scoped_win32.h"
 #include "platform/shell_apartment_win32.h"
 #include "platform/existing_folder_win32.h"
 #include "platform/wide_text_win32.h"
@@ -16,10 +17,7 @@ namespace {
 // The longest path the system's W functions take, with its terminating zero.
 constexpr DWORD kLongestPath = 32768;
 
-struct ComRelease {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-using ShellAllocator = std::unique_ptr<IMalloc, ComRelease>;
+using ShellAllocator = UniqueCom<IMalloc>;
 
 // Memory the shell allocated, returned to the allocator it came from.
 struct ShellFree {

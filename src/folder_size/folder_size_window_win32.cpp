@@ -309,6 +309,12 @@ void FolderSizeWindow::OnItemChanged(const NMLISTVIEW& change) {
     }
 }
 
+void FolderSizeWindow::Survey(const std::u16string& folder) {
+    if (!IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOW);
+    BringToFront(Handle());
+    panel_.FolderChosen(folder);
+}
+
 void FolderSizeWindow::ChooseFolder() {
     if (folderPicker_.Execute(Handle())) panel_.FolderChosen(folderPicker_.folder);
 }

@@ -39,6 +39,9 @@ public:
     FolderSizeWindow(HWND owner, SurveySystem system, const TextCollation& collation, SurveyMemory& memory,
                      const WallClock& clock);
 
+    // Shows the panel and surveys the folder, as a choice in the picker does.
+    void Survey(const std::u16string& folder);
+
     static const wchar_t* ClassName() { return L"TForm5"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <unknwn.h>
+
+#include <memory>
 
 #include "platform/unique_handle_win32.h"
 
@@ -21,6 +24,20 @@ using UniqueFind = UniqueHandle<HANDLE, InvalidValueTraits<FindClose>>;
 using UniquePen = UniqueHandle<HPEN, NullInvalidTraits<HPEN, DeleteObject>>;
 // A DC of its own, as CreateCompatibleDC makes; not one borrowed from a window.
 using UniqueMemoryDc = UniqueHandle<HDC, NullInvalidTraits<HDC, DeleteDC>>;
+
+// A COM object, released when its owner goes.
+struct ComRelease {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+template <typename Interface>
+using UniqueCom = std::unique_ptr<Interface, ComRelease>;
+
+// Memory the COM allocator gave, freed with it.
+struct CoTaskMemoryFree {
+    void operator()(void* memory) const { CoTaskMemFree(memory); }
+};
+template <typename T>
+using UniqueCoTaskMemory = std::unique_ptr<T, CoTaskMemoryFree>;
 
 // A window's DC (the screen's for no window), given back on every way out.
 class WindowDc {

@@ -93,8 +93,8 @@ std::u16string ExplorerParameters(char letter) {
     return u"/e ,/select, " + DriveRoot(std::string(1, letter));
 }
 
-SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning)
-    : settings_(settings), drives_(drives), warning_(warning) {
+SidebarGauges::SidebarGauges(const Settings& settings, const LowSpaceWarning& warning)
+    : settings_(settings), warning_(warning) {
     for (Gauge& gauge : gauges) {
         gauge.SetProgress(100);
         gauge.SetBorder(GaugeBorder::Single);
@@ -105,10 +105,11 @@ SidebarGauges::SidebarGauges(const Settings& settings, const DrivePlatform& driv
 
 // Under Wine a gauge's paint costs dozens of calls to the server: only the
 // changed ones are named.
-std::vector<Rect> SidebarGauges::Refresh(std::u16string_view thousandsSeparator) {
+std::vector<Rect> SidebarGauges::Refresh(const std::vector<WatchedDrive>& drives,
+                                         std::u16string_view thousandsSeparator) {
     std::array<std::optional<GaugeLook>, kSidebarSlots> before;
     std::ranges::transform(gauges, before.begin(), LookOf);
-    ShowDrives(thousandsSeparator);
+    ShowDrives(drives, thousandsSeparator);
     std::vector<Rect> areas;
     for (size_t slot = 0; slot < kSidebarSlots; ++slot) {
         const std::optional<GaugeLook> now = LookOf(gauges[slot]);
@@ -119,17 +120,13 @@ std::vector<Rect> SidebarGauges::Refresh(std::u16string_view thousandsSeparator)
     return areas;
 }
 
-// Present drives take the slots in letter order; one that goes away moves the
-// later ones up at the next refresh.
-void SidebarGauges::ShowDrives(std::u16string_view thousandsSeparator) {
+// Present drives take the slots in letter order, each with its slot's blink
+// phase; one that goes away moves the later ones up.
+void SidebarGauges::ShowDrives(const std::vector<WatchedDrive>& drives, std::u16string_view thousandsSeparator) {
     for (Gauge& gauge : gauges) gauge.visible = false;
-    size_t slot = 0;
-    for (const char letter : kWatchedDriveLetters) {
-        // The next slot's blink phase; a drive that is not watched leaves it be.
-        BlinkFlag& blinkFlag = blinkFlags[slot];
-        const std::optional<DriveReading> reading =
-            ReadWatchedDrive(drives_, warning_, DriveRoot(std::string(1, letter)), blinkFlag);
-        if (reading) ShowGauge(slot++, letter, *reading, thousandsSeparator);
+    for (size_t slot = 0; slot < drives.size() && slot < gauges.size(); ++slot) {
+        const WatchedDrive& drive = drives[slot];
+        ShowGauge(slot, drive.letter, ReadingOf(drive.space, warning_, blinkFlags[slot]), thousandsSeparator);
     }
 }
 

@@ -9,7 +9,6 @@
 
 #include "core/display_scale.h"
 #include "core/drive_name.h"
-#include "core/drive_platform.h"
 #include "core/drive_reading.h"
 #include "core/geometry.h"
 #include "core/low_space_warning.h"
@@ -58,15 +57,16 @@ enum class LeftButton : uint8_t { Press, DoubleClick, Release };
 // in letter order, coloured by level and blinking under the warning size.
 class SidebarGauges {
 public:
-    SidebarGauges(const Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning);
+    SidebarGauges(const Settings& settings, const LowSpaceWarning& warning);
 
     std::array<Gauge, kSidebarSlots> gauges;
     std::array<char, kSidebarSlots> letters{};  // the drive each shown gauge stands for
     std::array<BlinkFlag, kSidebarSlots> blinkFlags{};
 
-    // One refresh. Returns where the strip must be painted anew: the places,
-    // before and after, of every gauge whose picture changed.
-    std::vector<Rect> Refresh(std::u16string_view thousandsSeparator);
+    // One refresh, with the drives as this second's reading found them.
+    // Returns where the strip must be painted anew: the places, before and
+    // after, of every gauge whose picture changed.
+    std::vector<Rect> Refresh(const std::vector<WatchedDrive>& drives, std::u16string_view thousandsSeparator);
     // The left button at `at` on the strip: a press arms the gauge under it
     // and the release on that gauge clicks it. The second press of a double
     // click arms nothing, so a double click opens one explorer, not two.
@@ -76,11 +76,10 @@ public:
     void FollowDpi(int dpi) { dpi_ = dpi; }
 
 private:
-    void ShowDrives(std::u16string_view thousandsSeparator);
+    void ShowDrives(const std::vector<WatchedDrive>& drives, std::u16string_view thousandsSeparator);
     void ShowGauge(size_t slot, char letter, const DriveReading& reading, std::u16string_view thousandsSeparator);
 
     const Settings& settings_;
-    const DrivePlatform& drives_;
     const LowSpaceWarning& warning_;
     int dpi_ = kDesignDpi;
 };

@@ -21,17 +21,20 @@ enum class MenuCommand : uint16_t {
     ShowFolderSizes,
     ShowHelp,
     Quit,
+    NotifyLowSpace,
+    StartAtSignIn,
 };
 
 struct MenuItem {
     std::u16string_view caption;  // "-" is a separator
-    int picture;                  // index into the menu pictures, or -1
+    int picture;                  // index into the menu pictures, or -1 for none
     MenuCommand command;
 };
 
 // Top to bottom. The full-width "＆" of the folder item is an ordinary
-// character, so that item has no accelerator.
-inline constexpr std::array<MenuItem, 12> kMenuItems{{
+// character, so that item has no accelerator. The two choices carry a check
+// mark instead of a picture.
+inline constexpr std::array<MenuItem, 15> kMenuItems{{
     {u"上端表示(&T)", 7, MenuCommand::DockTop},
     {u"下端表示(&D)", 6, MenuCommand::DockBottom},
     {u"左端表示(&L)", 3, MenuCommand::DockLeft},
@@ -42,6 +45,9 @@ inline constexpr std::array<MenuItem, 12> kMenuItems{{
     {u"タスクバーの色設定(&C)", 2, MenuCommand::ChooseStripColour},
     {u"フォルダサイズ表示（＆F)", 8, MenuCommand::ShowFolderSizes},
     {u"バージョン＆ヘルプ(&H)", 5, MenuCommand::ShowHelp},
+    {u"-", -1, MenuCommand{}},
+    {u"空き容量が警告値を下回ったら通知(&N)", -1, MenuCommand::NotifyLowSpace},
+    {u"Windows の起動時に開始(&W)", -1, MenuCommand::StartAtSignIn},
     {u"-", -1, MenuCommand{}},
     {u"Kuvanoの終了(&X)", 1, MenuCommand::Quit},
 }};

@@ -7,7 +7,6 @@
 #include "platform/wide_text_win32.h"
 #include "platform/wine_win32.h"
 #include "sidebar/menu_pictures.h"
-#include "sidebar/sidebar_menu.h"
 
 namespace kuvano {
 namespace {
@@ -36,6 +35,10 @@ SidebarMenu::SidebarMenu() : menu_(CreatePopupMenu()), themed_(!RunningUnderWine
         if (item.caption == u"-") {
             info.fMask = MIIM_FTYPE;
             info.fType = MFT_SEPARATOR;
+        } else if (item.picture < 0) {
+            info.fMask = MIIM_ID | MIIM_STRING;
+            info.wID = static_cast<UINT>(item.command);
+            info.dwTypeData = const_cast<wchar_t*>(Wide(item.caption).data());
         } else {
             info.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
             info.wID = static_cast<UINT>(item.command);
@@ -58,7 +61,7 @@ void SidebarMenu::MakePictures(int dpi) {
     const std::vector<PixelImage> art = MenuPictures();
     pictures_.clear();
     for (const MenuItem& item : kMenuItems) {
-        if (item.caption == u"-") continue;
+        if (item.picture < 0) continue;
         pictures_.push_back(MenuBitmap(FitByWholeSteps(art.at(static_cast<size_t>(item.picture)), size, size)));
     }
     pictureSize_ = size;
@@ -72,10 +75,14 @@ void SidebarMenu::PrepareFor(int dpi) {
     info.fMask = MIIM_BITMAP;
     size_t picture = 0;
     for (UINT position = 0; position < kMenuItems.size(); ++position) {
-        if (kMenuItems[position].caption == u"-") continue;
+        if (kMenuItems[position].picture < 0) continue;
         info.hbmpItem = ItemBitmap(picture++);
         SetMenuItemInfoW(menu_.get(), position, TRUE, &info);
     }
+}
+
+void SidebarMenu::Check(MenuCommand command, bool checked) const {
+    CheckMenuItem(menu_.get(), static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void SidebarMenu::MeasureItem(MEASUREITEMSTRUCT& item) const {

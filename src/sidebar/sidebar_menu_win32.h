@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/scoped_win32.h"
+#include "sidebar/sidebar_menu.h"
 
 namespace kuvano {
 
@@ -21,6 +22,8 @@ public:
     // keeps its items' first measure: at a new scale the pictures are made
     // anew and every item is measured again.
     void PrepareFor(int dpi);
+    // A choice's check mark.
+    void Check(MenuCommand command, bool checked) const;
     void MeasureItem(MEASUREITEMSTRUCT& item) const;
     void DrawItem(const DRAWITEMSTRUCT& item) const;
 

@@ -30,12 +30,9 @@ Point PointOf(LPARAM lParam) {
 
 }  // namespace
 
-SidebarWindow::SidebarWindow(HWND owner, Settings& settings, const DrivePlatform& drives,
-                             const LowSpaceWarning& warning, SidebarMenu& menu, ApplicationCommand applicationCommand)
-    : settings_(settings),
-      menu_(menu),
-      applicationCommand_(std::move(applicationCommand)),
-      gauges_(settings, drives, warning) {
+SidebarWindow::SidebarWindow(HWND owner, Settings& settings, const LowSpaceWarning& warning, SidebarMenu& menu,
+                             ApplicationMenu application)
+    : settings_(settings), menu_(menu), application_(std::move(application)), gauges_(settings, warning) {
     Create({.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST, .style = WS_POPUP, .parent = owner});
     shell_.emplace(Handle());
     hints_ = CreateHintWindow(Handle());
@@ -80,7 +77,9 @@ LRESULT SidebarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                              static_cast<short>(HIWORD(lParam)), Handle(), nullptr);
             return 0;
         case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == menu_.Handle()) menu_.PrepareFor(MenuDpi());
+            if (reinterpret_cast<HMENU>(wParam) != menu_.Handle()) return 0;
+            menu_.PrepareFor(MenuDpi());
+            if (application_.opening) application_.opening();
             return 0;
         case WM_MEASUREITEM: menu_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
         case WM_DRAWITEM: menu_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
@@ -160,9 +159,9 @@ void SidebarWindow::GiveStripBack() {
     shell_->Remove();
 }
 
-void SidebarWindow::Refresh() {
+void SidebarWindow::Refresh(const std::vector<WatchedDrive>& drives) {
     try {
-        for (const Rect& area : gauges_.Refresh(UserThousandsSeparator())) {
+        for (const Rect& area : gauges_.Refresh(drives, UserThousandsSeparator())) {
             const RECT rect{area.left, area.top, area.right, area.bottom};
             InvalidateRect(Handle(), &rect, FALSE);
         }
@@ -214,7 +213,7 @@ void SidebarWindow::OnCommand(MenuCommand command) {
             break;
         case MenuCommand::ChooseStripColour: ChooseStripColour(); break;
         default:
-            if (applicationCommand_) applicationCommand_(command);
+            if (application_.command) application_.command(command);
             break;
     }
 }

@@ -21,8 +21,13 @@
 
 namespace kuvano {
 
-// The menu's commands that are not the sidebar's own: open a window, or end.
-using ApplicationCommand = std::function<void(MenuCommand)>;
+// What the menu asks of the rest of the program: the commands that are not
+// the sidebar's own (open a window, switch a choice, end), and the check
+// marks of its choices, set just before it opens.
+struct ApplicationMenu {
+    std::function<void(MenuCommand)> command;
+    std::function<void()> opening;
+};
 
 // The sidebar: a topmost strip docked at a screen edge as a desktop toolbar,
 // with a gauge per drive refreshed once a second while it shows. It opens
@@ -34,11 +39,11 @@ public:
     static constexpr UINT kClassStyle = CS_DBLCLKS;
 
     // Owned by the hidden main window; shown at once when the settings say so.
-    SidebarWindow(HWND owner, Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning,
-                  SidebarMenu& menu, ApplicationCommand applicationCommand);
+    SidebarWindow(HWND owner, Settings& settings, const LowSpaceWarning& warning, SidebarMenu& menu,
+                  ApplicationMenu application);
 
-    // One refresh of the gauges and their hints.
-    void Refresh();
+    // One refresh of the gauges and their hints, with this second's reading of the drives.
+    void Refresh(const std::vector<WatchedDrive>& drives);
     bool IsShown() const { return IsWindowVisible(Handle()) != FALSE; }
     const SidebarGauges& Gauges() const { return gauges_; }
 
@@ -64,7 +69,7 @@ private:
 
     Settings& settings_;
     SidebarMenu& menu_;
-    ApplicationCommand applicationCommand_;
+    ApplicationMenu application_;
     SidebarGauges gauges_;
     std::optional<AppBarShellWin32> shell_;  // needs the window
     BarDock dock_;

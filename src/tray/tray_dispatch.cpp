@@ -5,6 +5,7 @@ namespace {
 
 constexpr uint32_t kLeftButtonUp = 0x202;
 constexpr uint32_t kRightButtonUp = 0x205;
+constexpr uint32_t kBalloonUserClick = 0x400 + 5;  // WM_USER + 5
 
 }  // namespace
 
@@ -12,6 +13,7 @@ TrayAction TrayActionFor(uint32_t mouseMessage) {
     switch (mouseMessage) {
         case kLeftButtonUp: return TrayAction::LeftClick;
         case kRightButtonUp: return TrayAction::Menu;
+        case kBalloonUserClick: return TrayAction::BalloonClick;
         default: return TrayAction::None;
     }
 }

@@ -20,13 +20,13 @@ UniqueIcon ProgramIcon(int size) {
 }  // namespace
 
 TrayDisplay::TrayDisplay(HWND owner, Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning,
-                         TrayPopupMenu menu, std::function<void()> onLeftClick, TrayNotifier notify)
+                         TrayPopupMenu menu, TrayClicks clicks, TrayNotifier notify)
     : monitor_(settings, drives, warning),
       iconSize_(TaskbarIconSize()),
       programIcon_(ProgramIcon(iconSize_)),
       pictures_(iconSize_),
       shown_(programIcon_.get()),
-      icon_(owner, menu, std::move(onLeftClick), std::move(notify)) {
+      icon_(owner, menu, std::move(clicks), std::move(notify)) {
     icon_.Add(shown_, tip_);
 }
 

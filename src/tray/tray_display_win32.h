@@ -22,7 +22,7 @@ namespace kuvano {
 class TrayDisplay {
 public:
     TrayDisplay(HWND owner, Settings& settings, const DrivePlatform& drives, const LowSpaceWarning& warning,
-                TrayPopupMenu menu, std::function<void()> onLeftClick, TrayNotifier notify);
+                TrayPopupMenu menu, TrayClicks clicks, TrayNotifier notify);
 
     // One beat of the clock.
     void Refresh();
@@ -33,6 +33,8 @@ public:
     void TaskbarCreated();
     // The program ends: the icon leaves the notification area.
     void Remove() { icon_.Remove(); }
+    // A notification from the program's icon; true when the shell took it.
+    bool Notify(std::u16string_view text) { return icon_.Notify(u"Kuvano", text); }
 
     HICON ShownPicture() const { return shown_; }
 

@@ -65,8 +65,8 @@ TrayMessageWindow& MessageWindow() {
 
 }  // namespace
 
-TrayIcon::TrayIcon(HWND owner, TrayPopupMenu menu, std::function<void()> onLeftClick, TrayNotifier notify)
-    : owner_(owner), menu_(menu), onLeftClick_(std::move(onLeftClick)), notify_(std::move(notify)) {
+TrayIcon::TrayIcon(HWND owner, TrayPopupMenu menu, TrayClicks clicks, TrayNotifier notify)
+    : owner_(owner), menu_(menu), clicks_(std::move(clicks)), notify_(std::move(notify)) {
     MessageWindow().EnsureCreated(owner);
     identifier_ = MessageWindow().icons.Register(this);
     wanted_.cbSize = sizeof(wanted_);
@@ -126,6 +126,24 @@ void TrayIcon::Remove() {
     notify_(NIM_DELETE, &record);
 }
 
+// Cut to what the record holds, never inside a surrogate pair.
+bool TrayIcon::Notify(std::u16string_view title, std::u16string_view text) {
+    if (!added_) return false;
+    NOTIFYICONDATAW record = wanted_;
+    record.uFlags = NIF_INFO;
+    record.dwInfoFlags = NIIF_WARNING | NIIF_RESPECT_QUIET_TIME;
+    const auto copy = [](std::u16string_view from, auto& to) {
+        const std::u16string cut = CutToUnits(from, std::size(to) - 1);
+        std::ranges::copy(cut, to);
+        to[cut.size()] = L'\0';
+    };
+    copy(title, record.szInfoTitle);
+    copy(text, record.szInfo);
+    if (notify_(NIM_MODIFY, &record)) return true;
+    ReportFailure(L"the shell refused a notification");
+    return false;
+}
+
 void TrayIcon::TaskbarCreated() {
     if (added_) Send(NIM_ADD);
 }
@@ -137,7 +155,9 @@ void TrayIcon::Dispatch(UINT mouseMessage) {
     GetCursorPos(&cursor);
     SetForegroundWindow(owner_);
     if (action == TrayAction::LeftClick) {
-        if (onLeftClick_) onLeftClick_();
+        if (clicks_.icon) clicks_.icon();
+    } else if (action == TrayAction::BalloonClick) {
+        if (clicks_.notification) clicks_.notification();
     } else {
         const UINT command = MessageWindow().TrackMenu(menu_, cursor);
         if (command != 0) SendMessageW(menu_.commandWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);

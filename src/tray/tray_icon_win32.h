@@ -19,6 +19,12 @@ struct TrayPopupMenu {
     HWND commandWindow = nullptr;
 };
 
+// What a click on the icon does, and a click on its notification.
+struct TrayClicks {
+    std::function<void()> icon;
+    std::function<void()> notification;
+};
+
 // The notification callback message the shell sends for our icons.
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 
@@ -32,8 +38,7 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 class TrayIcon {
 public:
     // `owner` is the window that comes to the foreground for each action.
-    TrayIcon(HWND owner, TrayPopupMenu menu, std::function<void()> onLeftClick,
-             TrayNotifier notify = Shell_NotifyIconW);
+    TrayIcon(HWND owner, TrayPopupMenu menu, TrayClicks clicks, TrayNotifier notify = Shell_NotifyIconW);
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -43,6 +48,9 @@ public:
     // first a modify (a refused add has often been carried out), then an add.
     void Update(HICON icon, std::u16string_view tip);
     void Remove();
+    // A notification from the icon, as a warning, unless the user is in
+    // quiet time; true when the shell took it.
+    bool Notify(std::u16string_view title, std::u16string_view text);
 
     // After Explorer restarts, the new taskbar knows no icons: put ours back.
     void TaskbarCreated();
@@ -57,7 +65,7 @@ private:
 
     HWND owner_;
     TrayPopupMenu menu_;
-    std::function<void()> onLeftClick_;
+    TrayClicks clicks_;
     TrayNotifier notify_;
     uint32_t identifier_;
     NOTIFYICONDATAW wanted_{};  // what the icon should show

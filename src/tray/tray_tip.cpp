@@ -31,4 +31,10 @@ std::u16string TrayTipText(std::u16string_view tip) {
     return std::u16string(tip.substr(0, end));
 }
 
+std::u16string CutToUnits(std::u16string_view text, size_t units) {
+    if (text.size() <= units) return std::u16string(text);
+    const bool splitsPair = units > 0 && StartsSurrogatePair(text, units - 1);
+    return std::u16string(text.substr(0, splitsPair ? units - 1 : units));
+}
+
 }  // namespace kuvano

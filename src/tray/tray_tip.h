@@ -19,4 +19,7 @@ std::u16string TrayTooltip(std::string_view driveName, DisplayUnit unit, int64_t
 // between characters, never inside a surrogate pair.
 std::u16string TrayTipText(std::u16string_view tip);
 
+// At most that many UTF-16 units, cut only between characters.
+std::u16string CutToUnits(std::u16string_view text, size_t units);
+
 }  // namespace kuvano

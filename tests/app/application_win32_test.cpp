@@ -7,10 +7,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/survey_system_win32.h"
 #include "platform/file_store_win32.h"
+#include "platform/message_pump_win32.h"
 #include "platform/failure_report_win32.h"
 #include "platform/text_collation_win32.h"
 #include "platform/wide_text_win32.h"
@@ -35,13 +37,22 @@ protected:
     struct Program {
         testing::ScratchFolder folder{L"application"};
         const std::wstring settingsFile = folder.File(L"Kuvano.ini");
-        const bool written = (testing::WriteFileBytes(settingsFile, "[setei]\r\ntani=1\r\n"), true);
+        // A warning of 5 MB, in kilobytes.
+        const bool written =
+            (testing::WriteFileBytes(settingsFile, "[setei]\r\ntani=1\r\n[keikoku]\r\ntenm6=5\r\n"), true);
+        const bool startupMade = CreateDirectoryW(folder.File(L"Startup").c_str(), nullptr);
         const FileStoreWin32 files;
         testing::FakeDrivePlatform drives;
         const TextCollationWin32 collation;
         RecordingSessionEndBlock sessionEndBlock;
+        std::vector<NOTIFYICONDATAW> notifications;  // what the shell was told with NIF_INFO
         Application application{{files, drives, SurveySystemWin32(), collation, sessionEndBlock,
-                                 FromWide(folder.File(L"Kuvano.exe")), [](DWORD, NOTIFYICONDATAW*) { return TRUE; }}};
+                                  FromWide(folder.File(L"Kuvano.exe")),
+                                  [this](DWORD, NOTIFYICONDATAW* record) {
+                                      if (record->uFlags & NIF_INFO) notifications.push_back(*record);
+                                      return TRUE;
+                                  },
+                                  FromWide(folder.File(L"Startup"))}};
     };
     static void SetUpTestSuite() { program = std::make_unique<Program>(); }
     static void TearDownTestSuite() { program.reset(); }
@@ -96,6 +107,65 @@ TEST_F(ApplicationTest, ARightClickOnTheSidebarOpensTheTraysMenu) {
     EXPECT_EQ(benignTo, trayMessages);
     const HMENU sidebar = MenuOpenedBy([&] { SendMessageW(Window(L"TForm4"), WM_CONTEXTMENU, 0, MAKELPARAM(4, 40)); });
     EXPECT_EQ(sidebar, tray);
+}
+
+// Waits for the clock's beats, which come as messages.
+bool BeatsUntil(const std::function<bool()>& holds, int milliseconds = 5000) {
+    for (int waited = 0; waited < milliseconds; waited += 10) {
+        if (holds()) return true;
+        PumpPendingMessages(), Sleep(10);
+    }
+    return holds();
+}
+
+// C: falls to 4 MiB, under the 5 MB warning: one notification, which the
+// shell shows as a warning unless the user is in quiet time; its click
+// surveys the drive. C: stays there: nothing more is told.
+TEST_F(ApplicationTest, ADriveCrossingTheWarningIsToldOnceAndItsClickSurveysTheDrive) {
+    program->drives.drives[u"C:\\"] = {DriveKind::Fixed, {4 << 20, int64_t{100} << 30}, u""};
+    ASSERT_TRUE(BeatsUntil([] { return !program->notifications.empty(); }));
+    const NOTIFYICONDATAW& told = program->notifications[0];
+    EXPECT_EQ(std::tuple(told.uFlags, told.dwInfoFlags, std::wstring(told.szInfoTitle), std::wstring(told.szInfo)),
+              std::tuple(UINT{NIF_INFO}, DWORD{NIIF_WARNING | NIIF_RESPECT_QUIET_TIME}, std::wstring(L"Kuvano"),
+                         std::wstring(L"ドライブ C: の空きが 4,096 キロバイトになりました（警告: 5 メガバイト）")));
+    const HWND trayMessages = FindWindowExW(application.MainWindowHandle(), nullptr, L"TMyCallback", nullptr);
+    SendMessageW(trayMessages, kTrayCallbackMessage, told.uID, NIN_BALLOONUSERCLICK);
+    const HWND panel = Window(L"TForm5");
+    wchar_t shown[MAX_PATH]{};
+    GetWindowTextW(GetDlgItem(panel, FolderSizeWindow::kHistoryBox), shown, MAX_PATH);
+    EXPECT_TRUE(IsWindowVisible(panel) && std::wstring(shown) == L"C:\\") << shown;
+    PostMessageW(panel, WM_CLOSE, 0, 0);
+    program->drives.drives.erase(u"C:\\");
+}
+
+// Each choice shows its state as the menu opens; the start's lives in its
+// shortcut alone, which counts only while it starts this program: one made
+// before the program moved here does not. The notification's is saved with
+// the settings: the user's day.
+TEST_F(ApplicationTest, TheMenusTwoChoicesToggleShowTheirStateAndPersist) {
+    const HWND trayMessages = FindWindowExW(application.MainWindowHandle(), nullptr, L"TMyCallback", nullptr);
+    const auto checked = [&] {
+        const HMENU menu = MenuOpenedBy([&] { SendMessageW(trayMessages, kTrayCallbackMessage, 1, WM_RBUTTONUP); });
+        std::string marks;
+        for (const MenuCommand item : {MenuCommand::NotifyLowSpace, MenuCommand::StartAtSignIn})
+            marks += GetMenuState(menu, static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED ? 'x' : '-';
+        return marks;
+    };
+    const auto choose = [](MenuCommand item) { SendMessageW(Window(L"TForm4"), WM_COMMAND, WPARAM(item), 0); };
+    EXPECT_EQ(checked(), "x-");
+    choose(MenuCommand::NotifyLowSpace);
+    ASSERT_TRUE(StartupShortcut(FromWide(program->folder.File(L"Startup")), u"C:\\Moved\\Kuvano.exe").Set(true));
+    EXPECT_EQ(checked(), "--");
+    choose(MenuCommand::StartAtSignIn);
+    EXPECT_EQ(checked(), "-x") << "pointed here now";
+    const size_t told = program->notifications.size();
+    program->drives.drives[u"C:\\"] = {DriveKind::Fixed, {4 << 20, int64_t{100} << 30}, u""};
+    BeatsUntil([] { return false; }, 1500);
+    EXPECT_EQ(program->notifications.size(), told) << "a crossing is not told while the choice is off";
+    program->drives.drives.erase(u"C:\\");
+    choose(MenuCommand::NotifyLowSpace);
+    choose(MenuCommand::StartAtSignIn);
+    EXPECT_EQ(checked(), "x-") << "the shortcut is gone";
 }
 
 // Tests that drive the program from outside read the failure count from the main window.

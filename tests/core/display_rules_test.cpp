@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/drive_name.h"
 #include "core/free_level.h"
+#include "core/low_space_alerts.h"
 #include "core/low_space_warning.h"
 #include "core/refresh_clock.h"
 #include "core/size_text.h"
@@ -79,6 +81,61 @@ TEST(WarningBeat, BlinksEverySecondRefreshWhileTheFreeWholeMiBAreAtMostTheWarnin
         EXPECT_EQ(Blinks(digits, freeBytes, flag), blinks) << freeBytes;
         EXPECT_EQ(flag, start) << "four calls leave the phase as it was";
     }
+}
+
+// Each reading's crossings as the letters told, "-" for none: once per
+// crossing, again only after a rise above the line by the margin (1 % of
+// the drive, at least 64 MiB).
+constexpr int64_t kBig = 100 * 1024 * kMiB, kSmall = 1024 * kMiB;  // margins 1,024 MiB and 64 MiB
+constexpr std::array<int32_t, 6> kDigitWeights{102'400, 10'240, 1'024, 100, 10, 1};
+
+TEST(LowSpaceAlerts, TellEachCrossingOnceAndAgainOnlyAfterARiseAboveTheMargin) {
+    struct Reading {
+        int32_t warningMiB;
+        std::vector<WatchedDrive> drives;  // free MiB in freeBytes
+    };
+    const auto d = [](int64_t freeMiB, char letter = 'D', int64_t total = kBig) {
+        return WatchedDrive{letter, {freeMiB * kMiB, total}};
+    };
+    // clang-format off
+    const std::pair<std::vector<Reading>, std::string> cases[] = {
+        {{{10000, {d(12000)}}, {10000, {d(10001)}}, {10000, {d(10000)}}, {10000, {d(9876)}}}, "--D-"},  // falling through
+        {{{10000, {d(10000)}}, {10000, {d(10001)}}, {10000, {d(10000)}}, {10000, {d(11024)}}, {10000, {d(9999)}}},
+         "D----"},  // hovering, up to the margin and no further
+        {{{10000, {d(9000)}}, {10000, {d(11025)}}, {10000, {d(9000)}}}, "D-D"},  // above the margin, down again
+        {{{100, {d(50, 'E', kSmall)}}, {100, {d(164, 'E', kSmall)}}, {100, {d(50, 'E', kSmall)}},
+          {100, {d(165, 'E', kSmall)}}, {100, {d(50, 'E', kSmall)}}}, "E---E"},  // 64 MiB at least
+        {{{100, {}}, {100, {d(50, 'F')}}, {100, {d(50, 'F')}}, {100, {}}, {100, {d(50, 'F')}}}, "-F--F"},  // appearing
+        {{{10000, {d(9000)}}, {0, {d(9000)}}, {10000, {d(9000)}}, {10000, {d(-1)}}}, "D-D-"},  // off, on; a failed query
+        {{{0, {d(0)}}, {10000, {{'D', {}}}}, {10000, {d(0)}}}, "--D"},  // all zero digits; no medium, then one
+        {{{5000, {d(9000, 'C'), d(9000)}}, {10000, {d(9000, 'C'), d(9000)}}}, "-CD"},  // the size rose; two at once
+    };
+    // clang-format on
+    for (const auto& [readings, told] : cases) {
+        LowSpaceAlerts alerts;
+        std::string seen;
+        for (const auto& [warningMiB, drives] : readings) {
+            WarningDigits digits{};  // the place values give any size below 1,000 GiB
+            int32_t rest = warningMiB;
+            for (size_t place = 0; place < digits.size(); ++place)
+                rest -= (digits[place] = rest / kDigitWeights[place]) * kDigitWeights[place];
+            const LowSpaceWarning warning(digits);
+            std::string letters;
+            for (const WatchedDrive& drive : alerts.Crossings(drives, warning)) letters += drive.letter;
+            seen += letters.empty() ? "-" : letters;
+        }
+        EXPECT_EQ(seen, told);
+    }
+}
+
+// One drive in kilobytes is the application's test.
+TEST(CrossingText, NamesEachDriveInTheTooltipsUnitAsLongAsTheNotificationTakesIt) {
+    const WatchedDrive d{'D', {9876 * kMiB, 0}}, e{'E', {1536, 0}};
+    EXPECT_EQ(CrossingText({d, e}, DisplayUnit{9}, 10000, u"."),
+              u"ドライブ D: の空きが 10.355.736.576 バイト、ドライブ E: の空きが 1.536 バイトになりました（警告: 10.000 メガバイト）");
+    const std::u16string many = CrossingText(std::vector<WatchedDrive>(24, d), DisplayUnit::Bytes, 1, u",");
+    EXPECT_LE(many.size(), 255u);
+    EXPECT_TRUE(many.ends_with(u"などになりました（警告: 1 メガバイト）")) << std::string(many.begin(), many.end());
 }
 
 // The program wakes twice a second: the tray at every beat, the rest at every

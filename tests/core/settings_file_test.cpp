@@ -75,8 +75,8 @@ TEST(SaveSettings, WritesTheDefaultsInTheirOrderIntoANewFile) {
 
 // Every field, named or not, comes back; what the user wrote stays; an unchanged save writes nothing.
 TEST(SaveSettings, RoundTripsEveryFieldKeepsAllElseAndWritesNothingUnchanged) {
-    const Settings saved{"Z",   DisplayUnit{-1},     TrayPictureKind{5}, 0, {9, 8, 7, 6, 5, 4}, INT32_MIN,
-                         false, SidebarEdge::Bottom, GaugeStyle::Pies};
+    Settings saved{"Z",   DisplayUnit{-1},     TrayPictureKind{5}, 0, {9, 8, 7, 6, 5, 4}, INT32_MIN,
+                   false, SidebarEdge::Bottom, GaugeStyle::Pies,   false};
     const std::string mine = "; by hand\r\n\r\n[mine]\r\ntani = 9\r\n\r\n[saidbar]\r\n";
     FakeFileStore store;
     store.files[kPath] = mine + "iti=1\r\n\r\n[o]\r\n";
@@ -85,6 +85,9 @@ TEST(SaveSettings, RoundTripsEveryFieldKeepsAllElseAndWritesNothingUnchanged) {
     EXPECT_EQ(LoadSettings(store, kPath), saved);
     EXPECT_FALSE(SaveSettings(saved, store, kPath).has_value());
     EXPECT_EQ(store.replaceCount, 1);
+    saved.notifyLowSpace = true;  // the default, written once the key is in the file
+    ASSERT_FALSE(SaveSettings(saved, store, kPath).has_value());
+    EXPECT_NE(store.files[kPath].find("tenm6=4\r\ntuuti=1\r\n"), std::string::npos) << store.files[kPath];
 }
 
 TEST(SaveSettings, AFailedReadOrWriteIsReportedAndTheFileKept) {

@@ -12,6 +12,7 @@
 #include <map>
 #include <thread>
 
+#include "app/main_window_win32.h"
 #include "core/free_level.h"
 #include "folder_size/folder_size_window_win32.h"
 #include "platform/drive_platform_win32.h"
@@ -301,7 +302,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
 
     // Pies at the top from the tray's menu; a quit in the middle of a survey
     // of Wine's own files, which takes many seconds.
-    for (const wchar_t item : {L'p', L't'}) EXPECT_TRUE(ChooseFromTrayMenu(item));
+    for (const wchar_t item : {L'p', L't', L'n'}) EXPECT_TRUE(ChooseFromTrayMenu(item));  // n: no notifications
     EXPECT_TRUE(Docked([](const RECT& s) { return s.top == 0 && s.bottom == 32; })) << "a row of pies at the top";
     ASSERT_TRUE(SurveyFromHistory(folders, L"Z:\\usr"));
     EXPECT_EQ(FailuresOf(main), 0);
@@ -313,7 +314,7 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the shell knows the icon no more";
     const std::string saved = testing::ReadFileBytes(settingsFile);
     for (const std::string& kept : std::vector<std::string>{"drivenam=T", "tani=2", "syurui=0", "tenm5=2", "enGrf=1",
-                                                            "aki=" + std::to_string(RGB(0, 128, 0)), "iti=1"})
+                                                            "aki=" + std::to_string(RGB(0, 128, 0)), "iti=1", "tuuti=0"})
         EXPECT_NE(saved.find(kept + "\r\n"), std::string::npos) << kept << " in\n" << saved;
 
     // The next start docks where the last one ended, and compares with the
@@ -323,6 +324,26 @@ TEST_F(UserDay, FromTheFirstStartToTheNext) {
     Command(MenuCommand::DockLeft);
     EXPECT_TRUE(Docked([&](const RECT& s) { return s.right - s.left == 32 && s.bottom - s.top == screenHeight; }));
     EXPECT_TRUE(surveyShows({{L"000,005", a, L"000,001", L"0"}, {L"000,000", b, L"000,000", L"0"}}));
+}
+
+// T: (16 MiB, 15 free) under a warning of 14 MB: filling it is told once, as
+// the program counts the notifications the shell took. A second start of
+// the same file ends at once and leaves the running one as it is.
+TEST_F(UserDay, FillingADrivePastTheWarningIsToldOnce) {
+    testing::WriteFileBytes(settingsFile, "[keikoku]\r\ntenm5=1\r\ntenm6=4\r\n");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    const auto notifications = [&] {
+        DWORD_PTR count = 0;
+        return SendMessageTimeoutW(main, NotificationCountMessage(), 0, 0, SMTO_BLOCK, 5000, &count) ? count : 99;
+    };
+    EXPECT_FALSE(Eventually([&] { return notifications() != 0; }, std::chrono::seconds(2)));
+    testing::WriteFileBytes(L"T:\\fill", std::string(2 << 20, 'x'));
+    EXPECT_TRUE(Eventually([&] { return notifications() == 1; }));
+    DeleteFileW(L"T:\\fill");  // the next tests find T: as it was
+    const auto second = reinterpret_cast<HANDLE>(_wspawnl(_P_NOWAIT, program.c_str(), program.c_str(), nullptr));
+    EXPECT_EQ(WaitForSingleObject(second, 10'000), WAIT_OBJECT_0) << "a second start ends at once";
+    TerminateProcess(second, 1);
+    EXPECT_TRUE(IsWindow(main) && notifications() == 1 && FailuresOf(main) == 0);
 }
 
 TEST(ReadOnlyFolder, AQuitThatCannotSaveSaysSoAndKeepsKuvanoRunning) {

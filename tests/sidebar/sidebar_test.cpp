@@ -156,33 +156,36 @@ protected:
         drives.drives[u"E:\\"] = {DriveKind::Removable, {75, 100}, u""};
     }
 
-    SidebarGauges gauges{settings, drives, warning};
+    // One refresh, with the drives read as the application reads them.
+    std::vector<Rect> Refresh() { return gauges.Refresh(ReadWatchedDrives(drives), u","); }
+
+    SidebarGauges gauges{settings, warning};
 };
 
 // Present drives take the slots in letter order, filled by their used share;
 // a gauge is named for repaint only when its picture changed.
 TEST_F(SidebarGaugesTest, ShowsRemovableAndFixedDrivesInLetterOrderAndNamesTheChangedForRepaint) {
-    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    EXPECT_EQ(Refresh(), (std::vector<Rect>{kSlot0, kSlot1}));
     EXPECT_EQ(std::tie(gauges.letters[0], gauges.letters[1]), std::tuple('C', 'E'));
     EXPECT_FALSE(gauges.gauges[2].visible);
     // 3.5 and 10.5 steps free, to even
     EXPECT_EQ(std::tuple(gauges.gauges[0].Progress(), gauges.gauges[0].ForeColour(), gauges.gauges[1].ForeColour()),
               std::tuple(75, kLevelColours[4], kLevelColours[10]));
     settings.unit = DisplayUnit::Bytes;  // only the hints change
-    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{});
+    EXPECT_EQ(Refresh(), std::vector<Rect>{});
     drives.drives[u"E:\\"].space = {50, 100};
-    EXPECT_EQ(gauges.Refresh(u","), std::vector<Rect>{kSlot1});
+    EXPECT_EQ(Refresh(), std::vector<Rect>{kSlot1});
     drives.drives.erase(u"C:\\");  // E moves up and its old place empties
-    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1}));
+    EXPECT_EQ(Refresh(), (std::vector<Rect>{kSlot0, kSlot1}));
     EXPECT_EQ(gauges.letters[0], 'E');
     settings.gaugeStyle = GaugeStyle::Pies;  // a pie is wider: the old place and the new one
-    EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
+    EXPECT_EQ(Refresh(), (std::vector<Rect>{kSlot0, {0, 5, 32, 37}}));
 }
 
 TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
     warning.SetDigits({0, 0, 0, 0, 0, 1});  // every drive here has under 1 MiB free
     for (int refresh = 0; refresh < 4; ++refresh) {
-        EXPECT_EQ(gauges.Refresh(u","), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
+        EXPECT_EQ(Refresh(), (std::vector<Rect>{kSlot0, kSlot1})) << "repainted at every step";
         const Gauge& c = gauges.gauges[0];
         EXPECT_EQ(std::tuple(c.ForeColour(), c.Progress()),
                   refresh % 2 ? std::tuple(kLevelColours[4], 75) : std::tuple(kWhite, 100));
@@ -193,7 +196,7 @@ TEST_F(SidebarGaugesTest, BlinksWhiteAndFullUnderTheWarningWithASteadyHint) {
 // The system tells a double click as a press, a release, a double-click
 // message and a release: one explorer, not two.
 TEST_F(SidebarGaugesTest, AClickOpensTheExplorerAtItsDriveOnceEvenWhenDouble) {
-    gauges.Refresh(u",");
+    Refresh();
     const Point onE{0, 43};  // the gauge's first column
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Press, onE), u"");
     EXPECT_EQ(gauges.LeftButtonAt(LeftButton::Release, onE), u"/e ,/select, E:\\");

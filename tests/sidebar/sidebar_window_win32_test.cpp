@@ -50,7 +50,7 @@ protected:
     // Where the shell docks a new sidebar on the left: beside any strip still reserved there.
     int LeftOfANewSidebar() {
         Settings probeSettings = settings;
-        SidebarWindow probe(nullptr, probeSettings, drives, warning, menu, {});
+        SidebarWindow probe(nullptr, probeSettings, warning, menu, {});
         RECT rect{};
         GetWindowRect(probe.Handle(), &rect);
         return rect.left;
@@ -60,7 +60,7 @@ protected:
     testing::FakeDrivePlatform drives;
     LowSpaceWarning warning{settings.warningDigits};
     SidebarMenu menu;
-    SidebarWindow sidebar{nullptr, settings, drives, warning, menu, {}};
+    SidebarWindow sidebar{nullptr, settings, warning, menu, {}};
 };
 
 // The shell docks a new toolbar beside those it holds on the edge.
@@ -95,7 +95,7 @@ TEST_F(SidebarWindowTest, EachGaugesHintFollowsItsDrive) {
     constexpr int64_t kGiB = int64_t{1} << 30;
     drives.drives[u"C:\\"] = {DriveKind::Fixed, {2 * kGiB, 8 * kGiB}, u""};
     const auto hintIs = [&](RECT place, const wchar_t* text) {
-        sidebar.Refresh();
+        sidebar.Refresh(ReadWatchedDrives(drives));
         const auto [shownPlace, shownText] = FirstHint(sidebar.Handle());
         return EqualRect(&shownPlace, &place) && shownText == text;
     };

@@ -69,7 +69,7 @@ TEST(Soak, HandlesAndMemoryStayFlatOverHundredsOfCycles) {
     const auto shell = [](DWORD, NOTIFYICONDATAW*) { return TRUE; };  // no taskbar here
     SessionEndBlockWin32 sessionEndBlock;
     Application application(
-        {store, drives, SurveySystemWin32(), collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell});
+        {store, drives, SurveySystemWin32(), collation, sessionEndBlock, u"C:\\Tools\\Kuvano.exe", shell, {}});
     const HWND main = application.MainWindowHandle();
     const HWND sidebar = FindWindowW(L"TForm4", nullptr);
     const HWND panel = FindWindowW(L"TForm2", nullptr);

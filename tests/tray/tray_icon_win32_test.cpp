@@ -43,8 +43,7 @@ protected:
 };
 
 TEST_F(TrayIconTest, TellsTheShellWhatChangedAndAddsAgainForANewTaskbar) {
-    TrayIcon icon(
-        owner, {}, [] {}, shell.Notifier());
+    TrayIcon icon(owner, {}, {}, shell.Notifier());
     icon.Add(first, u"Kuvano");
     ASSERT_EQ(shell.Messages(), "A");
     const NOTIFYICONDATAW& added = shell.calls[0].record;
@@ -66,8 +65,7 @@ TEST_F(TrayIconTest, TellsTheShellWhatChangedAndAddsAgainForANewTaskbar) {
 // At a busy sign-in the shell refuses an add that may yet have been carried
 // out: the next update modifies, and adds only when that is refused too.
 TEST_F(TrayIconTest, TriesARefusedCallAgainAtTheNextUpdateWithTheCurrentPictureAndTip) {
-    TrayIcon icon(
-        owner, {}, [] {}, shell.Notifier());
+    TrayIcon icon(owner, {}, {}, shell.Notifier());
     shell.refusals = 1;
     icon.Add(first, u"Kuvano");
     shell.refusals = 1;

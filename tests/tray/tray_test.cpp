@@ -8,11 +8,12 @@
 namespace kuvano {
 namespace {
 
-TEST(TrayActionFor, OnlyTheReleasesOfTheLeftAndRightButtonsAct) {
+TEST(TrayActionFor, OnlyTheReleasesOfTheLeftAndRightButtonsAndANotificationsClickAct) {
     using enum TrayAction;
     const std::pair<uint32_t, TrayAction> messages[] = {
         {0x200, None}, {0x201, None}, {0x202, LeftClick}, {0x203, None}, {0x204, None},
         {0x205, Menu}, {0x206, None}, {0x207, None},      {0x208, None}, {0x209, None},
+        {0x402, None}, {0x404, None}, {0x405, BalloonClick}, {0x406, None},  // a notification's show, hide, click, time out
     };
     for (const auto& [message, action] : messages) EXPECT_EQ(TrayActionFor(message), action) << message;
 }

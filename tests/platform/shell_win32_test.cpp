@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/drive_platform_win32.h"
+#include "platform/single_instance_win32.h"
 
 namespace kuvano {
 namespace {
@@ -20,6 +21,14 @@ TEST(ShellApartment, TheFirstShellCallOfAThreadEntersTheApartment) {
         if (SUCCEEDED(afterwards)) CoUninitialize();
     }).join();
     EXPECT_EQ(afterwards, S_FALSE) << "already entered";
+}
+
+// One running copy per program file, whatever the letter case of its path.
+TEST(SingleInstance, KnowsASecondStartOfTheSameFileOnly) {
+    const SingleInstance first(u"C:\\Tools\\Kuvano.exe");
+    EXPECT_FALSE(first.AnotherRuns());
+    EXPECT_TRUE(SingleInstance(u"c:\\tools\\kuvano.EXE").AnotherRuns());
+    EXPECT_FALSE(SingleInstance(u"C:\\Other\\Kuvano.exe").AnotherRuns());
 }
 
 }  // namespace
