@@ -39,7 +39,7 @@ struct SystemServices {
     SessionEndBlock& sessionEndBlock;
     std::u16string programPath;  // the settings file lies beside it
     TrayNotifier notifyTray = Shell_NotifyIconW;
-    std::u16string startupFolder;  // where a shortcut starts the program at sign-in
+    std::u16string startupFolder = {};  // where a shortcut starts the program at sign-in; none: the user's
 };
 
 // The program: its settings, the warning size every display applies, the

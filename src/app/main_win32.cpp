@@ -12,7 +12,6 @@
 #include "platform/module_path_win32.h"
 #include "platform/session_end_block_win32.h"
 #include "platform/single_instance_win32.h"
-#include "platform/startup_shortcut_win32.h"
 #include "platform/survey_system_win32.h"
 #include "platform/text_collation_win32.h"
 
@@ -37,8 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kuvano::SessionEndBlockWin32 sessionEndBlock;
     try {
         kuvano::Application application(
-            {files, drives, kuvano::SurveySystemWin32(), collation, sessionEndBlock, kuvano::ProgramPath(),
-             Shell_NotifyIconW, kuvano::StartupShortcut::UserStartupFolder()});
+            {files, drives, kuvano::SurveySystemWin32(), collation, sessionEndBlock, kuvano::ProgramPath()});
         return application.Run();
     } catch (...) {
         kuvano::ReportCaughtFailure(L"starting");

@@ -31,9 +31,7 @@ std::u16string FolderOf(const std::u16string& path) {
     return path.substr(0, path.find_last_of(u"\\:") + 1);
 }
 
-}  // namespace
-
-std::u16string StartupShortcut::UserStartupFolder() {
+std::u16string UserStartupFolder() {
     PWSTR folder = nullptr;
     const HRESULT found = SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder);
     const UniqueCoTaskMemory<wchar_t> owned(folder);
@@ -44,15 +42,26 @@ std::u16string StartupShortcut::UserStartupFolder() {
     return FromWide(folder);
 }
 
+}  // namespace
+
 StartupShortcut::StartupShortcut(std::u16string folder, std::u16string programPath)
-    : shortcut_(std::move(folder) + u"\\Kuvano.lnk"), programPath_(std::move(programPath)) {}
+    : folder_(std::move(folder)), programPath_(std::move(programPath)) {}
+
+const std::u16string& StartupShortcut::Shortcut() const {
+    if (shortcut_.empty()) {
+        if (folder_.empty()) folder_ = UserStartupFolder();
+        if (!folder_.empty()) shortcut_ = folder_ + u"\\Kuvano.lnk";
+    }
+    return shortcut_;
+}
 
 // Read without resolving: a shortcut to a program that moved stays what it is.
 bool StartupShortcut::StartsThisProgram() const {
-    if (GetFileAttributesW(Wide(shortcut_)) == INVALID_FILE_ATTRIBUTES) return false;
+    const std::u16string& shortcut = Shortcut();
+    if (shortcut.empty() || GetFileAttributesW(Wide(shortcut)) == INVALID_FILE_ATTRIBUTES) return false;
     const UniqueCom<IShellLinkW> link = NewShellLink();
     const UniqueCom<IPersistFile> file = link ? FileOf(*link) : nullptr;
-    if (!file || FAILED(file->Load(Wide(shortcut_), STGM_READ))) {
+    if (!file || FAILED(file->Load(Wide(shortcut), STGM_READ))) {
         ReportFailure(L"reading the startup shortcut");
         return false;
     }
@@ -64,12 +73,14 @@ bool StartupShortcut::StartsThisProgram() const {
 }
 
 bool StartupShortcut::Set(bool start) const {
-    if (!start) return DeleteFileW(Wide(shortcut_)) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    const std::u16string& shortcut = Shortcut();
+    if (shortcut.empty()) return false;
+    if (!start) return DeleteFileW(Wide(shortcut)) || GetLastError() == ERROR_FILE_NOT_FOUND;
     const UniqueCom<IShellLinkW> link = NewShellLink();
     const UniqueCom<IPersistFile> file = link ? FileOf(*link) : nullptr;
     return file && SUCCEEDED(link->SetPath(Wide(programPath_))) &&
            SUCCEEDED(link->SetWorkingDirectory(Wide(FolderOf(programPath_)))) &&
-           SUCCEEDED(file->Save(Wide(shortcut_), TRUE));
+           SUCCEEDED(file->Save(Wide(shortcut), TRUE));
 }
 
 }  // namespace kuvano

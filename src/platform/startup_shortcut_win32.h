@@ -9,9 +9,8 @@ namespace kuvano {
 // choice: the registry stays untouched.
 class StartupShortcut {
 public:
-    // The current user's Startup folder; empty when the system cannot say.
-    static std::u16string UserStartupFolder();
-
+    // In that folder; without one, in the current user's Startup folder,
+    // asked of the system only when first needed, never at start.
     StartupShortcut(std::u16string folder, std::u16string programPath);
 
     // The shortcut is there and starts this program, wherever the program
@@ -21,8 +20,12 @@ public:
     bool Set(bool start) const;
 
 private:
-    std::u16string shortcut_;
+    // Empty when the system cannot say where the folder is.
+    const std::u16string& Shortcut() const;
+
+    mutable std::u16string folder_;
     std::u16string programPath_;
+    mutable std::u16string shortcut_;
 };
 
 }  // namespace kuvano
