@@ -491,7 +491,7 @@ TEST_F(FolderSurveyTest, TheSurveysKeptAreTheNewestOfThirtyTwoFoldersWithinTwoHu
     many.kept.erase(many.kept.begin());
     const Case cases[] = {
         many,
-        {{{u"A", 150'000}, {u"B", 50'000}}, {u"A", u"B"}},  // exactly the bound
+        {{{u"A", 200'000}}, {u"A"}},  // exactly the bound
         {{{u"A", 150'000}, {u"B", 50'000}, {u"C", 1}}, {u"B", u"C"}},
         {{{u"A", 1}, {u"B", 200'001}}, {u"A"}},  // beyond the bound alone: the one before stays
         {{{u"A", 1}, {u"B", 1}, {u"a", 2}}, {u"B", u"a"}},
