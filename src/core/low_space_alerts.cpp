@@ -21,11 +21,13 @@ bool WellAbove(const DriveSpace& space, const LowSpaceWarning& warning) {
 
 std::vector<WatchedDrive> LowSpaceAlerts::Crossings(const std::vector<WatchedDrive>& drives,
                                                     const LowSpaceWarning& warning) {
-    std::map<char, bool> mayCross;
+    std::array<bool, 26> present{};
     std::vector<WatchedDrive> crossed;
     for (const WatchedDrive& drive : drives) {
-        const auto known = mayCross_.find(drive.letter);
-        bool& may = mayCross[drive.letter] = known == mayCross_.end() || known->second;
+        const auto slot = static_cast<size_t>(drive.letter - 'A');
+        if (slot >= present.size()) continue;
+        present[slot] = true;
+        bool& may = mayCross_[slot].emplace(mayCross_[slot].value_or(true));
         if (drive.space.totalBytes <= 0) continue;
         if (warning.IsLow(drive.space.freeBytes)) {
             if (std::exchange(may, false)) crossed.push_back(drive);
@@ -33,7 +35,9 @@ std::vector<WatchedDrive> LowSpaceAlerts::Crossings(const std::vector<WatchedDri
             may = true;
         }
     }
-    mayCross_ = std::move(mayCross);
+    for (size_t slot = 0; slot < present.size(); ++slot) {
+        if (!present[slot]) mayCross_[slot].reset();
+    }
     return crossed;
 }
 

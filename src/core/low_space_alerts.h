@@ -1,6 +1,7 @@
 #pragma once
 
-#include <map>
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,9 @@ public:
     std::vector<WatchedDrive> Crossings(const std::vector<WatchedDrive>& drives, const LowSpaceWarning& warning);
 
 private:
-    std::map<char, bool> mayCross_;  // by letter: above the line by the margin since its last crossing
+    // By letter from A: above the line by the margin since its last crossing;
+    // none for a drive not present. Kept in place: a tick allocates nothing.
+    std::array<std::optional<bool>, 26> mayCross_;
 };
 
 // The notification's text, in the tooltip's unit and words: "ドライブ D: の空きが
