@@ -26,9 +26,7 @@ cleanup() {
     stop_display
 }
 trap cleanup EXIT
-export WINEPREFIX="$windows/wineprefix"
-ensure_display
-"$repo/scripts/wine/prepare-prefix.sh"
+prepare_bench_wine
 
 programs=""
 count=0

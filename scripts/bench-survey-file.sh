@@ -13,9 +13,7 @@ cleanup() {
     stop_display
 }
 trap cleanup EXIT
-export WINEPREFIX="$windows/wineprefix"
-ensure_display
-"$repo/scripts/wine/prepare-prefix.sh"
+prepare_bench_wine
 folder=$(mktemp -d "${TMPDIR:-/tmp}/kuvano-bench-file-XXXXXX")
 echo "== natively"
 "$native/bench/survey_file_bench"

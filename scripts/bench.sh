@@ -19,9 +19,7 @@ cleanup() {
     stop_display
 }
 trap cleanup EXIT
-export WINEPREFIX="$windows/wineprefix"
-ensure_display
-"$repo/scripts/wine/prepare-prefix.sh"
+prepare_bench_wine
 
 if [ $# -eq 0 ]; then set -- files folders; fi
 for shape in "$@"; do

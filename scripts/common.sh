@@ -42,6 +42,13 @@ build_bench() {
     cmake --build "$windows" --target "$@"
 }
 
+# The benchmarks' Wine: the Windows build's prefix, ready, on a display.
+prepare_bench_wine() {
+    export WINEPREFIX="$windows/wineprefix"
+    ensure_display
+    "$repo/scripts/wine/prepare-prefix.sh"
+}
+
 # A native path as Wine reaches it, through Z:.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 

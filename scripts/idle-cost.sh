@@ -34,9 +34,7 @@ for other in "$@"; do
     others="$others $scratch/other-$count/Kuvano.exe"
 done
 
-export WINEPREFIX="$windows/wineprefix"
-ensure_display
-"$repo/scripts/wine/prepare-prefix.sh"
+prepare_bench_wine
 # shellcheck disable=SC2086
 "$native/bench/idle_cost" "$settle" "$measured" "$scratch/idle_baseline_win32.exe" \
     "$scratch/idle_work_baseline_win32.exe" "$scratch/Kuvano.exe" $others

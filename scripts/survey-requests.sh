@@ -24,9 +24,7 @@ cleanup() {
     stop_display
 }
 trap cleanup EXIT
-export WINEPREFIX="$windows/wineprefix"
-ensure_display
-"$repo/scripts/wine/prepare-prefix.sh"
+prepare_bench_wine
 
 for size in "$small" $((small * 2)); do
     "$native/bench/make_bench_tree" folders "$scratch/tree-$size" "$size" >/dev/null
